@@ -1,0 +1,35 @@
+# Shared by run.sh and test.sh: installs what the build needs and builds one tree.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+DEBIAN_PACKAGES=(
+  g++ cmake ninja-build pkgconf
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
+  libgl-dev libxkbcommon-dev
+  kdegames-card-data-kf5 fonts-dejavu-core fonts-liberation2
+  libgtest-dev libbenchmark-dev
+  xvfb xauth
+)
+
+install_packages() {
+  local missing=()
+  for pkg in "${DEBIAN_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing Debian packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build_tree DIR [extra cmake arguments...]
+build_tree() {
+  local dir="$1"; shift
+  if [ ! -f "$ROOT/$dir/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  fi
+  cmake --build "$ROOT/$dir" --parallel "$(nproc)"
+}

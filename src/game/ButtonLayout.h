@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace orvane {
+
+// The eight game buttons in the order the layouts are written down.
+enum class GameButton : int { Hold1, Hold2, Hold3, Hold4, Hold5, Cash, Deal, Bet };
+inline constexpr int GameButtonCount = 8;
+
+// Lit (true) or dim (false) for each GameButton.
+using ButtonTints = std::array<bool, GameButtonCount>;
+
+// The layout that lights every button, used when the guidance is switched off.
+inline constexpr int AllButtonsLit = -1;
+
+// Which buttons a layout lights. The tints only guide the player; the rules alone decide
+// which events are taken. Layout -1 lights everything whatever the setting; the other
+// layouts change nothing (nullopt) while the guidance is off, so the buttons keep the
+// colours they had. An unknown layout changes nothing either.
+std::optional<ButtonTints> TintsForLayout(int layout, bool interactiveButtons);
+
+}  // namespace orvane

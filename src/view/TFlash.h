@@ -54,6 +54,8 @@ class TFlash : public QObject {
     FlashTarget& target;
     FlashSettingsSource settings;
     SoundPlayer& sounds;
+    // Counts starts and stops, so a handler that processed events can tell it was overtaken.
+    unsigned idleRun = 0;
 };
 
 }  // namespace orvane

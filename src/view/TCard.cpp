@@ -1,0 +1,169 @@
+#include "view/TCard.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+#include "game/Card.h"
+#include "view/ViewLog.h"
+
+namespace orvane {
+
+namespace {
+constexpr int HandTop = 270;
+constexpr int DupTop = 16;
+
+int HandLeft(int index) {
+    return 152 * index - 128;
+}
+int DupLeft(int index) {
+    return 30 * index - 28;
+}
+}  // namespace
+
+TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
+    : QWidget(parent), LibraryFile(libraryFile), Large(large), Tag(index) {
+    // The card paints every pixel inside its outline itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    restingLeft = Large ? HandLeft(index) : DupLeft(index);
+    setGeometry(restingLeft, Large ? HandTop : DupTop, CardWidth, CardHeight);
+    if (Large) {
+        setCursor(Qt::PointingHandCursor);
+    } else {
+        hide();
+    }
+    SetRegion();
+    LoadPicture();
+}
+
+TCard::~TCard() = default;
+
+void TCard::SetCardValue(int value) {
+    CardValue = value;
+    Rank = RankOfValue(value);
+    if (value != JokerValue) {
+        Suit = SuitOfValue(value);
+    }
+}
+
+void TCard::Show() {
+    LoadPicture();
+    setVisible(true);
+    update();
+    if (ShowBack && Animated) {
+        SlideIn();
+    }
+}
+
+void TCard::SetHeld(bool held) {
+    Held = held;
+    LoadPicture();
+    update();
+}
+
+void TCard::SetLibrary(const QString& libraryFile) {
+    LibraryFile = libraryFile;
+    LoadPicture();
+    update();
+}
+
+void TCard::SetRegion() {
+    // A 1-bit mask rather than a QRegion of the rounded rectangle: QRegion approximates the
+    // corner with a polygon, the bitmap keeps the same pixels the picture's own corners have.
+    QBitmap mask(size());
+    mask.fill(Qt::color0);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    const qreal radius = CornerRadius / 2.0;
+    painter.drawRoundedRect(rect(), radius, radius);
+    painter.end();
+    setMask(mask);
+}
+
+void TCard::SetPictureSource(CardPictureSource source) {
+    pictureSource = std::move(source);
+    LoadPicture();
+    update();
+}
+
+QString TCard::ResourceName() const {
+    return ShowBack ? QStringLiteral("CARD_BACK_1") : QStringLiteral("CARD_%1").arg(CardValue);
+}
+
+void TCard::LoadPicture() {
+    const CardPictureSource& source = pictureSource ? pictureSource : DefaultCardPictureSource();
+    loadedDpr = devicePixelRatioF();
+    Picture = source ? source(LibraryFile, ResourceName(), loadedDpr) : QImage();
+    if (Picture.isNull()) {
+        qCDebug(lcView) << "no picture" << ResourceName() << "in" << LibraryFile;
+    }
+}
+
+// The speed of the slide follows the speed of repainting: there is no pause between moves,
+// only the processing of pending events.
+void TCard::SlideIn() {
+    // A Show that arrives while the card is still sliding (events are processed between moves)
+    // must aim at the resting place, not at wherever the card happens to be.
+    if (!sliding) {
+        restingLeft = x();
+    }
+    const int target = restingLeft;
+    const int step = Large ? 10 * Tag : 10;
+    sliding = true;
+    move(SlideStart, y());
+    QCoreApplication::processEvents();
+    if (step > 0) {
+        for (int left = SlideStart + step; left <= target; left += step) {
+            move(left, y());
+            QCoreApplication::processEvents();
+        }
+    }
+    move(target, y());
+    QCoreApplication::processEvents();
+    sliding = false;
+}
+
+void TCard::paintEvent(QPaintEvent*) {
+    if (!qFuzzyCompare(loadedDpr, devicePixelRatioF())) {
+        LoadPicture();  // moved to a screen of another pixel density
+    }
+    QPainter painter(this);
+    if (Picture.isNull()) {
+        // No library or no such picture: a plain card face, so the table still reads.
+        painter.fillRect(rect(), QColor(0xF4, 0xF1, 0xE8));
+        painter.setPen(QColor(0x9A, 0x96, 0x8C));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    if (Picture.width() / Picture.devicePixelRatio() < width() ||
+        Picture.height() / Picture.devicePixelRatio() < height()) {
+        painter.fillRect(rect(), Qt::white);
+    }
+    painter.drawImage(QPoint(0, 0), Picture);
+}
+
+void TCard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        emit rightPressed();
+    } else if (event->button() == Qt::LeftButton) {
+        leftPressed = true;
+    }
+    event->accept();
+}
+
+void TCard::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = leftPressed;
+    if (event->button() == Qt::LeftButton) {
+        leftPressed = false;
+    }
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
+        emit clicked(Tag);
+    }
+    event->accept();
+}
+
+}  // namespace orvane

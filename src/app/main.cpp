@@ -1,11 +1,53 @@
-#include <QApplication>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QImage>
+#include <QMessageBox>
+#include <QThread>
+#include <memory>
+
+#include "TApplication.h"
+#include "TfrmSplash.h"
+#include "forms/FontSubstitutes.h"
+#include "forms/TfrmMain.h"
+#include "settings/QSettingsStore.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvane Cards"));
-    QLabel window(QStringLiteral("Orvane Cards"));
-    window.resize(792, 556);
-    window.show();
+    orvane::TApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane Cards"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessaly Software"));
+    orvane::InstallFontSubstitutes();
+
+    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString gfx = programFolder + QStringLiteral("Data/gfx/");
+    const QIcon icon(gfx + QStringLiteral("icon.png"));
+    if (!icon.isNull()) {
+        QApplication::setWindowIcon(icon);
+    }
+
+    // The splash stays for a second, and the program does not answer meanwhile.
+    orvane::TfrmSplash splash(QImage(gfx + QStringLiteral("splash.png")));
+    splash.show();
+    splash.repaint();
+    QCoreApplication::processEvents();
+    QThread::msleep(1000);
+
+    orvane::QSettingsStore store;
+    std::unique_ptr<orvane::TfrmMain> window;
+    try {
+        orvane::MainWindowSetup setup;
+        setup.ProgramFolder = programFolder;
+        setup.Store = &store;
+        window = std::make_unique<orvane::TfrmMain>(std::move(setup));
+    } catch (const std::exception& error) {
+        // A failed start-up is reported and the program ends quietly.
+        splash.hide();
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                              QString::fromLocal8Bit(error.what()));
+        return 0;
+    }
+
+    splash.hide();
+    splash.close();
+    window->show();
     return QApplication::exec();
 }

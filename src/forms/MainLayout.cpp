@@ -1,0 +1,280 @@
+#include "MainLayout.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include "FontSubstitutes.h"
+#include "TEffectLabel.h"
+#include "TImageButton.h"
+#include "TShapeButton.h"
+#include "TTintedPicture.h"
+#include "view/TCard.h"
+
+namespace orvane {
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+
+QFont Font(const QString& family, int pixels, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QImage Picture(const QString& folder, const char* file) {
+    return QImage(folder + QString::fromLatin1(file));
+}
+
+template <typename W>
+W* Place(W* widget, const char* name, int x, int y, int w, int h) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+QWidget* Panel(QWidget* parent, const char* name, QRect box, const QColor& color) {
+    auto* panel = Place(new QWidget(parent), name, box.x(), box.y(), box.width(), box.height());
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, color);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+// A transparent text label; white is its own background colour, seen only while it is
+// made opaque to highlight a pay line.
+QLabel* TextLabel(QWidget* parent, const QString& name, QRect box, const QFont& font,
+                  Qt::Alignment align, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(box);
+    label->setFont(font);
+    label->setAlignment(align);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Yellow);
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+QLabel* PictureLabel(QWidget* parent, const char* name, QRect box, const QImage& picture) {
+    auto* label = Place(new QLabel(parent), name, box.x(), box.y(), box.width(), box.height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!picture.isNull()) {
+        label->setPixmap(QPixmap::fromImage(picture));
+    }
+    return label;
+}
+
+TTintedPicture* Tinted(QWidget* parent, const QString& name, QRect box, const QImage& picture) {
+    auto* image = new TTintedPicture(parent);
+    image->setObjectName(name);
+    image->setGeometry(box);
+    image->SetPicture(picture);
+    return image;
+}
+
+TEffectLabel* EffectLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
+                          const QColor& color, bool outline) {
+    auto* label =
+        Place(new TEffectLabel(parent), name, box.x(), box.y(), box.width(), box.height());
+    label->setFont(font);
+    label->SetTextColor(color);
+    label->SetOutline(outline);
+    label->setText(QStringLiteral("0"));
+    return label;
+}
+
+void BuildTopStrip(QWidget& window, MainControls& c) {
+    c.CaptionShape = Panel(&window, "CaptionShape", QRect(184, 0, 546, 25), Qt::black);
+    c.CaptionShape->setCursor(Qt::SizeAllCursor);
+    const char* names[] = {"", "fcShapeBtn1", "fcShapeBtn2", "fcShapeBtn3"};
+    const char* texts[] = {"", "Credit", "Options", "Help"};
+    for (int i = 1; i <= 3; ++i) {
+        c.fcShapeBtn[static_cast<std::size_t>(i)] =
+            Place(new TShapeButton(QString::fromLatin1(texts[i]), &window), names[i],
+                  23 + 55 * (i - 1), 5, 52, 17);
+    }
+    c.lblCaption =
+        TextLabel(&window, QStringLiteral("lblCaption"), QRect(192, 8, 21, 14), window.font(),
+                  Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("DEV"));
+    c.lblCaption->hide();
+    c.btnMinimize =
+        Place(new TShapeButton(QStringLiteral("_"), &window), "btnMinimize", 735, 5, 17, 17);
+    c.btnExit = Place(new TShapeButton(QStringLiteral("X"), &window), "btnExit", 754, 5, 17, 17);
+}
+
+// Pictures and labels of the table, in the order that decides which lies on top.
+void BuildTable(QWidget& window, MainControls& c, const QString& pictures) {
+    c.imgBackground = PictureLabel(&window, "imgBackground", QRect(21, 23, 752, 500), {});
+
+    const QImage hold = Picture(pictures, HoldMarkPicture);
+    for (int n = 1; n <= 5; ++n) {
+        auto* mark = PictureLabel(&window, "", QRect(76 + 152 * (n - 1), 478, 36, 10), hold);
+        mark->setObjectName(QStringLiteral("lblHold%1").arg(n));
+        mark->hide();
+        c.lblHold[static_cast<std::size_t>(n)] = mark;
+    }
+
+    // Squares 10..6 on the top row and 5..1 below, square 1 at the bottom right.
+    const QImage lamp = Picture(pictures, LampPicture);
+    for (int square = 10; square >= 1; --square) {
+        const int column = (10 - square) % 5;
+        const int y = square > 5 ? 200 : 221;
+        c.imgOrvaneState[static_cast<std::size_t>(square)] =
+            Tinted(&window, QStringLiteral("imgOrvaneState%1").arg(square),
+                   QRect(50 + 22 * column, y, 21, 20), lamp);
+    }
+
+    c.imgFlash = PictureLabel(&window, "imgFlash", QRect(149, 344, 500, 72),
+                              Picture(pictures, FlashPicture));
+    c.imgFlash->hide();
+
+    const QImage star = Picture(pictures, StarPicture);
+    for (int k = 3; k >= 1; --k) {
+        c.imgStarL[static_cast<std::size_t>(k)] =
+            Tinted(&window, QStringLiteral("imgStarL%1").arg(k),
+                   QRect(29 + 16 * (3 - k), 500, 13, 13), star);
+    }
+    for (int k = 1; k <= 3; ++k) {
+        c.imgStarR[static_cast<std::size_t>(k)] =
+            Tinted(&window, QStringLiteral("imgStarR%1").arg(k),
+                   QRect(716 + 16 * (k - 1), 500, 13, 13), star);
+    }
+
+    // Digits over the meter squares: 1..5 on the bottom row, 6..9 and 10 on the top.
+    const int bottomX[] = {145, 123, 101, 78, 57};
+    for (int d = 1; d <= 5; ++d) {
+        c.Label[static_cast<std::size_t>(22 + d)] = TextLabel(
+            &window, QStringLiteral("Label%1").arg(22 + d), QRect(bottomX[d - 1], 225, 7, 13),
+            window.font(), Qt::AlignLeft, QString::number(d));
+    }
+    const int topX[] = {145, 123, 101, 79};
+    for (int d = 6; d <= 9; ++d) {
+        c.Label[static_cast<std::size_t>(22 + d)] = TextLabel(
+            &window, QStringLiteral("Label%1").arg(22 + d), QRect(topX[d - 6], 204, 7, 13),
+            window.font(), Qt::AlignLeft, QString::number(d));
+    }
+    c.Label[32] =
+        TextLabel(&window, QStringLiteral("Label32"), QRect(54, 204, 13, 13),
+                  Font(QStringLiteral("Times New Roman"), 11), Qt::AlignLeft, QStringLiteral("10"));
+
+    c.lblMessage = EffectLabel(&window, "lblMessage", QRect(171, 497, 449, 17),
+                               Font(QStringLiteral("Arial"), 16, true), Yellow, false);
+    c.lblMessage->setText(QStringLiteral("WINNER"));
+    c.imgOrvaneCards = PictureLabel(&window, "imgOrvaneCards", QRect(65, 124, 82, 68), {});
+
+    const QFont amounts = Font(PoorRichard, 19);
+    c.lblWinScore =
+        EffectLabel(&window, "lblWinScore", QRect(641, 196, 105, 33), amounts, Yellow, true);
+    c.lblBet = EffectLabel(&window, "lblBet", QRect(640, 137, 105, 29), amounts, Qt::blue, true);
+    c.lblOrvaneWin =
+        EffectLabel(&window, "lblOrvaneWin", QRect(51, 83, 106, 27), amounts, Yellow, true);
+    c.lblCredit = EffectLabel(&window, "lblCredit", QRect(639, 75, 105, 27), amounts, Yellow, true);
+    c.lblCredit->setCursor(Qt::PointingHandCursor);
+}
+
+void BuildPayTable(QWidget& window, MainControls& c) {
+    c.pnlMain = Panel(&window, "pnlMain", QRect(190, 33, 414, 223), QColor(0x18, 0x08, 0x29));
+    const QFont font = Font(QStringLiteral("MS Sans Serif"), 16, true);
+    const char* captions[] = {
+        "",      "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE",
+        "FLUSH", "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3X7"};
+    for (int k = 1; k <= 11; ++k) {
+        const int y = 3 + 20 * (k - 1);
+        c.Label[static_cast<std::size_t>(k)] =
+            TextLabel(c.pnlMain, QStringLiteral("Label%1").arg(k), QRect(4, y, 260, 18), font,
+                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(captions[k]));
+        c.Label[static_cast<std::size_t>(k + 11)] =
+            TextLabel(c.pnlMain, QStringLiteral("Label%1").arg(k + 11), QRect(221, y, 190, 18),
+                      font, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+    }
+}
+
+void BuildDoubleUpPanel(QWidget& window, MainControls& c, const QString& pictures) {
+    c.pnlDoubleUp =
+        Panel(&window, "pnlDoubleUp", QRect(190, 32, 416, 224), QColor(0x94, 0x08, 0x13));
+    c.lblWinScoreLabel =
+        TextLabel(c.pnlDoubleUp, QStringLiteral("lblWinScoreLabel"), QRect(0, 0, 416, 17),
+                  Font(QStringLiteral("MS Sans Serif"), 11, true), Qt::AlignCenter,
+                  QStringLiteral("THREE OF A KIND"));
+    c.imgDupIndicatorUp = PictureLabel(c.pnlDoubleUp, "imgDupIndicatorUp", QRect(393, 27, 25, 100),
+                                       Picture(pictures, DupUpPicture));
+    c.imgDupIndicatorDown =
+        PictureLabel(c.pnlDoubleUp, "imgDupIndicatorDown", QRect(393, 123, 25, 100),
+                     Picture(pictures, DupDownPicture));
+    c.imgDupIndicatorDown->hide();
+    c.pnlDoubleUp->hide();
+}
+
+void BuildButtons(QWidget& window, MainControls& c, const QString& pictures) {
+    struct Spec {
+        GameButton button;
+        const char* name;
+        const char* caption;
+        const char* face;
+        int x, y, tag;
+    };
+    const Spec specs[] = {
+        {GameButton::Hold1, "btnHold1", "HOLD", "hold1.png", 22, 529, 1},
+        {GameButton::Hold2, "btnHold2", "HOLD", "hold2.png", 174, 529, 2},
+        {GameButton::Hold3, "btnHold3", "HOLD", "hold3.png", 325, 529, 3},
+        {GameButton::Hold4, "btnHold4", "HOLD", "hold4.png", 477, 529, 4},
+        {GameButton::Hold5, "btnHold5", "HOLD", "hold5.png", 629, 529, 5},
+        {GameButton::Bet, "btnBet", "BET", "bet.png", 325, 550, 0},
+        {GameButton::Cash, "btnCash", "CASH", "cash.png", 477, 550, 0},
+        {GameButton::Deal, "btnDeal", "DEAL", "deal.png", 629, 550, 0},
+    };
+    const QFont font = Font(QStringLiteral("MS Sans Serif"), 11);
+    for (const Spec& s : specs) {
+        auto* button = Place(new TImageButton(&window), s.name, s.x, s.y, 145, 17);
+        button->setFont(font);
+        button->setText(QString::fromLatin1(s.caption));
+        button->SetTag(s.tag);
+        button->SetPicture(Picture(pictures, s.face));
+        c.Buttons[static_cast<std::size_t>(s.button)] = button;
+    }
+}
+
+}  // namespace
+
+MainControls BuildMainLayout(QWidget& window, const QString& pictureFolder) {
+    MainControls c;
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Yellow);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.setFont(Font(QStringLiteral("Arial"), 11));
+
+    BuildTopStrip(window, c);
+    BuildTable(window, c, pictureFolder);
+    BuildPayTable(window, c);
+    BuildDoubleUpPanel(window, c, pictureFolder);
+    BuildButtons(window, c, pictureFolder);
+    return c;
+}
+
+void CreateCardViews(MainControls& c, QWidget& window, const QString& libraryFile) {
+    for (int i = 1; i <= 5; ++i) {
+        auto* card = new TCard(i, true, libraryFile, &window);
+        card->setObjectName(QStringLiteral("Card%1").arg(i));
+        card->setCursor(Qt::PointingHandCursor);
+        c.HandCards[static_cast<std::size_t>(i)] = card;
+    }
+    for (int i = 1; i <= 10; ++i) {
+        auto* card = new TCard(i, false, libraryFile, c.pnlDoubleUp);
+        card->setObjectName(QStringLiteral("DupCard%1").arg(i));
+        c.DupCards[static_cast<std::size_t>(i)] = card;
+    }
+    for (int n = 1; n <= 5; ++n) {
+        c.lblHold[static_cast<std::size_t>(n)]->raise();
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,208 @@
+#include "MainTableDisplay.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPixmap>
+
+#include "RgbColor.h"
+#include "TEffectLabel.h"
+#include "TImageButton.h"
+#include "TTintedPicture.h"
+#include "settings/TSettings.h"
+#include "view/TCard.h"
+#include "view/TFlash.h"
+
+namespace orvane {
+
+namespace {
+
+std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+void ShowCardView(TCard* view, const Card& card) {
+    if (view == nullptr) {
+        return;
+    }
+    view->SetCardValue(card.Value);
+    view->SetSuit(card.Suit);  // the joker carries the suit the evaluation gave it
+    view->SetBack(card.ShowBack);
+    view->Show();
+}
+
+}  // namespace
+
+void SetLabelTextColor(QWidget* label, const QColor& color) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+MainTableDisplay::MainTableDisplay(QWidget& window, MainControls& controls,
+                                   const TSettings& settings, TFlash& flash,
+                                   CardPictureSource bonusPictures)
+    : window_(window),
+      c_(controls),
+      settings_(settings),
+      flash_(flash),
+      bonusPictures_(std::move(bonusPictures)) {}
+
+void MainTableDisplay::ShowHandCard(int slot, const Card& card) {
+    ShowCardView(c_.HandCards[At(slot)], card);
+}
+
+void MainTableDisplay::SetHandCardHeld(int slot, const Card& card) {
+    if (TCard* view = c_.HandCards[At(slot)]) {
+        view->SetHeld(card.Held);
+    }
+}
+
+void MainTableDisplay::HideDupCards() {
+    for (int i = 1; i <= 10; ++i) {
+        if (TCard* view = c_.DupCards[At(i)]) {
+            view->hide();
+        }
+    }
+}
+
+void MainTableDisplay::ShowDupCard(int index, const Card& card) {
+    ShowCardView(c_.DupCards[At(index)], card);
+}
+
+void MainTableDisplay::SetHoldMark(int slot, bool visible) {
+    c_.lblHold[At(slot)]->setVisible(visible);
+}
+
+void MainTableDisplay::ShowCredit(std::int32_t credit) {
+    c_.lblCredit->setText(QString::number(credit));
+}
+
+void MainTableDisplay::ShowBet(std::int32_t bet) {
+    c_.lblBet->setText(QString::number(bet));
+}
+
+void MainTableDisplay::ShowWin(std::int32_t win) {
+    c_.lblWinScore->setText(QString::number(win));
+}
+
+void MainTableDisplay::ShowWinCaption(const std::string& caption) {
+    c_.lblWinScoreLabel->setText(QString::fromStdString(caption));
+}
+
+void MainTableDisplay::ShowJackpot(std::int32_t jackpot) {
+    c_.lblOrvaneWin->setText(QString::number(jackpot));
+}
+
+void MainTableDisplay::ShowPayValues(const Multipliers& amounts, const std::string& orvaneLine) {
+    c_.Label[11]->setText(QString::fromStdString(orvaneLine));
+    for (int line = 1; line <= PrizeLines; ++line) {
+        c_.Label[At(11 + line)]->setText(QString::number(amounts[At(line)]));
+    }
+}
+
+void MainTableDisplay::ApplyPayLineColors() {
+    for (int line = 1; line <= PrizeLines; ++line) {
+        const QColor color = ToQColor(settings_.PayLineColor[At(line)]);
+        SetLabelTextColor(c_.Label[At(line)], color);
+        SetLabelTextColor(c_.Label[At(line + 11)], color);
+    }
+}
+
+void MainTableDisplay::ClearPayHighlight() {
+    for (int line = 1; line <= PrizeLines; ++line) {
+        c_.Label[At(line)]->setAutoFillBackground(false);
+        c_.Label[At(line + 11)]->setAutoFillBackground(false);
+    }
+    ApplyPayLineColors();
+}
+
+void MainTableDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
+    if (prize < 1 || prize > PrizeLines) {
+        return;
+    }
+    for (QLabel* label : {c_.Label[At(prize)], c_.Label[At(prize + 11)]}) {
+        label->setAutoFillBackground(opaque);
+        SetLabelTextColor(label, QColor::fromRgb(HighlightText));
+        label->update();
+    }
+}
+
+void MainTableDisplay::ShowStars(int count) {
+    for (int k = 1; k <= 3; ++k) {
+        const QColor tint = k <= count ? QColor(255, 255, 0) : QColor(0, 0, 0);
+        c_.imgStarL[At(k)]->SetTint(tint);
+        c_.imgStarR[At(k)]->SetTint(tint);
+    }
+}
+
+void MainTableDisplay::SetButtonLayout(int layout) {
+    const std::optional<ButtonTints> tints =
+        TintsForLayout(layout, settings_.InteractiveButtonsEnabled);
+    if (!tints) {
+        return;
+    }
+    const QColor lit = ToQColor(settings_.ButtonColor);
+    const QColor dim = ToQColor(settings_.ButtonDimColor);
+    for (int b = 0; b < GameButtonCount; ++b) {
+        c_.Buttons[At(b)]->SetColor((*tints)[At(b)] ? lit : dim);
+    }
+}
+
+void MainTableDisplay::ShowDoubleUpPanel(bool visible) {
+    c_.pnlDoubleUp->setVisible(visible);
+    c_.pnlMain->setVisible(!visible);
+}
+
+void MainTableDisplay::SetMessage(Message message, bool blink) {
+    flash_.SetMessage(static_cast<int>(message), blink);
+}
+
+void MainTableDisplay::StartIdleAnimation() {
+    flash_.StartIdleAnimation();
+}
+
+void MainTableDisplay::StopIdleAnimation() {
+    flash_.StopIdleAnimation();
+}
+
+void MainTableDisplay::SetIndicatorBlink(bool on) {
+    flash_.SetIndicatorBlink(on);
+}
+
+void MainTableDisplay::PlaySoundEffect(std::string_view name) {
+    flash_.PlaySoundEffect(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void MainTableDisplay::SetMeterSquare(int square, bool lit) {
+    if (square < 1 || square > 10) {
+        return;
+    }
+    c_.imgOrvaneState[At(square)]->SetTint(
+        ToQColor(lit ? settings_.MeterLitColor : settings_.MeterUnlitColor));
+}
+
+// A rank outside 7..10 names no picture, and a missing library or picture leaves the
+// picture that was shown before.
+void MainTableDisplay::ShowBonusPicture(std::int32_t orvaneNumber) {
+    if (orvaneNumber < FirstOrvaneNumber || orvaneNumber > LastOrvaneNumber ||
+        orvaneNumber == bonusShown_ || !bonusPictures_) {
+        return;
+    }
+    const QImage picture =
+        bonusPictures_(QString::fromLatin1(BonusLibrary), QStringLiteral("4X%1").arg(orvaneNumber),
+                       window_.devicePixelRatioF());
+    if (picture.isNull()) {
+        return;
+    }
+    c_.imgOrvaneCards->setPixmap(QPixmap::fromImage(picture));
+    bonusShown_ = orvaneNumber;
+}
+
+void MainTableDisplay::Repaint() {
+    if (window_.isVisible()) {
+        window_.repaint();
+    }
+    QCoreApplication::processEvents();
+}
+
+}  // namespace orvane

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+#include "MainControls.h"
+#include "game/TableDisplay.h"
+#include "view/CardPictureSource.h"
+
+namespace orvane {
+
+class TFlash;
+class TSettings;
+
+// What the rules show, on the main window's controls: cards, hold marks, the numbers, the
+// pay table with its highlight, stars, button tints, the double-up panel, the meter and
+// the bonus picture. Banner, idle animation, indicator and sounds go to the effects object.
+// It decides nothing: every call is drawn as it comes.
+class MainTableDisplay : public TableDisplay {
+  public:
+    // Highlight of the won pay line: red text on the label's own white background.
+    static constexpr QRgb HighlightText = 0xFF0000;
+    static constexpr const char* BonusLibrary = "zqmrl.dll";
+
+    MainTableDisplay(QWidget& window, MainControls& controls, const TSettings& settings,
+                     TFlash& flash, CardPictureSource bonusPictures);
+
+    void ShowHandCard(int slot, const Card& card) override;
+    void SetHandCardHeld(int slot, const Card& card) override;
+    void HideDupCards() override;
+    void ShowDupCard(int index, const Card& card) override;
+    void SetHoldMark(int slot, bool visible) override;
+    void ShowCredit(std::int32_t credit) override;
+    void ShowBet(std::int32_t bet) override;
+    void ShowWin(std::int32_t win) override;
+    void ShowWinCaption(const std::string& caption) override;
+    void ShowJackpot(std::int32_t jackpot) override;
+    void ShowPayValues(const Multipliers& amounts, const std::string& orvaneLine) override;
+    void ClearPayHighlight() override;
+    void SetPayLineOpaque(PrizeIndex prize, bool opaque) override;
+    void ShowStars(int count) override;
+    void SetButtonLayout(int layout) override;
+    void ShowDoubleUpPanel(bool visible) override;
+    void SetMessage(Message message, bool blink) override;
+    void StartIdleAnimation() override;
+    void StopIdleAnimation() override;
+    void SetIndicatorBlink(bool on) override;
+    void PlaySoundEffect(std::string_view name) override;
+    void SetMeterSquare(int square, bool lit) override;
+    void ShowBonusPicture(std::int32_t orvaneNumber) override;
+    void Repaint() override;
+
+    // Every pay line back to its theme colour (ApplyPayLineColors).
+    void ApplyPayLineColors();
+
+  private:
+    QWidget& window_;
+    MainControls& c_;
+    const TSettings& settings_;
+    TFlash& flash_;
+    CardPictureSource bonusPictures_;
+    std::int32_t bonusShown_ = 0;
+};
+
+// Sets the text colour of a label through its palette.
+void SetLabelTextColor(QWidget* label, const QColor& color);
+
+}  // namespace orvane

@@ -1,0 +1,90 @@
+#include "WindowTheme.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+
+#include "RgbColor.h"
+#include "TEffectLabel.h"
+#include "TImageButton.h"
+#include "settings/ThemeCatalog.h"
+
+namespace orvane {
+
+namespace {
+
+void SetPanelColor(QWidget* panel, const QColor& color) {
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, color);
+    panel->setPalette(palette);
+}
+
+void MoveTop(QWidget* widget, const std::optional<int>& top) {
+    if (top) {
+        widget->move(widget->x(), *top);
+    }
+}
+
+QFont WithFace(QFont font, const QString& family, bool bold) {
+    font.setFamily(family);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+QImage ReadThemePicture(const QString& file, QString* error) {
+    QImageReader reader(file);
+    if (QFileInfo(file).suffix().compare(QStringLiteral("zqi"), Qt::CaseInsensitive) == 0) {
+        reader.setFormat("bmp");
+    }
+    QImage picture = reader.read();
+    if (picture.isNull() && error != nullptr) {
+        *error = reader.errorString();
+    }
+    return picture;
+}
+
+void ApplyWindowTheme(MainControls& c, const ThemeRecord& theme, const QImage& background) {
+    if (background.isNull()) {
+        c.imgBackground->clear();
+    } else {
+        c.imgBackground->setPixmap(QPixmap::fromImage(background));
+        c.imgBackground->resize(background.size());
+    }
+
+    SetPanelColor(c.pnlMain, ToQColor(theme.PanelColor));
+    SetPanelColor(c.pnlDoubleUp, ToQColor(theme.PanelColor));
+
+    const QString face =
+        QString::fromUtf8(theme.FontName.data(), static_cast<qsizetype>(theme.FontName.size()));
+    struct Amount {
+        TEffectLabel* label;
+        const std::optional<int>& top;
+    };
+    const Amount amounts[] = {{c.lblCredit, theme.CreditTop},
+                              {c.lblBet, theme.BetTop},
+                              {c.lblWinScore, theme.WinTop},
+                              {c.lblOrvaneWin, theme.BonusTop}};
+    for (const Amount& a : amounts) {
+        MoveTop(a.label, a.top);
+        a.label->SetTextColor(ToQColor(theme.InfoTextColor));
+        a.label->setFont(WithFace(a.label->font(), face, theme.Bold));
+    }
+    MoveTop(c.imgOrvaneCards, theme.BonusCardsTop);
+    for (const Amount& a : amounts) {
+        a.label->SetOutline(false);
+    }
+
+    for (int n = 1; n <= 22; ++n) {
+        QLabel* label = c.Label[static_cast<std::size_t>(n)];
+        label->setFont(WithFace(label->font(), face, theme.Bold));
+    }
+
+    for (TImageButton* button : c.Buttons) {
+        button->SetColor(ToQColor(theme.ButtonColor));
+    }
+}
+
+}  // namespace orvane

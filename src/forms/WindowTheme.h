@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "MainControls.h"
+
+namespace orvane {
+
+struct ThemeRecord;
+
+// Reads a theme picture: ".zqi" files are bitmaps whatever their name says, anything else
+// is decoded by its extension (the Nature background is a JPEG). Null when unreadable;
+// error then says why.
+QImage ReadThemePicture(const QString& file, QString* error = nullptr);
+
+// The window's share of applying a theme, in order: the background picture (a null
+// picture leaves the table blank), the panel colours, the four amounts' positions,
+// colour, face and weight, the bonus picture's position, the amounts' outline taken off,
+// the pay table's face and weight, and the button colour. A theme without positions
+// (Nature) leaves the controls where they are.
+void ApplyWindowTheme(MainControls& controls, const ThemeRecord& theme, const QImage& background);
+
+}  // namespace orvane

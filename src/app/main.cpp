@@ -5,8 +5,8 @@
 #include <QThread>
 #include <memory>
 
-#include "TApplication.h"
-#include "TfrmSplash.h"
+#include "app/TApplication.h"
+#include "app/TfrmSplash.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
 #include "settings/QSettingsStore.h"

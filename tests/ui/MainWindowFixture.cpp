@@ -1,0 +1,88 @@
+#include "MainWindowFixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+namespace orvane::test {
+
+QImage MadePicture(const QString& library, const QString& resource, qreal) {
+    if (library == QLatin1String("zqmrl.dll") && resource.startsWith(QLatin1String("4X"))) {
+        QImage picture(82, 68, QImage::Format_RGB32);
+        picture.fill(QColor(20, 90, 20));
+        return picture;
+    }
+    if (library == QLatin1String("zqcsrl_pi.dll") && resource.startsWith(QLatin1String("CARD_"))) {
+        QImage picture(140, 208, QImage::Format_RGB32);
+        picture.fill(resource == QLatin1String("CARD_BACK_1") ? QColor(0, 0, 128) : Qt::white);
+        return picture;
+    }
+    return {};
+}
+
+void MainWindowTest::SetUp() {
+    ASSERT_TRUE(folder.isValid());
+    previous_ = SetFatalErrorReporter([this](const QString& text) { errors << text; });
+    WriteBackground(QStringLiteral("bm_clas.zqi"));
+}
+
+void MainWindowTest::TearDown() {
+    window.reset();
+    SetFatalErrorReporter(std::move(previous_));
+}
+
+TfrmMain& MainWindowTest::Open(std::uint32_t seed, bool realPause) {
+    MainWindowSetup setup;
+    setup.ProgramFolder = folder.path() + QLatin1Char('/');
+    setup.Store = &store;
+    setup.Seed = seed;
+    setup.Pictures = pictures;
+    setup.Ask = [this](const QString&, const QString& text) {
+        asked << text;
+        return answer;
+    };
+    setup.Inform = [this](const QString& text) { informed << text; };
+    if (!realPause) {
+        setup.TablePause = std::make_unique<InstantPause>(waits);
+    }
+    setup.Sound = std::make_unique<SilentSound>();
+    window = std::make_unique<TfrmMain>(std::move(setup));
+    return *window;
+}
+
+void MainWindowTest::WriteBackground(const QString& file, const char* format) {
+    QImage picture(752, 500, QImage::Format_RGB32);
+    picture.fill(QColor(10, 60, 10));
+    ASSERT_TRUE(picture.save(folder.filePath(file), format));
+}
+
+void MainWindowTest::WriteFile(const QString& file) {
+    QFile out(folder.filePath(file));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("1");
+}
+
+QString MainWindowTest::Text(const QString& name) const {
+    QWidget* widget = Find(name);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* effect = qobject_cast<TEffectLabel*>(widget)) {
+        return effect->text();
+    }
+    ADD_FAILURE() << name.toStdString() << " shows no text";
+    return {};
+}
+
+void MainWindowTest::AddCredit(int times) {
+    for (int i = 0; i < times; ++i) {
+        window->lblCreditClick();
+    }
+}
+
+void MainWindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
+    // Sent to a control, as a real key would be: the window must see it first.
+    QTest::keyClick(Find(QStringLiteral("imgBackground")), static_cast<Qt::Key>(key), modifiers);
+}
+
+}  // namespace orvane::test

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QLabel>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "forms/FatalError.h"
+#include "forms/MainTableDisplay.h"
+#include "forms/TEffectLabel.h"
+#include "forms/TImageButton.h"
+#include "forms/TTintedPicture.h"
+#include "forms/TfrmMain.h"
+#include "game/GameTable.h"
+#include "settings/MemoryStore.h"
+#include "settings/TSettings.h"
+#include "view/TCard.h"
+
+// Readable failures for texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace orvane::test {
+
+// Waits recorded, not waited: a round runs at once.
+class InstantPause : public Pause {
+  public:
+    explicit InstantPause(std::vector<int>& waits) : waits_(waits) {}
+    void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
+
+  private:
+    std::vector<int>& waits_;
+};
+
+class SilentSound : public SoundBackend {
+  public:
+    void Play(const QString&) override {}
+};
+
+// Card faces and bonus pictures made on the spot: a plain picture for every resource of
+// the libraries the window asks for, nothing for any other library.
+QImage MadePicture(const QString& library, const QString& resource, qreal dpr);
+
+// A main window on a temporary program folder, a memory store and a seeded deck; the
+// error box, the exit question and notices are recorded instead of shown.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    // Deals queens: Q-high pair on the deal (slots 3 and 4 held), three queens on the draw.
+    static constexpr std::uint32_t QueensSeed = 33;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // realPause: the window's own event-processing waits instead of instant ones.
+    TfrmMain& Open(std::uint32_t seed = QueensSeed, bool realPause = false);
+    // Writes a plain picture of the background size under the program folder.
+    void WriteBackground(const QString& file, const char* format = "BMP");
+    void WriteFile(const QString& file);
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
+        return widget;
+    }
+    QLabel* Label(int n) const { return Find<QLabel>(QStringLiteral("Label%1").arg(n)); }
+    QString Text(const QString& name) const;
+    TCard* HandCard(int slot) const {
+        return window->Controls().HandCards[static_cast<std::size_t>(slot)];
+    }
+    TCard* DupCard(int i) const { return window->Controls().DupCards[static_cast<std::size_t>(i)]; }
+    QColor ButtonColor(const QString& name) const { return Find<TImageButton>(name)->Color(); }
+    QColor TextColor(QLabel* label) const { return label->palette().color(QPalette::WindowText); }
+    void AddCredit(int times = 1);
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    QTemporaryDir folder;
+    MemoryStore store;
+    QStringList errors;
+    QStringList asked;
+    QStringList informed;
+    bool answer = true;
+    std::vector<int> waits;
+    CardPictureSource pictures = MadePicture;
+    std::unique_ptr<TfrmMain> window;
+
+  private:
+    FatalErrorReporter previous_;
+};
+
+inline const QColor Yellow(255, 255, 0);
+inline const QColor Black(0, 0, 0);
+inline const QColor Red(255, 0, 0);
+
+}  // namespace orvane::test

@@ -1,0 +1,74 @@
+#include <QPainter>
+
+#include "MainWindowFixture.h"
+#include "forms/TintImage.h"
+
+namespace orvane::test {
+namespace {
+
+TEST(TintImage, MultipliesColourAndKeepsAlpha) {
+    QImage source(2, 1, QImage::Format_ARGB32);
+    source.setPixelColor(0, 0, QColor(255, 255, 255, 255));
+    source.setPixelColor(1, 0, QColor(128, 128, 128, 0));
+    const QImage tinted = TintImage(source, QColor(255, 128, 0));
+    EXPECT_EQ(tinted.pixelColor(0, 0), QColor(255, 128, 0, 255));
+    EXPECT_EQ(tinted.pixelColor(1, 0).alpha(), 0);
+    EXPECT_TRUE(TintImage(QImage(), Qt::red).isNull());
+}
+
+QImage Render(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+TEST(TintedPicture, DrawsThePictureInItsTint) {
+    TTintedPicture star;
+    star.resize(13, 13);
+    QImage white(13, 13, QImage::Format_ARGB32);
+    white.fill(Qt::white);
+    star.SetPicture(white);
+    star.SetTint(QColor(255, 255, 0));
+    EXPECT_EQ(Render(star).pixelColor(6, 6), QColor(255, 255, 0));
+    star.SetTint(Qt::black);
+    EXPECT_EQ(Render(star).pixelColor(6, 6), QColor(0, 0, 0));
+}
+
+TEST(ImageButton, WithoutAFaceDrawsAPlateInItsColour) {
+    TImageButton button;
+    button.resize(145, 17);
+    button.SetColor(QColor(0, 128, 128));
+    const QImage dim = Render(button);
+    button.SetColor(QColor(255, 255, 0));
+    const QImage lit = Render(button);
+    EXPECT_NE(dim.pixelColor(10, 8), lit.pixelColor(10, 8));
+    EXPECT_GT(lit.pixelColor(10, 8).red(), 150);
+}
+
+TEST(EffectLabel, OutlineDrawsAroundTheLetters) {
+    TEffectLabel label;
+    label.resize(105, 33);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(26);
+    font.setBold(true);
+    label.setFont(font);
+    label.SetTextColor(Qt::blue);
+    label.setText(QStringLiteral("88"));
+    auto countWhite = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += (c.alpha() > 200 && c.red() > 200 && c.green() > 200) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    EXPECT_EQ(countWhite(Render(label)), 0);
+    label.SetOutline(true, Qt::white);
+    EXPECT_GT(countWhite(Render(label)), 20);
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -37,6 +37,8 @@ class TSettings final : public TableSettings {
     // The store must outlive this object. programFolder is where the sound theme folders
     // are looked for; a missing trailing '/' is added.
     explicit TSettings(SettingsStore& store, std::string programFolder = {});
+    TSettings(const TSettings&) = delete;
+    TSettings& operator=(const TSettings&) = delete;
 
     // What the rules read.
     bool AutoHoldEnabled() const override { return AutoHold; }

@@ -35,6 +35,16 @@ QRect onBackground(int x, int y, int w, int h) {
     return QRect(x - 21, y - 23, w, h);
 }
 
+// The lowest row of `band` holding a bright (caption) pixel, or -1.
+int lowestBrightRow(const QImage& img, const QRect& band) {
+    for (int y = band.bottom(); y >= band.top(); --y) {
+        if (maxLuminance(img, QRect(band.left(), y, band.width(), 1)) > 150.0) {
+            return y;
+        }
+    }
+    return -1;
+}
+
 // The card lane between the cards' tops and the message strip.
 const QRect kLane = onBackground(0, 275, 795, 190);
 
@@ -94,12 +104,24 @@ TEST(BackgroundFiles, ValueWindowsSitUnderTheLabelsAndSuitTheTextColour) {
             onBackground(639, tops[t].credit, 105, 27), onBackground(640, tops[t].bet, 105, 29),
             onBackground(641, tops[t].win, 105, 33), onBackground(51, tops[t].bonus, 106, 27)};
         for (const QRect& label : labels) {
+            SCOPED_TRACE(label.y());
             // Stay off the rounded rim: test the body of the window.
-            const double lum = meanColour(img, label.adjusted(4, 3, -4, -3)).luminance();
+            const QRect body = label.adjusted(4, 3, -4, -3);
             if (tops[t].lightText) {
-                EXPECT_LT(lum, 70.0) << "window at " << label.y();
+                EXPECT_LT(meanColour(img, body).luminance(), 70.0);
+                // Nothing bright, such as its caption, may reach into the window...
+                EXPECT_LT(maxLuminance(img, body), 130.0);
+                // ...and the caption's letters end a line's gap above it.
+                const int captionBottom =
+                    lowestBrightRow(img, QRect(label.left(), label.top() - 20, label.width(), 20));
+                EXPECT_GE(captionBottom, label.top() - 14);
+                EXPECT_LE(captionBottom, label.top() - 8);
             } else {
-                EXPECT_GT(lum, 190.0) << "window at " << label.y();
+                EXPECT_GT(meanColour(img, body).luminance(), 190.0);
+                // The frame is dark right above the window, where the caption sits.
+                EXPECT_LT(meanColour(img, QRect(label.left(), label.top() - 6, label.width(), 4))
+                              .luminance(),
+                          120.0);
             }
         }
     }

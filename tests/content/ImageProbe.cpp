@@ -71,3 +71,16 @@ int maxChroma(const QImage& image) {
     }
     return worst;
 }
+
+double maxLuminance(const QImage& image, QRect area) {
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    area &= img.rect();
+    double best = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            best = std::max(best, 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c));
+        }
+    }
+    return best;
+}

@@ -21,5 +21,7 @@ struct MeanColour {
 };
 // Mean colour of the opaque pixels of `area` (the whole picture when `area` is null).
 MeanColour meanColour(const QImage& image, QRect area = QRect());
+// Luminance of the brightest pixel of `area`.
+double maxLuminance(const QImage& image, QRect area);
 // Largest difference between two colour channels over the opaque pixels: 0 for greys.
 int maxChroma(const QImage& image);

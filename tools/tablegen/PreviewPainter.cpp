@@ -26,15 +26,23 @@ QImage dressedTable(const ThemeStyle& style, const QImage& background) {
         p.fillRect(QRect(panel.left() + 6, y, 120 + (k * 37) % 60, 9), ink);
         p.fillRect(QRect(panel.right() - 60, y, 54, 9), ink);
     }
-    const char16_t* suits[5] = {u"\u2660", u"\u2665", u"\u2663", u"\u2666", u"\u2665"};
+    struct Face {
+        const char16_t* suit;
+        bool red;
+    };
+    const Face faces[5] = {{u"\u2660", false},
+                           {u"\u2665", true},
+                           {u"\u2663", false},
+                           {u"\u2666", true},
+                           {u"\u2665", true}};
     for (std::size_t i = 0; i < 5; ++i) {
         const QRectF card = QRectF(l.cards[i]).adjusted(2, 2, -2, -2);
         p.setPen(QPen(QColor(60, 60, 60), 2));
         p.setBrush(QColor(250, 250, 246));
         p.drawRoundedRect(card, 10, 10);
         p.setFont(serifFont(90, QFont::Normal));
-        p.setPen(i % 2 == 1 || i == 3 ? QColor(210, 20, 30) : QColor(20, 20, 20));
-        p.drawText(card, Qt::AlignCenter, QString::fromUtf16(suits[i]));
+        p.setPen(faces[i].red ? QColor(210, 20, 30) : QColor(20, 20, 20));
+        p.drawText(card, Qt::AlignCenter, QString::fromUtf16(faces[i].suit));
     }
     const QColor info = style.id == 5   ? QColor(0, 0, 255)
                         : style.id == 3 ? QColor(255, 255, 255)

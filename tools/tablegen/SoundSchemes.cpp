@@ -138,7 +138,7 @@ std::vector<std::int16_t> coins(double pitch, double length, double room) {
 }
 
 std::vector<std::int16_t> brightCoins() {
-    return coins(2600, 0.07, 0.2);
+    return coins(2000, 0.07, 0.2);
 }
 
 // ----- scheme 2: soft marimba -----
@@ -215,7 +215,7 @@ std::vector<std::int16_t> softCash() {
 }
 
 std::vector<std::int16_t> softCoins() {
-    return coins(1500, 0.05, 0.35);
+    return coins(1300, 0.05, 0.35);
 }
 
 struct Recipe {

@@ -1,0 +1,132 @@
+#include "platform/ResourceLibrary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QResource>
+#include <map>
+#include <memory>
+#include <utility>
+
+#include "platform/BitmapFileHeader.h"
+#include "platform/ResourceLog.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr qreal DoubleResolution = 2.0;
+
+QString DoubleResolutionName(const QString& name) {
+    return name + QStringLiteral("@2x");
+}
+
+// Entry names are plain words. A slash would let a name walk out of its own library into
+// another one, or into the program's compiled-in resources.
+bool IsPlainName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+// Libraries live as long as the program; a missing file is not remembered, so a library
+// that appears later (copied in while the game runs) is picked up at the next load.
+class LibraryRegistry {
+  public:
+    static LibraryRegistry& Instance() {
+        static LibraryRegistry registry;
+        return registry;
+    }
+
+    std::map<QString, std::unique_ptr<const ResourceLibrary>>& Libraries() { return libraries; }
+    QString NextMapRoot() { return QStringLiteral("/orvane-library-%1").arg(++counter); }
+
+  private:
+    std::map<QString, std::unique_ptr<const ResourceLibrary>> libraries;
+    int counter = 0;
+};
+
+}  // namespace
+
+ResourceLibrary::ResourceLibrary(QString path, QString root)
+    : filePath(std::move(path)), mapRoot(std::move(root)) {}
+
+const ResourceLibrary& ResourceLibrary::Load(const QString& fileName) {
+    return Load(fileName, QCoreApplication::applicationDirPath());
+}
+
+const ResourceLibrary& ResourceLibrary::Load(const QString& fileName, const QString& folder) {
+    static const ResourceLibrary none{QString(), QString()};
+    if (fileName.isEmpty()) {
+        qCWarning(lcResources) << "no picture library named";
+        return none;
+    }
+    const QFileInfo info(QDir(folder), fileName);
+    const QString path = info.absoluteFilePath();
+    auto& libraries = LibraryRegistry::Instance().Libraries();
+    if (const auto found = libraries.find(path); found != libraries.end()) {
+        return *found->second;
+    }
+    if (!info.isFile()) {
+        qCWarning(lcResources) << "picture library not found:" << path;
+        return none;
+    }
+    QString root = LibraryRegistry::Instance().NextMapRoot();
+    if (!QResource::registerResource(path, root)) {
+        qCWarning(lcResources) << "picture library is damaged and has no pictures:" << path;
+        root.clear();
+    }
+    // A damaged file is remembered like a good one: it stays what it is for the run.
+    auto library = std::unique_ptr<const ResourceLibrary>(new ResourceLibrary(path, root));
+    return *libraries.emplace(path, std::move(library)).first->second;
+}
+
+QByteArray ResourceLibrary::EntryBytes(const QString& resourceName) const {
+    if (!IsLoaded() || !IsPlainName(resourceName)) {
+        return {};
+    }
+    const QResource entry(QStringLiteral(":%1/%2").arg(mapRoot, resourceName));
+    if (!entry.isValid()) {
+        return {};
+    }
+    return entry.uncompressedData();  // empty for a folder
+}
+
+QImage ResourceLibrary::Picture(const QString& resourceName, qreal devicePixelRatio) const {
+    if (!IsLoaded()) {
+        qCWarning(lcResources) << "no picture" << resourceName << "- library missing:" << filePath;
+        return {};
+    }
+    if (devicePixelRatio > 1.0) {
+        const QString sharpName = DoubleResolutionName(resourceName);
+        const QByteArray sharp = EntryBytes(sharpName);
+        if (!sharp.isEmpty()) {
+            QImage image = Decode(sharpName, sharp);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(DoubleResolution);
+                return image;
+            }
+        }
+    }
+    const QByteArray bytes = EntryBytes(resourceName);
+    if (bytes.isEmpty()) {
+        qCWarning(lcResources) << "no picture" << resourceName << "in" << filePath;
+        return {};
+    }
+    return Decode(resourceName, bytes);
+}
+
+QImage ResourceLibrary::Decode(const QString& resourceName, const QByteArray& dib) const {
+    const QByteArray file = BitmapFileFromDib(dib);
+    QImage image;
+    if (file.isEmpty() || !image.loadFromData(file, "BMP")) {
+        qCWarning(lcResources) << "picture" << resourceName << "in" << filePath << "is damaged";
+        return {};
+    }
+    return image;
+}
+
+QImage LibraryPicture(const QString& libraryFile, const QString& resourceName,
+                      qreal devicePixelRatio) {
+    return ResourceLibrary::Load(libraryFile).Picture(resourceName, devicePixelRatio);
+}
+
+}  // namespace orvane

@@ -1,0 +1,3 @@
+#include "platform/ResourceLog.h"
+
+Q_LOGGING_CATEGORY(lcResources, "orvane.resources")

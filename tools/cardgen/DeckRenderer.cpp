@@ -1,0 +1,169 @@
+#include "DeckRenderer.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "game/Card.h"
+
+namespace cardgen {
+
+namespace {
+
+constexpr std::array<const char*, 4> SuitNames = {"club", "diamond", "heart", "spade"};
+constexpr qreal ReferenceWidth = 140.0;
+
+QImage TransparentImage(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void Smooth(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+QRectF DocumentRect(const QSvgRenderer& renderer, const QString& id) {
+    return renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id));
+}
+
+QPainterPath CardOutline(QSizeF size) {
+    QPainterPath path;
+    const qreal radius = CornerRadius(size.toSize());
+    path.addRoundedRect(QRectF(QPointF(0, 0), size), radius, radius);
+    return path;
+}
+
+}  // namespace
+
+qreal CornerRadius(QSize size) {
+    return 5.0 * size.width() / ReferenceWidth;
+}
+
+QImage OnCardOutline(const QImage& art) {
+    const int scale = std::max(1, static_cast<int>(std::lround(art.width() / ReferenceWidth)));
+    QColor edge = art.pixelColor(scale, art.height() / 2).toRgb();
+    edge.setAlpha(255);
+
+    QImage card = TransparentImage(art.size());
+    QPainter painter(&card);
+    Smooth(painter);
+    painter.fillPath(CardOutline(art.size()), edge);
+    // Atop keeps the outline's own soft edge: the art shows only where the outline is.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.drawImage(0, 0, art);
+    return card;
+}
+
+DeckRenderer::DeckRenderer(DeckStyle deckStyle)
+    : style(std::move(deckStyle)), renderer(std::make_unique<QSvgRenderer>(style.svgFile)) {}
+
+bool DeckRenderer::IsValid() const {
+    if (!renderer->isValid()) {
+        return false;
+    }
+    for (int value = 1; value < orvane::JokerValue; ++value) {
+        if (!renderer->elementExists(ElementId(value))) {
+            return false;
+        }
+    }
+    return renderer->elementExists(style.jokerElement.isEmpty() ? style.jokerArt
+                                                                : style.jokerElement);
+}
+
+QString DeckRenderer::ElementId(int value) {
+    const int rank = orvane::RankOfValue(value);
+    const char* suit = SuitNames.at(static_cast<std::size_t>(orvane::SuitOfValue(value) - 1));
+    static const std::array<const char*, 3> courts = {"jack", "queen", "king"};
+    const QString rankName =
+        rank > 10 ? QString::fromLatin1(courts.at(static_cast<std::size_t>(rank - 11)))
+                  : QString::number(rank);
+    return rankName + QLatin1Char('_') + QLatin1String(suit);
+}
+
+QImage DeckRenderer::Face(int value, QSize size) const {
+    if (value == orvane::JokerValue) {
+        return OnCardOutline(style.jokerElement.isEmpty()
+                                 ? ComposedJoker(size)
+                                 : RenderElement(style.jokerElement, size));
+    }
+    return OnCardOutline(RenderElement(ElementId(value), size));
+}
+
+QImage DeckRenderer::RenderElement(const QString& id, QSize size) const {
+    QImage art = TransparentImage(size);
+    {
+        QPainter painter(&art);
+        Smooth(painter);
+        renderer->render(&painter, id, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    ApplyPatches(id, art);
+    return art;
+}
+
+void DeckRenderer::ApplyPatches(const QString& id, QImage& art) const {
+    for (const ElementPatch& patch : style.patches) {
+        if (patch.card != id) {
+            continue;
+        }
+        const QRectF card = DocumentRect(*renderer, patch.card);
+        const QRectF covered = DocumentRect(*renderer, patch.covered);
+        const qreal sx = art.width() / card.width();
+        const qreal sy = art.height() / card.height();
+        const QRectF place((covered.x() - card.x()) * sx, (covered.y() - card.y()) * sy,
+                           covered.width() * sx, covered.height() * sy);
+        QPainter painter(&art);
+        Smooth(painter);
+        renderer->render(&painter, patch.replacement, place);
+    }
+}
+
+// A deck without a joker card gets a plain face in its own manner (white, a thin dark line)
+// with the deck's joker art in the middle and the word "JOKER" down two corners.
+QImage DeckRenderer::ComposedJoker(QSize size) const {
+    QImage face = TransparentImage(size);
+    QPainter painter(&face);
+    Smooth(painter);
+    const qreal s = size.width() / ReferenceWidth;
+    const qreal line = 1.6 * s;  // the weight of the deck's own black edge
+    const qreal radius = CornerRadius(size);
+    painter.setPen(QPen(Qt::black, line));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(
+        QRectF(QPointF(0, 0), QSizeF(size)).adjusted(line / 2, line / 2, -line / 2, -line / 2),
+        radius, radius);
+
+    const QRectF artBounds = DocumentRect(*renderer, style.jokerArt);
+    const qreal artWidth = 0.72 * size.width();
+    const qreal artHeight = artWidth * artBounds.height() / artBounds.width();
+    renderer->render(&painter, style.jokerArt,
+                     QRectF((size.width() - artWidth) / 2, (size.height() - artHeight) / 2,
+                            artWidth, artHeight));
+
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(std::lround(11 * s)));
+    painter.setFont(font);
+    painter.setPen(QColor(178, 20, 30));
+    const QString word = QStringLiteral("JOKER");
+    for (int corner = 0; corner < 2; ++corner) {
+        painter.save();
+        if (corner == 1) {
+            painter.translate(size.width(), size.height());
+            painter.rotate(180);
+        }
+        for (int i = 0; i < word.size(); ++i) {
+            const QRectF cell(4 * s, (6 + 12 * i) * s, 12 * s, 12 * s);
+            painter.drawText(cell, Qt::AlignCenter, word.at(i));
+        }
+        painter.restore();
+    }
+    return face;
+}
+
+}  // namespace cardgen

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QSvgRenderer>
+#include <memory>
+
+#include "DeckStyle.h"
+
+namespace cardgen {
+
+// Renders the faces of one SVG deck at any size, in the numbering of the card libraries:
+// value v = 1..52 is suit (v - 1) / 13 + 1 and rank (v - 1) % 13 + 1, 53 is the joker.
+// Suits run clubs, diamonds, hearts, spades, so suits 2 and 3 are the red ones.
+//
+// Every face is opaque inside a rounded rectangle of corner radius 5 / 140 of the width,
+// the outline the card view cuts, and transparent outside it.
+class DeckRenderer {
+  public:
+    explicit DeckRenderer(DeckStyle deckStyle);
+
+    bool IsValid() const;
+    const DeckStyle& Style() const { return style; }
+    QImage Face(int value, QSize size) const;
+
+    static QString ElementId(int value);
+
+  private:
+    QImage RenderElement(const QString& id, QSize size) const;
+    QImage ComposedJoker(QSize size) const;
+    void ApplyPatches(const QString& id, QImage& art) const;
+
+    DeckStyle style;
+    std::unique_ptr<QSvgRenderer> renderer;
+};
+
+// Radius of the card's corner at `size`; the card view cuts 5 pixels at 140 x 208.
+qreal CornerRadius(QSize size);
+
+// `art` laid on a rounded card outline: the outline is filled with the colour of the art's
+// own left edge, so the deck's wider corners close up without a gap, and cut outside.
+QImage OnCardOutline(const QImage& art);
+
+}  // namespace cardgen

@@ -1,0 +1,182 @@
+// Generates the card libraries, the bonus picture library and the card-set previews into
+// the program folder:
+//
+//   cardgen STAGE_DIR PROGRAM_DIR DECK1.svgz DECK2.svgz DECK3.svgz [--sheet FILE.png]
+//
+// Each library is left in STAGE_DIR as one headerless bitmap per entry plus a resource
+// collection file "<library>.qrc", which the build turns into the library with rcc.
+// The previews are written to PROGRAM_DIR directly.
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QList>
+#include <array>
+#include <cstdio>
+
+#include "BonusPicturePainter.h"
+#include "CardBackPainter.h"
+#include "CardSetPreviewPainter.h"
+#include "ContactSheet.h"
+#include "DeckRenderer.h"
+#include "PictureLibraryWriter.h"
+#include "game/Card.h"
+
+namespace {
+
+using cardgen::DeckRenderer;
+using cardgen::DeckStyle;
+using cardgen::DibDepth;
+using cardgen::PictureLibraryWriter;
+
+const QSize CardSize(140, 208);
+const QSize SharpCardSize(280, 416);
+const QSize BonusSize(82, 68);
+const QSize PreviewSize(160, 124);
+
+// The three libraries in catalog order: a classic French pattern, a bold cartoon deck with
+// large indices, and a modern silhouette deck. Each gets its own colour of the back.
+std::array<DeckStyle, 3> LibraryStyles(const QStringList& svgFiles) {
+    return {{
+        {QStringLiteral("zqcsrl_pi.dll"),
+         svgFiles.at(0),
+         QString(),
+         QStringLiteral("jokerface"),
+         QColor(22, 44, 110),
+         {}},
+        {QStringLiteral("zqcsrl_pl.dll"),
+         svgFiles.at(1),
+         QStringLiteral("red_joker"),
+         QString(),
+         QColor(128, 16, 30),
+         // The ace of spades carries the clip-art site's mark; a plain spade of the same
+         // deck goes over it.
+         {{QStringLiteral("1_spade"), QStringLiteral("path4163"), QStringLiteral("g31154")}}},
+        {QStringLiteral("zqcsrl_asi.dll"),
+         svgFiles.at(2),
+         QStringLiteral("joker"),
+         QString(),
+         QColor(66, 22, 92),
+         {}},
+    }};
+}
+
+// Cards shown in the previews and on the contact sheet, left to right.
+constexpr std::array<int, 4> PreviewCards = {0, 40, 39, orvane::JokerValue};  // 0 = the back
+constexpr std::array<int, 8> SheetCards = {40, 39, 25, 11, 36, 20, orvane::JokerValue, 0};
+
+struct LibraryPictures {
+    QList<QImage> faces;  // index = card value; index 0 holds the back
+    QList<QImage> sharpFaces;
+};
+
+bool Fail(const char* what, const QString& detail) {
+    std::fprintf(stderr, "cardgen: %s: %s\n", what, qPrintable(detail));
+    return false;
+}
+
+bool BuildCardLibrary(const DeckStyle& style, const QString& stage, LibraryPictures& pictures) {
+    const DeckRenderer deck(style);
+    if (!deck.IsValid()) {
+        return Fail("deck lacks cards or cannot be read", style.svgFile);
+    }
+    PictureLibraryWriter writer(stage, style.libraryFile);
+    pictures.faces = {cardgen::PaintCardBack(CardSize, style.backTint)};
+    pictures.sharpFaces = {cardgen::PaintCardBack(SharpCardSize, style.backTint)};
+    bool ok = writer.Add(QStringLiteral("CARD_BACK_1"), pictures.faces.front(),
+                         pictures.sharpFaces.front(), DibDepth::Argb32);
+    for (int value = 1; value <= orvane::CardsInDeck; ++value) {
+        pictures.faces.append(deck.Face(value, CardSize));
+        pictures.sharpFaces.append(deck.Face(value, SharpCardSize));
+        ok = writer.Add(QStringLiteral("CARD_%1").arg(value), pictures.faces.back(),
+                        pictures.sharpFaces.back(), DibDepth::Argb32) &&
+             ok;
+    }
+    return (writer.Finish() && ok) || Fail("cannot write the pictures of", style.libraryFile);
+}
+
+bool BuildBonusLibrary(const QString& stage) {
+    PictureLibraryWriter writer(stage, QStringLiteral("zqmrl.dll"));
+    bool ok = true;
+    for (int rank = 7; rank <= 10; ++rank) {
+        ok = writer.Add(QStringLiteral("4X%1").arg(rank),
+                        cardgen::PaintBonusPicture(rank, BonusSize),
+                        cardgen::PaintBonusPicture(rank, BonusSize * 2), DibDepth::Rgb24) &&
+             ok;
+    }
+    return (writer.Finish() && ok) ||
+           Fail("cannot write the pictures of", QStringLiteral("zqmrl.dll"));
+}
+
+bool WritePreview(const LibraryPictures& pictures, const QString& file) {
+    QList<QImage> cards;
+    for (int value : PreviewCards) {
+        cards.append(pictures.sharpFaces.at(value));
+    }
+    QImageWriter writer(file, "bmp");
+    return writer.write(cardgen::PaintCardSetPreview(cards, PreviewSize)) ||
+           Fail("cannot write the preview", file);
+}
+
+bool WriteSheet(const QList<LibraryPictures>& libraries, const QString& file) {
+    QList<QList<QImage>> rows;
+    for (const LibraryPictures& pictures : libraries) {
+        QList<QImage> row;
+        for (int value : SheetCards) {
+            row.append(pictures.faces.at(value));
+        }
+        rows.append(row);
+    }
+    return cardgen::PaintContactSheet(rows).save(file) || Fail("cannot write the sheet", file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Runs during the build, where there is no screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("stage"),
+                                 QStringLiteral("folder for the library entries"));
+    parser.addPositionalArgument(QStringLiteral("program"), QStringLiteral("the program folder"));
+    parser.addPositionalArgument(QStringLiteral("decks"), QStringLiteral("three SVG card decks"));
+    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
+                                         QStringLiteral("also write a contact sheet"),
+                                         QStringLiteral("png"));
+    parser.addOption(sheetOption);
+    parser.process(app);
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 5) {
+        parser.showHelp(2);
+    }
+    const QString stage = args.at(0);
+    const QString program = args.at(1);
+    if (!QDir().mkpath(stage) || !QDir().mkpath(program)) {
+        Fail("cannot create", stage + QStringLiteral(" or ") + program);
+        return 1;
+    }
+
+    QList<LibraryPictures> libraries;
+    int previewNumber = 1;
+    for (const DeckStyle& style : LibraryStyles(args.mid(2))) {
+        LibraryPictures pictures;
+        if (!BuildCardLibrary(style, stage, pictures) ||
+            !WritePreview(pictures, QDir(program).filePath(
+                                        QStringLiteral("optcs%1.zqi").arg(previewNumber)))) {
+            return 1;
+        }
+        libraries.append(pictures);
+        ++previewNumber;
+    }
+    if (!BuildBonusLibrary(stage)) {
+        return 1;
+    }
+    if (parser.isSet(sheetOption) && !WriteSheet(libraries, parser.value(sheetOption))) {
+        return 1;
+    }
+    return 0;
+}

@@ -9,13 +9,20 @@
 #include "app/TfrmSplash.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
+#include "platform/ResourceLibrary.h"
 #include "settings/QSettingsStore.h"
+#include "view/CardPictureSource.h"
 
 int main(int argc, char** argv) {
     orvane::TApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvane Cards"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly Software"));
     orvane::InstallFontSubstitutes();
+    // Cards and the bonus picture come from the resource libraries beside the program.
+    orvane::SetDefaultCardPictureSource(
+        [](const QString& library, const QString& resource, qreal dpr) {
+            return orvane::LibraryPicture(library, resource, dpr);
+        });
 
     const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString gfx = programFolder + QStringLiteral("Data/gfx/");

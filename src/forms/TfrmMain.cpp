@@ -135,6 +135,7 @@ void TfrmMain::FormCreate() {
     setWindowTitle(caption);
 
     CreateCards();
+    StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     ConnectControls();
     ApplyFullScreen(settings_->FullScreenAtStart);
@@ -327,23 +328,32 @@ void TfrmMain::ApplyTheme() {
 }
 
 void TfrmMain::ApplyFullScreen(bool on) {
-    fullScreen_ = on;
+    const bool wasVisible = isVisible();
+    SetWindowMode(on);
+    if (wasVisible) {
+        show();  // changing the window flags hides the window
+    }
+}
+
+void TfrmMain::SetWindowMode(bool fullScreen) {
+    fullScreen_ = fullScreen;
     Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
-    if (on) {
+    if (fullScreen) {
         flags |= Qt::WindowStaysOnTopHint;
     }
-    const bool wasVisible = isVisible();
     setWindowFlags(flags);
     const QScreen* screen =
         this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
-    const QRect desktop = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    if (on) {
+    if (fullScreen) {
         setFixedSize(WindowWidth, FullScreenHeight);
         move(screen != nullptr ? screen->geometry().topLeft() : QPoint(0, 0));
     } else {
         setFixedSize(WindowWidth, WindowHeight);
+        const QRect desktop = screen != nullptr ? screen->availableGeometry()
+                                                : QRect(0, 0, WindowWidth, WindowHeight);
         move(desktop.center() - QPoint(WindowWidth / 2, WindowHeight / 2));
     }
+    // The cards' rounded outline is tied to the native window, which the flags renew.
     for (TCard* card : c_.HandCards) {
         if (card != nullptr) {
             card->SetRegion();
@@ -353,9 +363,6 @@ void TfrmMain::ApplyFullScreen(bool on) {
         if (card != nullptr) {
             card->SetRegion();
         }
-    }
-    if (wasVisible) {
-        show();
     }
 }
 
@@ -417,7 +424,7 @@ void TfrmMain::FormClose() {
     flash_->StopIdleAnimation();
     flash_->SetIndicatorBlink(false);
     if (fullScreen_) {
-        ApplyFullScreen(false);
+        SetWindowMode(false);
     }
 }
 

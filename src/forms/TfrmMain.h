@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -65,6 +66,8 @@ class TfrmMain : public QWidget {
     bool DevMode = false;
     bool QuickExit = false;
     bool Starting = true;
+    // Started at creation; the statistics measure the playing time from it.
+    QElapsedTimer StartTick;
 
     // The four game events.
     void btnDealClick();
@@ -96,6 +99,7 @@ class TfrmMain : public QWidget {
     void ConnectControls();
     void CreateCards();
     void OpenHelp();
+    void SetWindowMode(bool fullScreen);
     void ShowLoadReport(const std::vector<std::string>& report, const char* what);
     // Runs a game event, then carries out a close that was agreed while it ran.
     void RunTableEvent(const std::function<void()>& event);

@@ -1,4 +1,6 @@
 // A whole round on the window with a known deck: what the player sees after each step.
+#include <QTest>
+
 #include "MainWindowFixture.h"
 
 namespace orvane::test {
@@ -186,6 +188,29 @@ TEST_F(RoundDisplay, ADoubleUpGuessTurnsTheFirstCard) {
     const int win = Text("lblWinScore").toInt();
     EXPECT_TRUE(win == 50 || win == 0) << win;
     EXPECT_EQ(DupCard(2)->isVisibleTo(window.get()), win == 50);
+}
+
+TEST_F(RoundDisplay, RightPressOnTheTableOrACardDeals) {
+    Open();
+    AddCredit();
+    QTest::mousePress(Find("imgBackground"), Qt::RightButton);
+    EXPECT_EQ(Text("lblCredit"), "95");
+    EXPECT_EQ(CardValues(), (std::vector<int>{24, 42, 38, 12, 1}));
+    QTest::mousePress(HandCard(2), Qt::RightButton, {}, QPoint(70, 100));
+    EXPECT_EQ(CardValues(), (std::vector<int>{50, 43, 38, 12, 51}));  // the draw
+    // A left press on the table is no DEAL.
+    QTest::mousePress(Find("imgBackground"), Qt::LeftButton);
+    EXPECT_EQ(Text("lblCredit"), "90");
+}
+
+TEST_F(RoundDisplay, ALeftClickOnAHandCardHoldsIt) {
+    Open();
+    AddCredit();
+    window->btnDealClick();
+    ASSERT_FALSE(HandCard(1)->Held);
+    QTest::mouseClick(HandCard(1), Qt::LeftButton, {}, QPoint(70, 100));
+    EXPECT_TRUE(HandCard(1)->Held);
+    EXPECT_TRUE(Find("lblHold1")->isVisibleTo(window.get()));
 }
 
 TEST_F(RoundDisplay, GuidanceOffLeavesTheButtonsAsTheThemeColouredThem) {

@@ -57,6 +57,17 @@ TEST_F(StartAndClose, CreditIsKeptForTheNextRun) {
     EXPECT_EQ(window->Settings().Counters.CreditIn, 300);  // given back, not put in again
 }
 
+TEST_F(StartAndClose, DamagedStoredValueIsReportedAndTheGameStarts) {
+    store.Write("GameSpeed", "fast");
+    Open();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(FatalErrorPrefix));
+    EXPECT_TRUE(errors[0].contains(QLatin1String("GameSpeed")));
+    AddCredit();
+    window->btnDealClick();
+    EXPECT_EQ(Text("lblCredit"), "95");
+}
+
 TEST_F(StartAndClose, CreditIsNotGivenBackWhenNotWanted) {
     store.Write("SaveCredit", "0");
     store.Write("LastCredit", "250");

@@ -29,11 +29,11 @@ TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     restingLeft = Large ? HandLeft(index) : DupLeft(index);
     setGeometry(restingLeft, Large ? HandTop : DupTop, CardWidth, CardHeight);
+    // Hand cards are on the table from the start; double-up cards wait for a gamble.
     if (Large) {
         setCursor(Qt::PointingHandCursor);
-    } else {
-        hide();
     }
+    setVisible(Large);
     SetRegion();
     LoadPicture();
 }

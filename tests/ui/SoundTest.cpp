@@ -1,44 +1,19 @@
 #include <gtest/gtest.h>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <memory>
 
 #include "FakeFlashTarget.h"
 #include "RecordingSoundBackend.h"
+#include "ToneWave.h"
 #include "view/QSoundEffectBackend.h"
 #include "view/SoundPlayer.h"
 #include "view/TFlash.h"
 
 namespace orvane {
 namespace {
-
-// A short 16-bit mono PCM tone in a RIFF/WAVE container.
-QByteArray ToneWav() {
-    constexpr int rate = 8000;
-    constexpr int samples = rate / 10;
-    QByteArray pcm;
-    QDataStream data(&pcm, QIODevice::WriteOnly);
-    data.setByteOrder(QDataStream::LittleEndian);
-    for (int i = 0; i < samples; ++i) {
-        data << static_cast<qint16>(8000.0 * std::sin(2.0 * M_PI * 660.0 * i / rate));
-    }
-    QByteArray wav;
-    QDataStream out(&wav, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << static_cast<quint32>(36 + pcm.size());
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32{16} << quint16{1} << quint16{1} << quint32{rate} << quint32{rate * 2}
-        << quint16{2} << quint16{16};
-    out.writeRawData("data", 4);
-    out << static_cast<quint32>(pcm.size());
-    out.writeRawData(pcm.constData(), static_cast<int>(pcm.size()));
-    return wav;
-}
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -59,9 +34,9 @@ class SoundTest : public ::testing::Test {
         ASSERT_TRUE(QDir(themes.path()).mkpath("zqs2"));
         folder1 = themes.path() + "/zqs1/";
         folder2 = themes.path() + "/zqs2/";
-        WriteFile(folder1 + "dcard1.zqs", ToneWav());
-        WriteFile(folder1 + "cash.zqs", ToneWav());
-        WriteFile(folder2 + "dcard1.zqs", ToneWav());
+        WriteFile(folder1 + "dcard1.zqs", test::ToneWav());
+        WriteFile(folder1 + "cash.zqs", test::ToneWav(2));
+        WriteFile(folder2 + "dcard1.zqs", test::ToneWav());
         settings.SoundThemeFolder = folder1;
     }
 
@@ -102,6 +77,7 @@ TEST_F(SoundTest, MissingFileIsNeverHandedToTheBackend) {
 }
 
 // The sound themes ship WAV data under the ".zqs" extension; QSoundEffect must take it.
+// The sound themes ship WAV data under the ".zqs" extension; QSoundEffect must take it.
 TEST_F(SoundTest, QSoundEffectDecodesWaveDataUnderTheThemeExtension) {
     QSoundEffectBackend backend;
     backend.Play(folder1 + "dcard1.zqs");
@@ -110,29 +86,48 @@ TEST_F(SoundTest, QSoundEffectDecodesWaveDataUnderTheThemeExtension) {
     EXPECT_EQ(backend.Effect().status(), QSoundEffect::Ready);
 
     // One voice: the second request replaces the first.
+    const QUrl first = backend.Effect().source();
     backend.Play(folder1 + "cash.zqs");
-    EXPECT_EQ(backend.Effect().source(), QUrl::fromLocalFile(folder1 + "cash.zqs"));
+    EXPECT_NE(backend.Effect().source(), first);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return backend.Effect().status() != QSoundEffect::Loading; }));
+    EXPECT_EQ(backend.Effect().status(), QSoundEffect::Ready);
+
+    // The same sound again plays from the same decoded copy.
+    backend.Play(folder1 + "dcard1.zqs");
+    EXPECT_EQ(backend.Effect().source(), first);
+}
+
+// Qt's decoder stalls on a header cut short, and then hangs the next change of sound; such
+// files must never reach it.
+TEST_F(SoundTest, DamagedSoundFilesPlayNothingAndTheNextSoundStillPlays) {
+    WriteFile(folder1 + "win.zqs", QByteArray("not a wave file, just some text"));
+    WriteFile(folder1 + "bigwin.zqs", test::ToneWav().left(30));
+    QSoundEffectBackend backend;
+    backend.Play(folder1 + "win.zqs");
+    backend.Play(folder1 + "bigwin.zqs");
+    EXPECT_TRUE(backend.Effect().source().isEmpty());
+    EXPECT_FALSE(backend.Effect().isPlaying());
+
+    backend.Play(folder1 + "cash.zqs");
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return backend.Effect().status() != QSoundEffect::Loading; }));
     EXPECT_EQ(backend.Effect().status(), QSoundEffect::Ready);
 }
 
-TEST_F(SoundTest, DamagedSoundFilesFailQuietlyAndTheNextSoundStillPlays) {
-    WriteFile(folder1 + "win.zqs", QByteArray("not a wave file, just some text"));
+TEST_F(SoundTest, ReplacedSoundFileIsReadAgain) {
     QSoundEffectBackend backend;
-    backend.Play(folder1 + "win.zqs");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return backend.Effect().status() != QSoundEffect::Loading; }));
-    EXPECT_EQ(backend.Effect().status(), QSoundEffect::Error);
-    EXPECT_FALSE(backend.Effect().isPlaying());
-
-    // A header cut short never finishes loading; the next sound must replace it all the same.
-    WriteFile(folder1 + "bigwin.zqs", QByteArray("RIFF\x10\0\0\0WAVEjunk", 16));
-    backend.Play(folder1 + "bigwin.zqs");
     backend.Play(folder1 + "cash.zqs");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return backend.Effect().status() != QSoundEffect::Loading; }));
-    EXPECT_EQ(backend.Effect().status(), QSoundEffect::Ready);
+    const QUrl stereo = backend.Effect().source();
+    ASSERT_FALSE(stereo.isEmpty());
+
+    WriteFile(folder1 + "cash.zqs", test::ToneWav(1));
+    backend.Play(folder1 + "cash.zqs");
+    EXPECT_NE(backend.Effect().source(), stereo);
+
+    WriteFile(folder1 + "cash.zqs", QByteArray("damaged in the meantime"));
+    backend.Play(folder1 + "cash.zqs");
+    EXPECT_FALSE(backend.Effect().isPlaying());
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -56,10 +59,15 @@ class MoveRecorder : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Move) {
             lefts.push_back(static_cast<QWidget*>(watched)->x());
+            if (onMove) {
+                onMove(lefts.size());
+            }
         }
         return false;
     }
     std::vector<int> lefts;
+    // Runs after each recorded move, in the middle of a slide.
+    std::function<void(std::size_t moves)> onMove;
 };
 
 class CardViewTest : public ::testing::Test {
@@ -232,6 +240,44 @@ TEST_F(CardViewTest, FirstHandCardAndDoubleUpCardsSlideTenPixelsAtATime) {
         EXPECT_EQ(dupMoves.lefts[k], -130 + 10 * static_cast<int>(k));
     }
     EXPECT_EQ(dup->pos(), QPoint(62, 16));
+}
+
+TEST_F(CardViewTest, ShowDuringASlideRestartsItAndTheCardStillEndsAtRest) {
+    auto card = HandCard(2);
+    card->SetAnimated(true);
+    MoveRecorder moves(*card);
+    bool nested = false;
+    moves.onMove = [&](std::size_t count) {
+        if (count == 4 && !nested) {
+            nested = true;
+            card->Show();  // as a deal arriving while the idle cards slide in
+        }
+    };
+    card->Show();
+    EXPECT_TRUE(nested);
+    EXPECT_EQ(card->x(), 176);
+    EXPECT_EQ(moves.lefts.back(), 176);
+    EXPECT_EQ(std::count(moves.lefts.begin(), moves.lefts.end(), 176), 1);
+
+    // The resting place is remembered, not taken from where the card was caught.
+    moves.onMove = {};
+    card->Show();
+    EXPECT_EQ(card->x(), 176);
+    EXPECT_EQ(card->RestingLeft(), 176);
+}
+
+TEST_F(CardViewTest, CardClosedDuringItsSlideEndsTheSlideQuietly) {
+    auto owned = HandCard(3);
+    TCard* card = owned.release();
+    card->SetAnimated(true);
+    MoveRecorder moves(*card);
+    moves.onMove = [&](std::size_t count) {
+        if (count == 2) {
+            QTimer::singleShot(0, card, [card] { delete card; });
+        }
+    };
+    card->Show();
+    EXPECT_TRUE(table.findChildren<TCard*>().isEmpty());
 }
 
 TEST_F(CardViewTest, RoundedOutlineCutsTheCornersAndSurvivesBeingReapplied) {

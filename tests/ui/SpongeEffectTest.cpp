@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <cstdlib>
 
 #include "view/SpongeEffect.h"
@@ -93,6 +95,23 @@ TEST(SpongeEffectTest, WidgetEffectKeepsItsStrengthInRange) {
     EXPECT_EQ(effect.Strength(), 5);
     effect.SetStrength(-4);
     EXPECT_EQ(effect.Strength(), 0);
+}
+
+TEST(SpongeEffectTest, WidgetEffectBlotchesThePictureItIsSetOn) {
+    QLabel flash;
+    flash.setPixmap(QPixmap::fromImage(Banner()));
+    flash.resize(200, 60);
+    const QImage sharp = flash.grab().toImage();
+
+    auto* effect = new SpongeGraphicsEffect;
+    flash.setGraphicsEffect(effect);
+    effect->SetStrength(5);
+    const QImage blotched = flash.grab().toImage();
+    ASSERT_EQ(blotched.size(), sharp.size());
+    EXPECT_GT(MeanDifference(blotched, sharp), 10.0);
+
+    effect->SetStrength(0);
+    EXPECT_EQ(MeanDifference(flash.grab().toImage(), sharp), 0.0);
 }
 
 }  // namespace

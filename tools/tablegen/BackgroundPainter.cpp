@@ -137,13 +137,16 @@ void drawCardSlot(QPainter& p, const QRect& card, const QString& suit, QColor in
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(card).adjusted(1, 1, -1, -1);
-    drawSoftShadow(p, r.translated(2, 3), 9, 5, s.surface == SurfaceKind::Nature ? 40 : 90);
-    // A landscape should read as one picture behind the cards, not five dark panes.
-    const int shade = s.surface == SurfaceKind::Nature ? 12 : 36;
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(0, 0, 0, shade));
-    g.setColorAt(1.0, QColor(0, 0, 0, shade * 2));
-    p.setBrush(g);
+    // A landscape reads as one picture behind the cards: no dark panes over it.
+    if (s.surface == SurfaceKind::Nature) {
+        p.setBrush(Qt::NoBrush);
+    } else {
+        drawSoftShadow(p, r.translated(2, 3), 9, 5, 90);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0.0, QColor(0, 0, 0, 36));
+        g.setColorAt(1.0, QColor(0, 0, 0, 72));
+        p.setBrush(g);
+    }
     QColor edge = s.trim.mid;
     edge.setAlpha(110);
     p.setPen(QPen(edge, 1.2, Qt::DashLine));

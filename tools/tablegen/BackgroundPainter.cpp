@@ -11,9 +11,15 @@
 
 namespace {
 
+// The bezel's opening just clears both panels that take turns over it (pay table and
+// double-up), so neither ever shows a sliver of bezel under its edge.
 constexpr QRectF kPayBezel(160, 3, 434, 239);
+// The side frames share the bezel's height and hold the value and bonus windows; their
+// contents move with each theme's label tops, the frames themselves do not.
 constexpr QRectF kBonusFrame(12, 6, 143, 230);
 constexpr QRectF kValueFrame(601, 6, 140, 230);
+// The card lane starts just above the cards' tops and ends at the message strip, which
+// holds the message window and the two star rows.
 constexpr qreal kLaneTop = 244;
 constexpr qreal kStripTop = 467;
 

@@ -33,7 +33,9 @@ bool AceHighStraight(const std::array<std::int32_t, 5>& r) {
     return r[0] == 1 && r[1] == 10 && r[2] == 11 && r[3] == 12 && r[4] == 13;
 }
 
-bool IsHighRank(std::int32_t rank) { return rank == 1 || rank >= 11; }
+bool IsHighRank(std::int32_t rank) {
+    return rank == 1 || rank >= 11;
+}
 
 Evaluation EvaluateNatural(const HandRanks& hand, std::int32_t orvane) {
     Evaluation e;

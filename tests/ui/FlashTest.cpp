@@ -180,6 +180,12 @@ TEST_F(FlashTest, JokerWalksAcrossTheCardsAndWrapsAround) {
     EXPECT_EQ(target.log, QStringList({"back 5", "joker 1"}));
     EXPECT_EQ(target.cards[5], Face::Back);
     EXPECT_TRUE(flash.JokerTimer.isActive());
+
+    // A slot out of range starts over at card 1 instead of naming a card that does not exist.
+    flash.JokerSlot = -7;
+    target.log.clear();
+    flash.JokerTimerTimer();
+    EXPECT_EQ(target.log, QStringList({"back 5", "joker 1"}));
 }
 
 TEST_F(FlashTest, StopWhileWaitingCancelsTheWholeAnimation) {

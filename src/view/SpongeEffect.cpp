@@ -153,7 +153,7 @@ QImage SpongeEffect(const QImage& source, int strength) {
     work = BoxBlur(BoxBlur(work, radius, true), radius, false);
 
     // Few colour levels at full strength, more as the picture sharpens.
-    static constexpr std::array<float, SpongeMaxStrength + 1> levels{256, 12, 8, 6, 4, 3};
+    static constexpr std::array<float, SpongeMaxStrength + 1> levels{256, 16, 11, 8, 6, 5};
     const float poreCell = 5.0f * dpr;
     for (int y = 0; y < work.height; ++y) {
         for (int x = 0; x < work.width; ++x) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <utility>
 
 #include "game/Card.h"
@@ -29,11 +30,11 @@ TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     restingLeft = Large ? HandLeft(index) : DupLeft(index);
     setGeometry(restingLeft, Large ? HandTop : DupTop, CardWidth, CardHeight);
+    // Hand cards are on the table from the start; double-up cards wait for a gamble.
     if (Large) {
         setCursor(Qt::PointingHandCursor);
-    } else {
-        hide();
     }
+    setVisible(Large);
     SetRegion();
     LoadPicture();
 }
@@ -105,25 +106,37 @@ void TCard::LoadPicture() {
 // The speed of the slide follows the speed of repainting: there is no pause between moves,
 // only the processing of pending events.
 void TCard::SlideIn() {
-    // A Show that arrives while the card is still sliding (events are processed between moves)
-    // must aim at the resting place, not at wherever the card happens to be.
-    if (!sliding) {
+    // Events are processed between moves, so another Show can start a slide of its own
+    // meanwhile. The newer slide aims at the resting place, not at wherever the card happens to
+    // be, and takes over: the older one stops where it is.
+    if (slidesRunning == 0) {
         restingLeft = x();
     }
+    const unsigned run = ++slideRun;
     const int target = restingLeft;
     const int step = Large ? 10 * Tag : 10;
-    sliding = true;
-    move(SlideStart, y());
-    QCoreApplication::processEvents();
-    if (step > 0) {
-        for (int left = SlideStart + step; left <= target; left += step) {
-            move(left, y());
-            QCoreApplication::processEvents();
-        }
+    ++slidesRunning;
+    SlideStep state = MoveAndYield(SlideStart, run);
+    for (int left = SlideStart + step; state == SlideStep::Continue && step > 0 && left <= target;
+         left += step) {
+        state = MoveAndYield(left, run);
     }
-    move(target, y());
+    if (state == SlideStep::Continue) {
+        state = MoveAndYield(target, run);
+    }
+    if (state != SlideStep::Gone) {
+        --slidesRunning;
+    }
+}
+
+TCard::SlideStep TCard::MoveAndYield(int left, unsigned run) {
+    move(left, y());
+    const QPointer<TCard> alive(this);
     QCoreApplication::processEvents();
-    sliding = false;
+    if (!alive) {
+        return SlideStep::Gone;  // closed while sliding
+    }
+    return run == slideRun ? SlideStep::Continue : SlideStep::Overtaken;
 }
 
 void TCard::paintEvent(QPaintEvent*) {

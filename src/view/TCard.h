@@ -74,13 +74,16 @@ class TCard : public QWidget {
 
   private:
     void LoadPicture();
+    enum class SlideStep { Continue, Overtaken, Gone };
     void SlideIn();
+    SlideStep MoveAndYield(int left, unsigned run);
     QString ResourceName() const;
 
     CardPictureSource pictureSource;
     qreal loadedDpr = 0.0;
     int restingLeft = 0;
-    bool sliding = false;
+    unsigned slideRun = 0;
+    int slidesRunning = 0;
     bool leftPressed = false;
 };
 

@@ -100,7 +100,8 @@ void TFlash::FlashTimerTimer() {
         target.SetFlashEffectStrength(SpongeMaxStrength);
         target.SetFlashPictureVisible(true);
     }
-    if (FlashLevel != LastFlashLevel) {
+    // Counting down to -1; anything below is treated as the end too.
+    if (FlashLevel > LastFlashLevel) {
         target.SetFlashEffectStrength(FlashLevel);
         --FlashLevel;
         return;
@@ -121,7 +122,7 @@ void TFlash::FlashTimerTimer() {
 
 void TFlash::JokerTimerTimer() {
     ++JokerSlot;
-    if (JokerSlot > HandCards) {
+    if (JokerSlot > HandCards || JokerSlot < 1) {
         JokerSlot = 1;
     }
     target.ShowHandCardBack(JokerSlot == 1 ? HandCards : JokerSlot - 1);

@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 
-#include <QLoggingCategory>
-
-#include "app/TApplication.h"
-#include "forms/FontSubstitutes.h"
-
+// Widgets need an application object; without a display the offscreen platform stands in,
+// also when the test list is read at build time.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    orvane::TApplication app(argc, argv);
-    orvane::TApplication::setApplicationName(QStringLiteral("Orvane Cards"));
-    orvane::InstallFontSubstitutes();
-    // The tests take pictures, libraries and sounds away on purpose; their complaints are noise.
-    QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.warning=false"));
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

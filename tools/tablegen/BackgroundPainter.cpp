@@ -11,9 +11,15 @@
 
 namespace {
 
+// The bezel's opening just clears both panels that take turns over it (pay table and
+// double-up), so neither ever shows a sliver of bezel under its edge.
 constexpr QRectF kPayBezel(160, 3, 434, 239);
+// The side frames share the bezel's height and hold the value and bonus windows; their
+// contents move with each theme's label tops, the frames themselves do not.
 constexpr QRectF kBonusFrame(12, 6, 143, 230);
 constexpr QRectF kValueFrame(601, 6, 140, 230);
+// The card lane starts just above the cards' tops and ends at the message strip, which
+// holds the message window and the two star rows.
 constexpr qreal kLaneTop = 244;
 constexpr qreal kStripTop = 467;
 
@@ -137,13 +143,16 @@ void drawCardSlot(QPainter& p, const QRect& card, const QString& suit, QColor in
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(card).adjusted(1, 1, -1, -1);
-    drawSoftShadow(p, r.translated(2, 3), 9, 5, s.surface == SurfaceKind::Nature ? 40 : 90);
-    // A landscape should read as one picture behind the cards, not five dark panes.
-    const int shade = s.surface == SurfaceKind::Nature ? 12 : 36;
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(0, 0, 0, shade));
-    g.setColorAt(1.0, QColor(0, 0, 0, shade * 2));
-    p.setBrush(g);
+    // A landscape reads as one picture behind the cards: no dark panes over it.
+    if (s.surface == SurfaceKind::Nature) {
+        p.setBrush(Qt::NoBrush);
+    } else {
+        drawSoftShadow(p, r.translated(2, 3), 9, 5, 90);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0.0, QColor(0, 0, 0, 36));
+        g.setColorAt(1.0, QColor(0, 0, 0, 72));
+        p.setBrush(g);
+    }
     QColor edge = s.trim.mid;
     edge.setAlpha(110);
     p.setPen(QPen(edge, 1.2, Qt::DashLine));

@@ -112,20 +112,13 @@ QImage paintModern(const ThemeStyle& style) {
     // Sleek diagonal light streaks.
     for (int i = 0; i < 9; ++i) {
         const qreal x0 = -200 + i * 120 + (i % 3) * 23;
-        QLinearGradient g(QPointF(x0, 0), QPointF(x0 + 40, 0));
-        g.setColorAt(0.0, QColor(255, 255, 255, 0));
-        g.setColorAt(0.5, QColor(190, 170, 255, i % 2 == 0 ? 16 : 9));
-        g.setColorAt(1.0, QColor(255, 255, 255, 0));
         QPainterPath band;
         band.moveTo(x0, kH);
         band.lineTo(x0 + 40, kH);
         band.lineTo(x0 + 40 + 330, 0);
         band.lineTo(x0 + 330, 0);
         band.closeSubpath();
-        p.save();
-        p.setTransform(QTransform().shear(0, 0));
         p.fillPath(band, QColor(190, 170, 255, i % 2 == 0 ? 12 : 7));
-        p.restore();
     }
     // A fine dot grid gives the surface a machined, technical feel.
     p.setPen(Qt::NoPen);

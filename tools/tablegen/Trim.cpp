@@ -37,7 +37,8 @@ void boxPass(std::vector<int>& dst, const std::vector<int>& src, int w, int h, i
                 sum += src[static_cast<std::size_t>(at(i))];
             }
             for (int i = 0; i < len; ++i) {
-                dst[static_cast<std::size_t>(at(i))] = sum / window;
+                // Rounded, not truncated: six passes of truncation would eat faint glows.
+                dst[static_cast<std::size_t>(at(i))] = (sum + window / 2) / window;
                 sum += src[static_cast<std::size_t>(at(i + radius + 1))] -
                        src[static_cast<std::size_t>(at(i - radius))];
             }

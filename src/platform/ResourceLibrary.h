@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -37,11 +38,12 @@ class ResourceLibrary {
     QByteArray EntryBytes(const QString& resourceName) const;
 
   private:
-    ResourceLibrary(QString path, QString root);
+    ResourceLibrary(QString path, QByteArray bytes);
     QImage Decode(const QString& resourceName, const QByteArray& dib) const;
 
     QString filePath;
-    QString mapRoot;  // empty: nothing registered
+    QByteArray bundle;  // the registered bytes; Qt reads them in place for the whole run
+    QString mapRoot;    // empty: nothing registered
 };
 
 // The signature the card view and the bonus picture use: library file name (bare, from the

@@ -136,7 +136,7 @@ QImage DeckRenderer::ComposedJoker(QSize size) const {
     QPainter painter(&face);
     Smooth(painter);
     const qreal s = size.width() / ReferenceWidth;
-    const qreal line = 1.6 * s;  // the weight of the deck's own black edge
+    const qreal line = 2.4 * s;  // the weight of the deck's own black edge
     const qreal radius = CornerRadius(size);
     painter.setPen(QPen(Qt::black, line));
     painter.setBrush(Qt::white);

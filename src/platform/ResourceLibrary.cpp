@@ -7,6 +7,7 @@
 #include <QResource>
 #include <map>
 #include <memory>
+#include <set>
 #include <utility>
 
 #include "platform/BitmapFileHeader.h"
@@ -52,9 +53,12 @@ class LibraryRegistry {
 
     std::map<QString, std::unique_ptr<const ResourceLibrary>>& Libraries() { return libraries; }
     QString NextMapRoot() { return QStringLiteral("/orvane-library-%1").arg(++counter); }
+    // Cards ask for their library on every repaint: say once that it is missing.
+    bool FirstMiss(const QString& path) { return missing.insert(path).second; }
 
   private:
     std::map<QString, std::unique_ptr<const ResourceLibrary>> libraries;
+    std::set<QString> missing;
     int counter = 0;
 };
 
@@ -78,7 +82,9 @@ const ResourceLibrary& ResourceLibrary::Load(const QString& fileName) {
 const ResourceLibrary& ResourceLibrary::Load(const QString& fileName, const QString& folder) {
     static const ResourceLibrary none{QString(), QByteArray()};
     if (fileName.isEmpty()) {
-        qCWarning(lcResources) << "no picture library named";
+        if (LibraryRegistry::Instance().FirstMiss(QString())) {
+            qCWarning(lcResources) << "no picture library named";
+        }
         return none;
     }
     const QFileInfo info(QDir(folder), fileName);
@@ -88,7 +94,9 @@ const ResourceLibrary& ResourceLibrary::Load(const QString& fileName, const QStr
         return *found->second;
     }
     if (!info.isFile()) {
-        qCWarning(lcResources) << "picture library not found:" << path;
+        if (LibraryRegistry::Instance().FirstMiss(path)) {
+            qCWarning(lcResources) << "picture library not found:" << path;
+        }
         return none;
     }
     // A damaged file is remembered like a good one: it stays what it is for the run.
@@ -113,8 +121,7 @@ QByteArray ResourceLibrary::EntryBytes(const QString& resourceName) const {
 
 QImage ResourceLibrary::Picture(const QString& resourceName, qreal devicePixelRatio) const {
     if (!IsLoaded()) {
-        qCWarning(lcResources) << "no picture" << resourceName << "- library missing:" << filePath;
-        return {};
+        return {};  // reported when the library was loaded
     }
     if (devicePixelRatio > 1.0) {
         const QString sharpName = DoubleResolutionName(resourceName);

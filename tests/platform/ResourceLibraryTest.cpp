@@ -12,6 +12,28 @@ namespace {
 
 using test::LibraryFixture;
 
+// Collects what the picture libraries report while it lives.
+class ResourceWarnings {
+  public:
+    ResourceWarnings() : previous(qInstallMessageHandler(&Collect)) { Messages().clear(); }
+    ~ResourceWarnings() { qInstallMessageHandler(previous); }
+    ResourceWarnings(const ResourceWarnings&) = delete;
+    ResourceWarnings& operator=(const ResourceWarnings&) = delete;
+
+    static QStringList& Messages() {
+        static QStringList messages;
+        return messages;
+    }
+
+  private:
+    static void Collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && qstrcmp(context.category, "orvane.resources") == 0) {
+            Messages().append(text);
+        }
+    }
+    QtMessageHandler previous;
+};
+
 class ResourceLibraryTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -61,6 +83,30 @@ TEST_F(ResourceLibraryTest, MissingOrDamagedEntriesGiveNullPictures) {
         EXPECT_TRUE(Library().Picture(QString::fromLatin1(name)).isNull()) << name;
         EXPECT_TRUE(Library().Picture(QString::fromLatin1(name), 2.0).isNull()) << name;
     }
+}
+
+TEST_F(ResourceLibraryTest, EveryFailedPictureIsReported) {
+    const ResourceWarnings warnings;
+    EXPECT_TRUE(Library().Picture(QStringLiteral("TRUNCATED")).isNull());
+    EXPECT_TRUE(Library().Picture(QStringLiteral("MISSING")).isNull());
+    EXPECT_FALSE(Library().Picture(QStringLiteral("GOOD")).isNull());
+    ASSERT_EQ(ResourceWarnings::Messages().size(), 2)
+        << ResourceWarnings::Messages().join(u'\n').toStdString();
+    EXPECT_TRUE(ResourceWarnings::Messages().at(0).contains(QStringLiteral("TRUNCATED")));
+    EXPECT_TRUE(ResourceWarnings::Messages().at(0).contains(QStringLiteral("damaged")));
+    EXPECT_TRUE(ResourceWarnings::Messages().at(1).contains(QStringLiteral("MISSING")));
+}
+
+// Cards fetch their picture on every repaint; a missing library must not flood the log.
+TEST_F(ResourceLibraryTest, MissingLibraryIsReportedOnce) {
+    const ResourceWarnings warnings;
+    for (int i = 0; i < 5; ++i) {
+        const ResourceLibrary& gone =
+            ResourceLibrary::Load(QStringLiteral("gone.dll"), fixture.Folder());
+        EXPECT_TRUE(gone.Picture(QStringLiteral("CARD_1")).isNull());
+    }
+    ASSERT_EQ(ResourceWarnings::Messages().size(), 1);
+    EXPECT_TRUE(ResourceWarnings::Messages().front().contains(QStringLiteral("gone.dll")));
 }
 
 TEST_F(ResourceLibraryTest, RepeatedLoadGivesTheSameLibrary) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <functional>
+
+namespace orvane {
+
+// The few settings the effects object reads, taken afresh at every use so a theme or sound
+// change applies at once. The application fills it from TSettings.
+struct FlashSettings {
+    QColor MessageFlashColor{Qt::yellow};
+    QColor MessageColor{Qt::yellow};
+    bool SoundEnabled = true;
+    // Folder of the current sound theme, ending in a separator ("Data/zqs1/").
+    QString SoundThemeFolder;
+};
+
+using FlashSettingsSource = std::function<FlashSettings()>;
+
+}  // namespace orvane

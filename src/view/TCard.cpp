@@ -1,0 +1,182 @@
+#include "view/TCard.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <utility>
+
+#include "game/Card.h"
+#include "view/ViewLog.h"
+
+namespace orvane {
+
+namespace {
+constexpr int HandTop = 270;
+constexpr int DupTop = 16;
+
+int HandLeft(int index) {
+    return 152 * index - 128;
+}
+int DupLeft(int index) {
+    return 30 * index - 28;
+}
+}  // namespace
+
+TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
+    : QWidget(parent), LibraryFile(libraryFile), Large(large), Tag(index) {
+    // The card paints every pixel inside its outline itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    restingLeft = Large ? HandLeft(index) : DupLeft(index);
+    setGeometry(restingLeft, Large ? HandTop : DupTop, CardWidth, CardHeight);
+    // Hand cards are on the table from the start; double-up cards wait for a gamble.
+    if (Large) {
+        setCursor(Qt::PointingHandCursor);
+    }
+    setVisible(Large);
+    SetRegion();
+    LoadPicture();
+}
+
+TCard::~TCard() = default;
+
+void TCard::SetCardValue(int value) {
+    CardValue = value;
+    Rank = RankOfValue(value);
+    if (value != JokerValue) {
+        Suit = SuitOfValue(value);
+    }
+}
+
+void TCard::Show() {
+    LoadPicture();
+    setVisible(true);
+    update();
+    if (ShowBack && Animated) {
+        SlideIn();
+    }
+}
+
+void TCard::SetHeld(bool held) {
+    Held = held;
+    LoadPicture();
+    update();
+}
+
+void TCard::SetLibrary(const QString& libraryFile) {
+    LibraryFile = libraryFile;
+    LoadPicture();
+    update();
+}
+
+void TCard::SetRegion() {
+    // A 1-bit mask rather than a QRegion of the rounded rectangle: QRegion approximates the
+    // corner with a polygon, the bitmap keeps the same pixels the picture's own corners have.
+    QBitmap mask(size());
+    mask.fill(Qt::color0);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    const qreal radius = CornerRadius / 2.0;
+    painter.drawRoundedRect(rect(), radius, radius);
+    painter.end();
+    setMask(mask);
+}
+
+void TCard::SetPictureSource(CardPictureSource source) {
+    pictureSource = std::move(source);
+    LoadPicture();
+    update();
+}
+
+QString TCard::ResourceName() const {
+    return ShowBack ? QStringLiteral("CARD_BACK_1") : QStringLiteral("CARD_%1").arg(CardValue);
+}
+
+void TCard::LoadPicture() {
+    const CardPictureSource& source = pictureSource ? pictureSource : DefaultCardPictureSource();
+    loadedDpr = devicePixelRatioF();
+    Picture = source ? source(LibraryFile, ResourceName(), loadedDpr) : QImage();
+    if (Picture.isNull()) {
+        qCDebug(lcView) << "no picture" << ResourceName() << "in" << LibraryFile;
+    }
+}
+
+// The speed of the slide follows the speed of repainting: there is no pause between moves,
+// only the processing of pending events.
+void TCard::SlideIn() {
+    // Events are processed between moves, so another Show can start a slide of its own
+    // meanwhile. The newer slide aims at the resting place, not at wherever the card happens to
+    // be, and takes over: the older one stops where it is.
+    if (slidesRunning == 0) {
+        restingLeft = x();
+    }
+    const unsigned run = ++slideRun;
+    const int target = restingLeft;
+    const int step = Large ? 10 * Tag : 10;
+    ++slidesRunning;
+    SlideStep state = MoveAndYield(SlideStart, run);
+    for (int left = SlideStart + step; state == SlideStep::Continue && step > 0 && left <= target;
+         left += step) {
+        state = MoveAndYield(left, run);
+    }
+    if (state == SlideStep::Continue) {
+        state = MoveAndYield(target, run);
+    }
+    if (state != SlideStep::Gone) {
+        --slidesRunning;
+    }
+}
+
+TCard::SlideStep TCard::MoveAndYield(int left, unsigned run) {
+    move(left, y());
+    const QPointer<TCard> alive(this);
+    QCoreApplication::processEvents();
+    if (!alive) {
+        return SlideStep::Gone;  // closed while sliding
+    }
+    return run == slideRun ? SlideStep::Continue : SlideStep::Overtaken;
+}
+
+void TCard::paintEvent(QPaintEvent*) {
+    if (!qFuzzyCompare(loadedDpr, devicePixelRatioF())) {
+        LoadPicture();  // moved to a screen of another pixel density
+    }
+    QPainter painter(this);
+    if (Picture.isNull()) {
+        // No library or no such picture: a plain card face, so the table still reads.
+        painter.fillRect(rect(), QColor(0xF4, 0xF1, 0xE8));
+        painter.setPen(QColor(0x9A, 0x96, 0x8C));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    if (Picture.width() / Picture.devicePixelRatio() < width() ||
+        Picture.height() / Picture.devicePixelRatio() < height()) {
+        painter.fillRect(rect(), Qt::white);
+    }
+    painter.drawImage(QPoint(0, 0), Picture);
+}
+
+void TCard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        emit rightPressed();
+    } else if (event->button() == Qt::LeftButton) {
+        leftPressed = true;
+    }
+    event->accept();
+}
+
+void TCard::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = leftPressed;
+    if (event->button() == Qt::LeftButton) {
+        leftPressed = false;
+    }
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
+        emit clicked(Tag);
+    }
+    event->accept();
+}
+
+}  // namespace orvane

@@ -1,0 +1,141 @@
+#include "view/TFlash.h"
+
+#include <utility>
+
+#include "view/FlashTarget.h"
+#include "view/SoundPlayer.h"
+#include "view/SpongeEffect.h"
+
+namespace orvane {
+
+namespace {
+constexpr int HandCards = 5;
+constexpr int LastFlashLevel = -1;
+}  // namespace
+
+TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
+               SoundPlayer& soundPlayer, QObject* parent)
+    : QObject(parent),
+      target(flashTarget),
+      settings(std::move(settingsSource)),
+      sounds(soundPlayer) {
+    const std::pair<QTimer*, int> timers[] = {{&IdleDelayTimer, 3000},
+                                              {&JokerTimer, 2000},
+                                              {&FlashTimer, 1000},
+                                              {&BlinkTimer, 500},
+                                              {&IndicatorTimer, 300}};
+    for (const auto& [timer, interval] : timers) {
+        timer->setInterval(interval);
+        timer->setSingleShot(false);
+        timer->stop();
+    }
+    connect(&IdleDelayTimer, &QTimer::timeout, this, &TFlash::IdleDelayTimerTimer);
+    connect(&JokerTimer, &QTimer::timeout, this, &TFlash::JokerTimerTimer);
+    connect(&FlashTimer, &QTimer::timeout, this, &TFlash::FlashTimerTimer);
+    connect(&BlinkTimer, &QTimer::timeout, this, &TFlash::BlinkTimerTimer);
+    connect(&IndicatorTimer, &QTimer::timeout, this, &TFlash::IndicatorTimerTimer);
+
+    Messages[1] = QStringLiteral("INSERT COIN !");
+    Messages[2] = QStringLiteral("HOLD AND DRAW CARDS");
+    Messages[3] = QStringLiteral("WINNER");
+}
+
+TFlash::~TFlash() = default;
+
+void TFlash::SetMessage(int index, bool blink) {
+    BlinkTimer.stop();
+    // An index outside the table shows the empty text rather than reading past it.
+    const bool known = index >= 0 && index < static_cast<int>(Messages.size());
+    CurrentMessage = known ? Messages[static_cast<std::size_t>(index)] : QString();
+    const FlashSettings now = settings ? settings() : FlashSettings{};
+    target.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
+    target.SetBannerText(CurrentMessage);
+    if (blink) {
+        BlinkTimer.start();
+    }
+}
+
+void TFlash::StartIdleAnimation() {
+    ++idleRun;
+    JokerSlot = 0;
+    IdleDelayTimer.start();
+}
+
+void TFlash::StopIdleAnimation() {
+    ++idleRun;
+    IdleDelayTimer.stop();
+    JokerTimer.stop();
+    target.SetFlashPictureVisible(false);
+    FlashTimer.stop();
+}
+
+void TFlash::SetIndicatorBlink(bool on) {
+    if (on) {
+        IndicatorTimer.start();
+    } else {
+        IndicatorTimer.stop();
+    }
+}
+
+void TFlash::PlaySoundEffect(const QString& name) {
+    const FlashSettings now = settings ? settings() : FlashSettings{};
+    if (!now.SoundEnabled) {
+        return;
+    }
+    sounds.Play(now.SoundThemeFolder + name + QStringLiteral(".zqs"));
+}
+
+void TFlash::IdleDelayTimerTimer() {
+    IdleDelayTimer.stop();
+    target.HideHoldMarks();
+    target.ShowPayTable();
+    target.ClearPayHighlightAndStars();
+    FlashLevel = SpongeMaxStrength;
+    FlashTimer.start();
+}
+
+void TFlash::FlashTimerTimer() {
+    if (FlashLevel == SpongeMaxStrength) {
+        target.SetHandCardsVisible(false);
+        target.SetFlashEffectStrength(SpongeMaxStrength);
+        target.SetFlashPictureVisible(true);
+    }
+    // Counting down to -1; anything below is treated as the end too.
+    if (FlashLevel > LastFlashLevel) {
+        target.SetFlashEffectStrength(FlashLevel);
+        --FlashLevel;
+        return;
+    }
+    target.SetFlashPictureVisible(false);
+    FlashTimer.stop();
+    // The cards slide in one after another and events are processed during a slide: a deal
+    // arriving meanwhile stops or restarts the animation, and then this walk must not start.
+    const unsigned run = idleRun;
+    for (int slot = 1; slot <= HandCards; ++slot) {
+        target.ShowHandCardBack(slot);
+        if (run != idleRun) {
+            return;
+        }
+    }
+    JokerTimer.start();
+}
+
+void TFlash::JokerTimerTimer() {
+    ++JokerSlot;
+    if (JokerSlot > HandCards || JokerSlot < 1) {
+        JokerSlot = 1;
+    }
+    target.ShowHandCardBack(JokerSlot == 1 ? HandCards : JokerSlot - 1);
+    target.ShowHandCardJoker(JokerSlot);
+}
+
+void TFlash::BlinkTimerTimer() {
+    target.SetBannerText(target.BannerText() == CurrentMessage ? QString() : CurrentMessage);
+}
+
+void TFlash::IndicatorTimerTimer() {
+    const bool upShown = target.IndicatorUpVisible();
+    target.SetIndicatorsVisible(!upShown, upShown);
+}
+
+}  // namespace orvane

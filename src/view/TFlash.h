@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+
+#include "view/FlashSettings.h"
+
+namespace orvane {
+
+class FlashTarget;
+class SoundPlayer;
+
+// The effects object of the main window: the message banner, the idle animation (a wait, the
+// banner picture going from blotched to sharp, then a joker walking across face-down cards),
+// the double-up indicator blinking and sound playing. It makes no game decisions.
+//
+// The timer handlers are public so a test can step the animation without waiting.
+class TFlash : public QObject {
+    Q_OBJECT
+
+  public:
+    // target and sounds must outlive the object.
+    TFlash(FlashTarget& target, FlashSettingsSource settings, SoundPlayer& sounds,
+           QObject* parent = nullptr);
+    ~TFlash() override;
+
+    QTimer IdleDelayTimer;  // 3000 ms
+    QTimer JokerTimer;      // 2000 ms
+    QTimer FlashTimer;      // 1000 ms
+    QTimer BlinkTimer;      // 500 ms
+    QTimer IndicatorTimer;  // 300 ms
+    int JokerSlot = 0;
+    int FlashLevel = 0;
+    std::array<QString, 10> Messages;
+    QString CurrentMessage;
+
+    // index 0..3: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER".
+    void SetMessage(int index, bool blink);
+    void StartIdleAnimation();
+    void StopIdleAnimation();
+    void SetIndicatorBlink(bool on);
+    // Plays SoundThemeFolder + name + ".zqs" when sound is on.
+    void PlaySoundEffect(const QString& name);
+
+    void IdleDelayTimerTimer();
+    void FlashTimerTimer();
+    void JokerTimerTimer();
+    void BlinkTimerTimer();
+    void IndicatorTimerTimer();
+
+  private:
+    FlashTarget& target;
+    FlashSettingsSource settings;
+    SoundPlayer& sounds;
+    // Counts starts and stops, so a handler that processed events can tell it was overtaken.
+    unsigned idleRun = 0;
+};
+
+}  // namespace orvane

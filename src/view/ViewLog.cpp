@@ -1,0 +1,3 @@
+#include "view/ViewLog.h"
+
+Q_LOGGING_CATEGORY(lcView, "orvane.view")

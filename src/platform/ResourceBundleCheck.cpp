@@ -14,6 +14,7 @@ namespace {
 //   data: size (4), the bytes (compressed ones start with their own size)
 constexpr std::uint32_t DirectoryFlag = 0x02;
 constexpr std::uint32_t CompressedZlibFlag = 0x01;
+constexpr std::uint32_t CompressedZstdFlag = 0x04;
 constexpr std::uint32_t MaxUncompressedSize = 64 * 1024 * 1024;
 
 class BundleReader {
@@ -70,6 +71,11 @@ bool NameFits(const BundleReader& in, const Sections& sections, std::uint32_t na
 
 bool DataFits(const BundleReader& in, const Sections& sections, std::uint64_t node) {
     const std::uint32_t flags = in.U16(node + 4);
+    if ((flags & CompressedZstdFlag) != 0) {
+        // Qt allocates whatever size a zstd frame claims. The libraries are built with zlib
+        // (see tools/CMakeLists.txt), so a zstd entry is refused rather than trusted.
+        return false;
+    }
     const std::uint64_t at = sections.data + in.U32(node + 10);
     if (!in.Fits(at, 4) || !in.Fits(at + 4, in.U32(at))) {
         return false;

@@ -39,7 +39,9 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 QString RunRcc(const QString& qrc, const QString& output) {
     QProcess rcc;
     rcc.start(QStringLiteral(ORVANE_RCC_EXECUTABLE),
-              {QStringLiteral("--binary"), QStringLiteral("--output"), output, qrc});
+              {QStringLiteral("--binary"), QStringLiteral("--compress-algo"),
+               QStringLiteral("zlib"), QStringLiteral("--threshold"), QStringLiteral("0"),
+               QStringLiteral("--output"), output, qrc});
     if (!rcc.waitForFinished(60000) || rcc.exitStatus() != QProcess::NormalExit ||
         rcc.exitCode() != 0) {
         return QStringLiteral("rcc failed: ") + QString::fromLocal8Bit(rcc.readAllStandardError());

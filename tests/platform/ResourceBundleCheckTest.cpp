@@ -85,5 +85,22 @@ TEST_F(ResourceBundleCheckTest, ForgedTreeAndDataAreTurnedAway) {
     }
 }
 
+// Qt would allocate whatever a zstd frame claims; the build never writes zstd entries.
+TEST_F(ResourceBundleCheckTest, ZstdEntriesAreTurnedAway) {
+    const std::uint32_t tree = BigU32(bundle, 8);
+    const qsizetype nodeSize = 22;
+    int files = 0;
+    for (qsizetype node = tree; node + nodeSize <= bundle.size(); node += nodeSize) {
+        if ((bundle[node + 5] & 0x02) != 0) {
+            continue;  // a folder
+        }
+        ++files;
+        QByteArray bytes = bundle;
+        bytes[node + 5] = static_cast<char>(bytes[node + 5] | 0x04);
+        EXPECT_FALSE(IsWholeResourceBundle(bytes)) << "node at " << node;
+    }
+    EXPECT_EQ(files, 7);
+}
+
 }  // namespace
 }  // namespace orvane

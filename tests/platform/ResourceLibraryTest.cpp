@@ -66,6 +66,8 @@ TEST_F(ResourceLibraryTest, SharpScreensGetTheDoubleSizeTwinAtTheSameLogicalSize
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
     EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(6, 4));
     EXPECT_EQ(Library().Picture(QStringLiteral("GOOD"), 1.0).size(), QSize(6, 4));
+    // Between the two, the sharp twin scaled down looks better than the normal one scaled up.
+    EXPECT_EQ(Library().Picture(QStringLiteral("GOOD"), 1.25).size(), QSize(12, 8));
 }
 
 TEST_F(ResourceLibraryTest, WithoutAUsableTwinTheNormalPictureServesSharpScreens) {

@@ -29,7 +29,8 @@ class ResourceLibrary {
     const QString& FilePath() const { return filePath; }
 
     // The picture `resourceName`, or a null image when the library, the entry or its bytes
-    // are missing or damaged (each case is logged). With `devicePixelRatio` above 1 the
+    // are missing or damaged (logged on "orvane.resources"; a missing or damaged library
+    // once, when it is loaded). With `devicePixelRatio` above 1 the
     // double-resolution entry is preferred, and the image carries a device pixel ratio of 2
     // so it paints at the same logical size.
     QImage Picture(const QString& resourceName, qreal devicePixelRatio = 1) const;

@@ -2,13 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QResource>
 #include <map>
 #include <memory>
+#include <set>
 #include <utility>
 
 #include "platform/BitmapFileHeader.h"
+#include "platform/ResourceBundleCheck.h"
 #include "platform/ResourceLog.h"
 
 namespace orvane {
@@ -16,6 +19,18 @@ namespace orvane {
 namespace {
 
 constexpr qreal DoubleResolution = 2.0;
+constexpr qint64 MaxLibrarySize = 256 * 1024 * 1024;
+
+// The whole file, checked, or an empty array. The library is registered from this very
+// buffer, so what was checked is what Qt reads, whatever happens to the file afterwards.
+QByteArray ReadBundle(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxLibrarySize) {
+        return {};
+    }
+    QByteArray bytes = file.readAll();
+    return IsWholeResourceBundle(bytes) ? bytes : QByteArray();
+}
 
 QString DoubleResolutionName(const QString& name) {
     return name + QStringLiteral("@2x");
@@ -38,25 +53,38 @@ class LibraryRegistry {
 
     std::map<QString, std::unique_ptr<const ResourceLibrary>>& Libraries() { return libraries; }
     QString NextMapRoot() { return QStringLiteral("/orvane-library-%1").arg(++counter); }
+    // Cards ask for their library on every repaint: say once that it is missing.
+    bool FirstMiss(const QString& path) { return missing.insert(path).second; }
 
   private:
     std::map<QString, std::unique_ptr<const ResourceLibrary>> libraries;
+    std::set<QString> missing;
     int counter = 0;
 };
 
 }  // namespace
 
-ResourceLibrary::ResourceLibrary(QString path, QString root)
-    : filePath(std::move(path)), mapRoot(std::move(root)) {}
+ResourceLibrary::ResourceLibrary(QString path, QByteArray bytes)
+    : filePath(std::move(path)), bundle(std::move(bytes)) {
+    if (bundle.isEmpty()) {
+        return;
+    }
+    const QString root = LibraryRegistry::Instance().NextMapRoot();
+    if (QResource::registerResource(reinterpret_cast<const uchar*>(bundle.constData()), root)) {
+        mapRoot = root;
+    }
+}
 
 const ResourceLibrary& ResourceLibrary::Load(const QString& fileName) {
     return Load(fileName, QCoreApplication::applicationDirPath());
 }
 
 const ResourceLibrary& ResourceLibrary::Load(const QString& fileName, const QString& folder) {
-    static const ResourceLibrary none{QString(), QString()};
+    static const ResourceLibrary none{QString(), QByteArray()};
     if (fileName.isEmpty()) {
-        qCWarning(lcResources) << "no picture library named";
+        if (LibraryRegistry::Instance().FirstMiss(QString())) {
+            qCWarning(lcResources) << "no picture library named";
+        }
         return none;
     }
     const QFileInfo info(QDir(folder), fileName);
@@ -66,16 +94,17 @@ const ResourceLibrary& ResourceLibrary::Load(const QString& fileName, const QStr
         return *found->second;
     }
     if (!info.isFile()) {
-        qCWarning(lcResources) << "picture library not found:" << path;
+        if (LibraryRegistry::Instance().FirstMiss(path)) {
+            qCWarning(lcResources) << "picture library not found:" << path;
+        }
         return none;
     }
-    QString root = LibraryRegistry::Instance().NextMapRoot();
-    if (!QResource::registerResource(path, root)) {
-        qCWarning(lcResources) << "picture library is damaged and has no pictures:" << path;
-        root.clear();
-    }
     // A damaged file is remembered like a good one: it stays what it is for the run.
-    auto library = std::unique_ptr<const ResourceLibrary>(new ResourceLibrary(path, root));
+    auto library =
+        std::unique_ptr<const ResourceLibrary>(new ResourceLibrary(path, ReadBundle(path)));
+    if (!library->IsLoaded()) {
+        qCWarning(lcResources) << "picture library is damaged and has no pictures:" << path;
+    }
     return *libraries.emplace(path, std::move(library)).first->second;
 }
 
@@ -92,8 +121,7 @@ QByteArray ResourceLibrary::EntryBytes(const QString& resourceName) const {
 
 QImage ResourceLibrary::Picture(const QString& resourceName, qreal devicePixelRatio) const {
     if (!IsLoaded()) {
-        qCWarning(lcResources) << "no picture" << resourceName << "- library missing:" << filePath;
-        return {};
+        return {};  // reported when the library was loaded
     }
     if (devicePixelRatio > 1.0) {
         const QString sharpName = DoubleResolutionName(resourceName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -28,7 +29,8 @@ class ResourceLibrary {
     const QString& FilePath() const { return filePath; }
 
     // The picture `resourceName`, or a null image when the library, the entry or its bytes
-    // are missing or damaged (each case is logged). With `devicePixelRatio` above 1 the
+    // are missing or damaged (logged on "orvane.resources"; a missing or damaged library
+    // once, when it is loaded). With `devicePixelRatio` above 1 the
     // double-resolution entry is preferred, and the image carries a device pixel ratio of 2
     // so it paints at the same logical size.
     QImage Picture(const QString& resourceName, qreal devicePixelRatio = 1) const;
@@ -37,11 +39,12 @@ class ResourceLibrary {
     QByteArray EntryBytes(const QString& resourceName) const;
 
   private:
-    ResourceLibrary(QString path, QString root);
+    ResourceLibrary(QString path, QByteArray bytes);
     QImage Decode(const QString& resourceName, const QByteArray& dib) const;
 
     QString filePath;
-    QString mapRoot;  // empty: nothing registered
+    QByteArray bundle;  // the registered bytes; Qt reads them in place for the whole run
+    QString mapRoot;    // empty: nothing registered
 };
 
 // The signature the card view and the bonus picture use: library file name (bare, from the

@@ -29,6 +29,7 @@ QFont IndexFont(int rank, qreal pixels) {
     font.setBold(true);
     font.setPixelSize(static_cast<int>(pixels));
     font.setStretch(rank == 10 ? QFont::Condensed : QFont::Unstretched);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, rank == 10 ? -pixels / 10 : 0);
     return font;
 }
 
@@ -38,7 +39,7 @@ void PaintMiniCard(QPainter& painter, const QRectF& card, int rank, const MiniSu
     painter.drawRoundedRect(card, 2.6 * s, 2.6 * s);
 
     painter.setPen(suit.colour);
-    painter.setFont(IndexFont(rank, 12 * s));
+    painter.setFont(IndexFont(rank, (rank == 10 ? 10.5 : 12) * s));
     const QRectF index(card.left() + 0.5 * s, card.top() + 1 * s, 12 * s, 12 * s);
     painter.drawText(index, Qt::AlignHCenter | Qt::AlignTop, QString::number(rank));
 

@@ -32,17 +32,17 @@ QRectF DocumentRect(const QSvgRenderer& renderer, const QString& id) {
     return renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id));
 }
 
-QPainterPath CardOutline(QSizeF size) {
-    QPainterPath path;
-    const qreal radius = CornerRadius(size.toSize());
-    path.addRoundedRect(QRectF(QPointF(0, 0), size), radius, radius);
-    return path;
-}
-
 }  // namespace
 
 qreal CornerRadius(QSize size) {
     return 5.0 * size.width() / ReferenceWidth;
+}
+
+QPainterPath CardOutlinePath(QSize size) {
+    QPainterPath path;
+    const qreal radius = CornerRadius(size);
+    path.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), radius, radius);
+    return path;
 }
 
 QImage OnCardOutline(const QImage& art) {
@@ -53,7 +53,13 @@ QImage OnCardOutline(const QImage& art) {
     QImage card = TransparentImage(art.size());
     QPainter painter(&card);
     Smooth(painter);
-    painter.fillPath(CardOutline(art.size()), edge);
+    const QPainterPath outline = CardOutlinePath(art.size());
+    painter.fillPath(outline, edge);
+    // The card view cuts its outline without smoothing, and shows every pixel whose centre
+    // lies inside: those must be fully opaque, not merely mostly.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(outline, edge);
+    painter.setRenderHint(QPainter::Antialiasing, true);
     // Atop keeps the outline's own soft edge: the art shows only where the outline is.
     painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
     painter.drawImage(0, 0, art);
@@ -130,7 +136,7 @@ QImage DeckRenderer::ComposedJoker(QSize size) const {
     QPainter painter(&face);
     Smooth(painter);
     const qreal s = size.width() / ReferenceWidth;
-    const qreal line = 1.6 * s;  // the weight of the deck's own black edge
+    const qreal line = 2.4 * s;  // the weight of the deck's own black edge
     const qreal radius = CornerRadius(size);
     painter.setPen(QPen(Qt::black, line));
     painter.setBrush(Qt::white);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QSize>
 #include <QSvgRenderer>
 #include <memory>
@@ -36,6 +37,9 @@ class DeckRenderer {
 
 // Radius of the card's corner at `size`; the card view cuts 5 pixels at 140 x 208.
 qreal CornerRadius(QSize size);
+
+// The rounded outline the card view cuts, scaled to `size`.
+QPainterPath CardOutlinePath(QSize size);
 
 // `art` laid on a rounded card outline: the outline is filled with the colour of the art's
 // own left edge, so the deck's wider corners close up without a gap, and cut outside.

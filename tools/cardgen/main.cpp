@@ -109,16 +109,20 @@ bool BuildBonusLibrary(const QString& stage) {
            Fail("cannot write the pictures of", QStringLiteral("zqmrl.dll"));
 }
 
-bool WritePreview(const LibraryPictures& pictures, const QString& file) {
+QImage Preview(const LibraryPictures& pictures) {
     QList<QImage> cards;
     for (int value : PreviewCards) {
         cards.append(pictures.sharpFaces.at(value));
     }
-    QImageWriter writer(file, "bmp");
-    return writer.write(cardgen::PaintCardSetPreview(cards, PreviewSize)) ||
-           Fail("cannot write the preview", file);
+    return cardgen::PaintCardSetPreview(cards, PreviewSize);
 }
 
+bool WritePreview(const LibraryPictures& pictures, const QString& file) {
+    QImageWriter writer(file, "bmp");
+    return writer.write(Preview(pictures)) || Fail("cannot write the preview", file);
+}
+
+// Every library's sample cards, then the bonus pictures at double size.
 bool WriteSheet(const QList<LibraryPictures>& libraries, const QString& file) {
     QList<QList<QImage>> rows;
     for (const LibraryPictures& pictures : libraries) {
@@ -128,6 +132,11 @@ bool WriteSheet(const QList<LibraryPictures>& libraries, const QString& file) {
         }
         rows.append(row);
     }
+    QList<QImage> bonus;
+    for (int rank = 7; rank <= 10; ++rank) {
+        bonus.append(cardgen::PaintBonusPicture(rank, BonusSize * 2));
+    }
+    rows.append(bonus);
     return cardgen::PaintContactSheet(rows).save(file) || Fail("cannot write the sheet", file);
 }
 

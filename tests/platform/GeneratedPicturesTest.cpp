@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QPainter>
+#include <array>
+
+#include "game/Card.h"
+#include "platform/ResourceLibrary.h"
+
+namespace orvane {
+namespace {
+
+const QString ContentDir = QStringLiteral(ORVANE_CONTENT_DIR);
+constexpr std::array<const char*, 3> CardLibraries = {"zqcsrl_pi.dll", "zqcsrl_pl.dll",
+                                                      "zqcsrl_asi.dll"};
+
+QStringList CardNames() {
+    QStringList names{QStringLiteral("CARD_BACK_1")};
+    for (int value = 1; value <= CardsInDeck; ++value) {
+        names.append(QStringLiteral("CARD_%1").arg(value));
+    }
+    return names;
+}
+
+const ResourceLibrary& Generated(const char* file) {
+    return ResourceLibrary::Load(QString::fromLatin1(file), ContentDir);
+}
+
+struct InkCount {
+    int red = 0;
+    int dark = 0;
+};
+
+// Clearly red pixels against near-black ones: the two inks of the suits.
+InkCount CountInk(const QImage& picture) {
+    InkCount count;
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    // Inside the edge, where the card's own frame lines no longer count.
+    const int margin = 10;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        for (int x = margin; x < image.width() - margin; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 255) {
+                continue;
+            }
+            if (c.red() > 150 && c.green() < 100 && c.blue() < 100) {
+                ++count.red;
+            } else if (c.red() < 70 && c.green() < 70 && c.blue() < 70) {
+                ++count.dark;
+            }
+        }
+    }
+    return count;
+}
+
+class CardLibraryTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CardLibraryTest, HoldsEveryPictureAtBothSizes) {
+    const ResourceLibrary& library = Generated(GetParam());
+    ASSERT_TRUE(library.IsLoaded()) << "build the content first: " << ContentDir.toStdString();
+    for (const QString& name : CardNames()) {
+        const QImage picture = library.Picture(name);
+        ASSERT_FALSE(picture.isNull()) << name.toStdString();
+        EXPECT_EQ(picture.size(), QSize(140, 208)) << name.toStdString();
+        const QImage sharp = library.Picture(name, 2.0);
+        ASSERT_FALSE(sharp.isNull()) << name.toStdString();
+        EXPECT_EQ(sharp.size(), QSize(280, 416)) << name.toStdString();
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0) << name.toStdString();
+    }
+}
+
+// The card view cuts its rounded outline (corner radius 5) as a hard-edged mask and paints
+// without clearing first, so every pixel of that mask must be opaque in every picture.
+QImage CardViewMask() {
+    QImage mask(140, 208, QImage::Format_Mono);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawRoundedRect(QRect(0, 0, 140, 208), 5.0, 5.0);
+    return mask;
+}
+
+TEST_P(CardLibraryTest, PicturesAreOpaqueWhereverTheCardViewShowsThem) {
+    const ResourceLibrary& library = Generated(GetParam());
+    ASSERT_TRUE(library.IsLoaded());
+    const QImage mask = CardViewMask();
+    for (const QString& name : CardNames()) {
+        const QImage picture = library.Picture(name).convertToFormat(QImage::Format_ARGB32);
+        int holes = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                holes += mask.pixelIndex(x, y) == 1 && qAlpha(picture.pixel(x, y)) != 255 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(holes, 0) << name.toStdString();
+        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << name.toStdString();  // corners stay clear
+        EXPECT_EQ(qAlpha(picture.pixel(139, 207)), 0) << name.toStdString();
+    }
+}
+
+// Suits 2 and 3 win "red" in the double-up; 1 and 4 win "black". The pictures must agree.
+TEST_P(CardLibraryTest, SuitsTwoAndThreeAreRedAndOneAndFourAreBlack) {
+    const ResourceLibrary& library = Generated(GetParam());
+    ASSERT_TRUE(library.IsLoaded());
+    for (int suit = 1; suit <= 4; ++suit) {
+        const bool red = suit == 2 || suit == 3;
+        for (int rank = 1; rank <= 10; ++rank) {  // the court cards mix many colours
+            const int value = (suit - 1) * 13 + rank;
+            const InkCount ink = CountInk(library.Picture(QStringLiteral("CARD_%1").arg(value)));
+            if (red) {
+                EXPECT_GT(ink.red, 300) << "card " << value << ", dark " << ink.dark;
+                EXPECT_GT(ink.red, 4 * ink.dark) << "card " << value;
+            } else {
+                EXPECT_GT(ink.dark, 150) << "card " << value << ", red " << ink.red;
+                EXPECT_LT(ink.red, 30) << "card " << value;
+            }
+        }
+    }
+}
+
+TEST_P(CardLibraryTest, EveryFaceIsItsOwnPicture) {
+    const ResourceLibrary& library = Generated(GetParam());
+    ASSERT_TRUE(library.IsLoaded());
+    const QStringList names = CardNames();
+    QList<QImage> pictures;
+    for (const QString& name : names) {
+        pictures.append(library.Picture(name));
+    }
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        for (qsizetype j = i + 1; j < pictures.size(); ++j) {
+            EXPECT_NE(pictures.at(i), pictures.at(j))
+                << names.at(i).toStdString() << " = " << names.at(j).toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Generated, CardLibraryTest, ::testing::ValuesIn(CardLibraries));
+
+TEST(GeneratedContent, TheThreeLibrariesLookDifferent) {
+    for (const char* name : {"CARD_1", "CARD_40", "CARD_53", "CARD_BACK_1"}) {
+        const QImage a = Generated(CardLibraries[0]).Picture(QString::fromLatin1(name));
+        const QImage b = Generated(CardLibraries[1]).Picture(QString::fromLatin1(name));
+        const QImage c = Generated(CardLibraries[2]).Picture(QString::fromLatin1(name));
+        ASSERT_FALSE(a.isNull() || b.isNull() || c.isNull()) << name;
+        EXPECT_NE(a, b) << name;
+        EXPECT_NE(b, c) << name;
+        EXPECT_NE(a, c) << name;
+    }
+}
+
+TEST(GeneratedContent, BonusPicturesForEachBonusRank) {
+    const ResourceLibrary& library = Generated("zqmrl.dll");
+    ASSERT_TRUE(library.IsLoaded());
+    QList<QImage> seen;
+    for (int rank = 7; rank <= 10; ++rank) {
+        const QString name = QStringLiteral("4X%1").arg(rank);
+        const QImage picture = library.Picture(name);
+        ASSERT_FALSE(picture.isNull()) << rank;
+        EXPECT_EQ(picture.size(), QSize(82, 68)) << rank;
+        EXPECT_FALSE(picture.hasAlphaChannel()) << rank;  // shown as it is, on any table
+        const QImage sharp = library.Picture(name, 2.0);
+        EXPECT_EQ(sharp.size(), QSize(164, 136)) << rank;
+        EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(82, 68)) << rank;
+        EXPECT_FALSE(seen.contains(picture)) << rank;
+        seen.append(picture);
+    }
+    EXPECT_TRUE(library.Picture(QStringLiteral("4X11")).isNull());
+    EXPECT_TRUE(library.Picture(QString()).isNull());
+}
+
+// The options dialog shows these 160 x 124 and draws white as transparent.
+TEST(GeneratedContent, CardSetPreviewsAreBitmapsOnWhite) {
+    for (int n = 1; n <= 3; ++n) {
+        const QString file = QDir(ContentDir).filePath(QStringLiteral("optcs%1.zqi").arg(n));
+        const QImage preview(file, "BMP");
+        ASSERT_FALSE(preview.isNull()) << file.toStdString();
+        EXPECT_EQ(preview.size(), QSize(160, 124));
+        EXPECT_EQ(preview.pixel(0, 0), qRgb(255, 255, 255));
+        EXPECT_EQ(preview.pixel(159, 123), qRgb(255, 255, 255));
+        int white = 0;
+        for (int y = 0; y < preview.height(); ++y) {
+            for (int x = 0; x < preview.width(); ++x) {
+                white += preview.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        const int all = preview.width() * preview.height();
+        EXPECT_GT(white, all / 5) << n;      // a background to key out ...
+        EXPECT_LT(white, all * 3 / 4) << n;  // ... around a fan that fills the frame
+    }
+}
+
+}  // namespace
+}  // namespace orvane

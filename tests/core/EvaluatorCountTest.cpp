@@ -37,6 +37,13 @@ constexpr std::int64_t HandsInDeck = 2869685;  // C(53, 5)
 constexpr std::int64_t ExpectedMeterSteps = 480;
 constexpr std::int64_t ExpectedJackpots = 49;
 
+// The ranks named by the lines that name one, summed per line, with bonus rank 7. A rank
+// that is not in the hand is caught hand by hand below; these catch the right card of the
+// wrong kind, such as the joker pairing with a face card when an ace is there.
+constexpr LineCounts ExpectedWinRankSums = {0, 0, 0,      0,      21840,   0,
+                                            0, 0, 931392, 576576, 4279164, 29568};
+constexpr std::int64_t ExpectedSecondRankSum = 1153152;  // the higher pair of TWO PAIRS
+
 constexpr std::int64_t Sum(const LineCounts& counts) {
     std::int64_t total = 0;
     for (std::int64_t c : counts) {
@@ -52,6 +59,8 @@ struct Tally {
     std::int64_t jackpots = 0;
     std::int64_t wrongJokerSuit = 0;
     std::int64_t rankNotInHand = 0;
+    LineCounts winRankSums{};
+    std::int64_t secondRankSum = 0;
 };
 
 HandRanks InSlotOrder(const std::array<CardValue, 5>& cards) {
@@ -116,6 +125,12 @@ void Record(Tally& t, const HandRanks& hand, const Evaluation& e) {
     if (!NamedRanksInHand(hand, e)) {
         ++t.rankNotInHand;
     }
+    if (e.SetsWinRank) {
+        t.winRankSums[static_cast<std::size_t>(e.Prize)] += e.WinRank;
+    }
+    if (e.SetsSecondRank) {
+        t.secondRankSum += e.SecondRank;
+    }
 }
 
 Tally CountAllHands(std::int32_t orvane) {
@@ -145,6 +160,10 @@ TEST(EvaluatorCount, EveryHandOfTheDeckWithBonusRankSeven) {
     const Tally t = CountAllHands(7);
     ExpectReferenceCounts(t);
     EXPECT_EQ(t.wrongJokerSuit, 0);
+    for (std::size_t line = 0; line <= PrizeLines; ++line) {
+        EXPECT_EQ(t.winRankSums[line], ExpectedWinRankSums[line]) << "pay line " << line;
+    }
+    EXPECT_EQ(t.secondRankSum, ExpectedSecondRankSum);
 }
 
 // Each bonus rank has its four cards, so the counts must not move with it; a rule tied

@@ -28,7 +28,8 @@ def suit(v):
 
 
 def natural(cards, bonus):
-    """Returns (line, meter step, jackpot) for five cards without the joker."""
+    """Returns (line, meter step, jackpot, WinRank, SecondRank) for five cards without
+    the joker; a rank the line does not name is None."""
     ranks = [rank(v) for v in cards]
     hist = Counter(ranks)
     shape = sorted(hist.values(), reverse=True)
@@ -37,23 +38,25 @@ def natural(cards, bonus):
     straight = len(distinct) == 5 and (
         max(ranks) - min(ranks) == 4 or distinct == {1} | ACE_HIGH_RANKS)
     if flush and straight:
-        return (2 if distinct == {1} | ACE_HIGH_RANKS else 3), False, False
+        return (2 if distinct == {1} | ACE_HIGH_RANKS else 3), False, False, None, None
     if flush:
-        return 6, False, False
+        return 6, False, False, None, None
     if straight:
-        return 7, False, False
+        return 7, False, False, None, None
     by_count = {c: r for r, c in hist.items()}
     if shape[0] == 4:
-        return 4, False, by_count[4] == bonus
+        return 4, False, by_count[4] == bonus, by_count[4], None
     if shape == [3, 2]:
-        return 5, by_count[3] == bonus, False
+        return 5, by_count[3] == bonus, False, None, None
     if shape[0] == 3:
-        return (11 if by_count[3] == bonus else 8), False, False
+        return (11 if by_count[3] == bonus else 8), False, False, by_count[3], None
     if shape == [2, 2, 1]:
-        return 9, False, False
+        low, high = sorted(r for r, c in hist.items() if c == 2)
+        return 9, False, False, low, high
     if shape[0] == 2:
-        return (10 if by_count[2] in (1, 11, 12, 13) else 0), False, False
-    return 0, False, False
+        if by_count[2] in (1, 11, 12, 13):
+            return 10, False, False, by_count[2], None
+    return 0, False, False, None, None
 
 
 def with_joker(others, bonus):
@@ -68,37 +71,46 @@ def with_joker(others, bonus):
     ace_high = len(distinct) == 4 and 1 in distinct and distinct - {1} <= ACE_HIGH_RANKS
     if flush and (fillable or ace_high):
         royal = ace_high or distinct == ACE_HIGH_RANKS
-        return (2 if royal else 3), False, False
+        return (2 if royal else 3), False, False, None, None
     if flush:
-        return 6, False, False
+        return 6, False, False, None, None
     if fillable or ace_high:
-        return 7, False, False
+        return 7, False, False, None, None
     by_count = {c: r for r, c in hist.items()}
     if shape == [4]:
-        return 1, False, by_count[4] == bonus
+        return 1, False, by_count[4] == bonus, None, None
     if shape[0] == 3:
-        return 4, by_count[3] == bonus, False
+        return 4, by_count[3] == bonus, False, by_count[3], None
     if shape == [2, 2]:
-        return 5, False, False
+        return 5, False, False, None, None
     if shape[0] == 2:
-        return 8, False, False
-    if 1 in distinct or max(ranks) >= 11:
-        return 10, False, False
-    return 0, False, False
+        return 8, False, False, by_count[2], None
+    # The joker pairs with an ace first, otherwise with the highest face card.
+    if 1 in distinct:
+        return 10, False, False, 1, None
+    if max(ranks) >= 11:
+        return 10, False, False, max(ranks), None
+    return 0, False, False, None, None
 
 
 def enumerate_all(bonus):
     lines = Counter()
+    win_rank_sums = Counter()  # per line, the sum of WinRank over its hands
+    second_rank_sum = 0
     meter = jackpot = 0
     for hand in combinations(range(1, 54), 5):
         if hand[-1] == JOKER:
-            line, step, jack = with_joker(hand[:-1], bonus)
+            line, step, jack, win, second = with_joker(hand[:-1], bonus)
         else:
-            line, step, jack = natural(hand, bonus)
+            line, step, jack, win, second = natural(hand, bonus)
         lines[line] += 1
         meter += step
         jackpot += jack
-    return lines, meter, jackpot
+        if win is not None:
+            win_rank_sums[line] += win
+        if second is not None:
+            second_rank_sum += second
+    return lines, meter, jackpot, win_rank_sums, second_rank_sum
 
 
 def by_combinations():
@@ -143,11 +155,13 @@ def main():
     # Every bonus rank has four cards in the deck, so the combinatorial totals hold for each.
     expected, exp_meter, exp_jackpot = by_combinations()
     for bonus in bonus_ranks:
-        lines, meter, jackpot = enumerate_all(bonus)
+        lines, meter, jackpot, win_sums, second_sum = enumerate_all(bonus)
         print(f"bonus rank {bonus}")
         for line in range(12):
             print(f"  line {line:2}: {lines[line]:8}")
         print(f"  total {sum(lines.values())}, MeterStepFlag {meter}, JackpotFlag {jackpot}")
+        print("  WinRank sums by line:", ", ".join(f"{l}: {win_sums[l]}" for l in sorted(win_sums)))
+        print(f"  SecondRank sum (TWO PAIRS): {second_sum}")
         assert sum(lines.values()) == comb(53, 5)
         assert lines == expected, (lines, expected)
         assert (meter, jackpot) == (exp_meter, exp_jackpot)

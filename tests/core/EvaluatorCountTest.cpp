@@ -167,12 +167,14 @@ TEST(EvaluatorCount, EveryHandOfTheDeckWithBonusRankSeven) {
 }
 
 // Each bonus rank has its four cards, so the counts must not move with it; a rule tied
-// to one rank instead of OrvaneNumber shows up here.
+// to rank 7 instead of OrvaneNumber shows up here. One other rank is enough for that and
+// keeps the sanitizer build quick.
 TEST(EvaluatorCount, CountsDoNotDependOnTheBonusRank) {
-    for (std::int32_t orvane = 8; orvane <= 10; ++orvane) {
-        SCOPED_TRACE(orvane);
-        ExpectReferenceCounts(CountAllHands(orvane));
-    }
+    const Tally t = CountAllHands(10);
+    ExpectReferenceCounts(t);
+    // Three tens now pay the bonus line, so their ranks move from line 8 to line 11.
+    EXPECT_EQ(t.winRankSums[ThreeOfAKind], 918720);
+    EXPECT_EQ(t.winRankSums[OrvaneThree], 42240);
 }
 
 using Order = std::array<std::size_t, 5>;

@@ -89,12 +89,14 @@ Evaluation EvaluateNatural(const HandRanks& hand, std::int32_t orvane) {
     }
     const unsigned pairs = EqualNeighbours(r);
     if ((pairs & (pairs - 1)) == 0) {
-        // Nine hands in ten have no pair or one pair: settle them with selects rather
-        // than branches. Without a pair the index points past the pairs and is unused.
+        // Nine hands in ten have no pair or one pair: settle them by arithmetic rather
+        // than branches (the compiler turns a ?: here into a jump). Without a pair the
+        // index points past the pairs and the rank is unused.
         const std::int32_t rank = r[static_cast<std::size_t>(std::countr_zero(pairs | 0b10000U))];
         const bool high = (pairs != 0) & ((rank == 1) | (rank >= 11));
-        e.Prize = high ? HighPair : NoPrize;
-        e.WinRank = high ? rank : 0;
+        const std::int32_t isHigh = high;
+        e.Prize = HighPair * isHigh;
+        e.WinRank = rank * isHigh;
         e.SetsWinRank = high;
         return e;
     }

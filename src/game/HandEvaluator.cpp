@@ -72,7 +72,8 @@ void NameRank(Evaluation& e, PrizeIndex prize, std::int32_t rank) {
     e.SetsWinRank = true;
 }
 
-Evaluation EvaluateNatural(const HandRanks& hand, std::int32_t orvane) {
+// Any five ranks, in the order of the rules: sorted, then the pattern of equal neighbours.
+Evaluation EvaluateNaturalSorted(const HandRanks& hand, std::int32_t orvane) {
     Evaluation e;
     const auto r = Sorted(hand.Rank);
     const auto& s = hand.Suit;
@@ -127,6 +128,58 @@ Evaluation EvaluateNatural(const HandRanks& hand, std::int32_t orvane) {
         default:
             break;
     }
+    return e;
+}
+
+constexpr unsigned RankBit(std::int32_t rank) {
+    return 1U << (static_cast<unsigned>(rank) & 31U);
+}
+constexpr unsigned AceHighRanks =
+    RankBit(1) | RankBit(10) | RankBit(11) | RankBit(12) | RankBit(13);
+
+// Nine natural hands in ten have five different ranks or one pair. For those the set of
+// ranks (one bit each) and the ranks seen an odd number of times say everything without
+// sorting: the pair is the one rank that is seen but not odd. Everything else, and any
+// rank outside 1..13, takes the sorted way.
+Evaluation EvaluateNatural(const HandRanks& hand, std::int32_t orvane) {
+    const auto& k = hand.Rank;
+    unsigned seen = 0;
+    unsigned odd = 0;
+    bool inRange = true;
+    // Unrolled by hand at -O2 it would be five copies of the same three lines.
+#pragma GCC unroll 5
+    for (std::size_t i = 0; i < 5; ++i) {
+        seen |= RankBit(k[i]);
+        odd ^= RankBit(k[i]);
+        inRange &= static_cast<unsigned>(k[i] - 1) < 13U;
+    }
+    // Three lowest bits cleared: something is left with four or five different ranks.
+    unsigned rest = seen & (seen - 1);
+    rest &= rest - 1;
+    rest &= rest - 1;
+    if (!inRange || rest == 0) {
+        return EvaluateNaturalSorted(hand, orvane);
+    }
+    Evaluation e;
+    const bool fiveRanks = (rest & (rest - 1)) != 0;
+    const auto& s = hand.Suit;
+    const bool flush = (s[0] == s[1]) & (s[1] == s[2]) & (s[2] == s[3]) & (s[3] == s[4]);
+    const bool straight =
+        fiveRanks & ((seen >> std::countr_zero(seen) == 0b11111U) | (seen == AceHighRanks));
+    if (flush | straight) {
+        if (flush && straight) {
+            e.Prize = seen == AceHighRanks ? RoyalFlush : StraightFlush;
+        } else {
+            e.Prize = flush ? Flush : Straight;
+        }
+        return e;
+    }
+    const unsigned pair = seen ^ odd;  // 0 without a pair
+    const std::int32_t rank = std::countr_zero(pair);
+    const std::int32_t isHigh = (pair != 0) & ((rank == 1) | (rank >= 11));
+    e.Prize = HighPair * isHigh;
+    e.WinRank = rank * isHigh;
+    e.SetsWinRank = isHigh != 0;
     return e;
 }
 

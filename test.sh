@@ -10,7 +10,7 @@ export QT_QPA_PLATFORM=offscreen
 build_tree build -DORVANE_WERROR=ON
 ctest --test-dir "$ROOT/build" --output-on-failure --parallel "$(nproc)"
 
-build_tree build-asan -DORVANE_WERROR=ON -DORVANE_SANITIZE=ON \
-  -DCMAKE_BUILD_TYPE=Debug
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+build_tree build-asan -DORVANE_WERROR=ON -DORVANE_SANITIZE=ON -DORVANE_BUILD_CONTENT=OFF \
+  -DORVANE_CONTENT_DIR="$ROOT/build/bin" -DCMAKE_BUILD_TYPE=Debug
+LSAN_OPTIONS=suppressions=$ROOT/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$ROOT/build-asan" --output-on-failure --parallel "$(nproc)"

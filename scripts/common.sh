@@ -28,8 +28,7 @@ install_packages() {
 # build_tree DIR [extra cmake arguments...]
 build_tree() {
   local dir="$1"; shift
-  if [ ! -f "$ROOT/$dir/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  fi
+  # Configuring again is cheap when nothing changed, and picks up changed options.
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$ROOT/$dir" --parallel "$(nproc)"
 }

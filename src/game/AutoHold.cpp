@@ -44,7 +44,8 @@ bool HoldFourToAFlush(const HandRanks& hand, HoldMask& held) {
     if ((s[0] == s[1] && s[1] == s[2] && s[2] == s[3]) ||
         (s[1] == s[2] && s[2] == s[3] && s[3] == s[4])) {
         const std::int32_t suit = s[1];
-        HoldWhere(hand, held, [suit](std::int32_t, std::int32_t cardSuit) { return cardSuit == suit; });
+        HoldWhere(hand, held,
+                  [suit](std::int32_t, std::int32_t cardSuit) { return cardSuit == suit; });
         return true;
     }
     return false;
@@ -114,7 +115,8 @@ HoldMask ChooseHolds(const HandRanks& hand, PrizeIndex prize, std::int32_t winRa
         case ThreeOfAKind:
         case HighPair:
         case OrvaneThree:
-            HoldWhere(hand, held, [winRank](std::int32_t rank, std::int32_t) { return rank == winRank; });
+            HoldWhere(hand, held,
+                      [winRank](std::int32_t rank, std::int32_t) { return rank == winRank; });
             break;
         case TwoPairs:
             HoldWhere(hand, held, [winRank, secondRank](std::int32_t rank, std::int32_t) {

@@ -21,7 +21,9 @@ std::int32_t GameTable::Jackpot() const {
     return SaturatingMul(SaturatingMul(s_.Bet(), s_.OrvaneNumber), 100);
 }
 
-void GameTable::ShowJackpot() { display_.ShowJackpot(Jackpot()); }
+void GameTable::ShowJackpot() {
+    display_.ShowJackpot(Jackpot());
+}
 
 void GameTable::DrawMeter(bool quick) {
     const std::int32_t countdown = MeterOfBet();

@@ -11,9 +11,15 @@ inline constexpr CardValue JokerValue = 53;
 inline constexpr std::int32_t JokerRank = 99;
 inline constexpr std::int32_t CardsInDeck = 53;
 
-constexpr std::int32_t SuitOfValue(CardValue v) { return (v - 1) / 13 + 1; }
-constexpr std::int32_t RankOfValue(CardValue v) { return v == JokerValue ? JokerRank : (v - 1) % 13 + 1; }
-constexpr bool IsSeven(CardValue v) { return v != JokerValue && RankOfValue(v) == 7; }
+constexpr std::int32_t SuitOfValue(CardValue v) {
+    return (v - 1) / 13 + 1;
+}
+constexpr std::int32_t RankOfValue(CardValue v) {
+    return v == JokerValue ? JokerRank : (v - 1) % 13 + 1;
+}
+constexpr bool IsSeven(CardValue v) {
+    return v != JokerValue && RankOfValue(v) == 7;
+}
 
 // What the table knows of one card: the identity the rules read back and the two flags
 // the player and the deal change.

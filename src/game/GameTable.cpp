@@ -9,13 +9,13 @@ namespace orvane {
 // Closes the input gate for the life of an action and reopens it however the action
 // ends, so an error that escapes a handler never leaves the table deaf.
 class GameTable::GateGuard {
-public:
+  public:
     explicit GateGuard(bool& ready) : ready_(ready) { ready_ = false; }
     ~GateGuard() { ready_ = true; }
     GateGuard(const GateGuard&) = delete;
     GateGuard& operator=(const GateGuard&) = delete;
 
-private:
+  private:
     bool& ready_;
 };
 
@@ -392,7 +392,9 @@ void GameTable::ClearHolds() {
     }
 }
 
-void GameTable::ReleaseHolds() { ClearHolds(); }
+void GameTable::ReleaseHolds() {
+    ClearHolds();
+}
 
 void GameTable::HoldAll() {
     for (int slot = 1; slot <= 5; ++slot) {

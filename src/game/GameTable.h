@@ -22,7 +22,7 @@ enum class CreditChange {
 // the win offer, the double-up and the bonus meter. It owns its state and reaches the
 // screen only through TableDisplay and waits only through Pause.
 class GameTable {
-public:
+  public:
     GameTable(TableDisplay& display, Pause& pause, TableSettings& settings);
 
     TableState& State() { return s_; }
@@ -67,7 +67,7 @@ public:
     void ShowJackpot();
     std::int32_t Jackpot() const;
 
-private:
+  private:
     class GateGuard;
 
     PrizeIndex EvaluateHand();

@@ -5,8 +5,8 @@ namespace orvane {
 namespace {
 
 constexpr std::array<const char*, 12> Captions = {
-    "",          "FIVE OF A KIND",  "ROYAL FLUSH", "STRAIGHT FLUSH", "POKER",     "FULL HOUSE",
-    "FLUSH",     "STRAIGHT",        "THREE OF A KIND", "TWO PAIRS",  "HIGH PAIR", "ORVANE 3X"};
+    "",      "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE",
+    "FLUSH", "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3X"};
 
 }  // namespace
 

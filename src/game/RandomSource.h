@@ -7,7 +7,7 @@ namespace orvane {
 // The deck's own generator: a 64-bit linear congruential generator whose seeding and
 // multiplier are fixed, so a seed always yields the same deals on every platform.
 class RandomSource {
-public:
+  public:
     static constexpr std::uint64_t Multiplier = 0x0000015A00004E35ULL;  // 1486058704437
     static constexpr std::uint32_t SeedMultiplier = 22695477U;
 
@@ -24,7 +24,7 @@ public:
 
     std::uint64_t State() const { return state_; }
 
-private:
+  private:
     std::uint64_t state_ = 0;
 };
 

@@ -12,7 +12,10 @@ struct TOrvane {
     static constexpr std::int32_t Full = 10;
     std::array<std::int32_t, 16> State{};
 
-    TOrvane() { State.fill(Full); State[0] = 0; }
+    TOrvane() {
+        State.fill(Full);
+        State[0] = 0;
+    }
 };
 
 }  // namespace orvane

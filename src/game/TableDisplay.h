@@ -15,7 +15,7 @@ enum class Message : int { None = 0, InsertCoin = 1, HoldAndDraw = 2, Winner = 3
 // Everything the table shows or plays goes through this interface; the main window
 // implements it and a test records it. The table never asks the display anything back.
 class TableDisplay {
-public:
+  public:
     virtual ~TableDisplay() = default;
 
     // Hand card views, slots 1..5: show the card as given (face or back; a face-down card
@@ -66,7 +66,7 @@ public:
 // Every wait of the table goes through here. The real one repaints, processes pending
 // events and blocks; a test one records the milliseconds and returns at once.
 class Pause {
-public:
+  public:
     virtual ~Pause() = default;
     virtual void Wait(int milliseconds) = 0;
 };

@@ -11,7 +11,7 @@ namespace orvane::test {
 // Records everything the table shows, plays and waits for, so a test can assert on the
 // visible state and on the order of effects without a window.
 class FakeDisplay : public TableDisplay {
-public:
+  public:
     void ShowHandCard(int slot, const Card& card) override;
     void SetHandCardHeld(int slot, const Card& card) override;
     void HideDupCards() override;
@@ -38,7 +38,10 @@ public:
     void Repaint() override {}
 
     int CountSounds(std::string_view name) const;
-    void ClearLog() { log.clear(); sounds.clear(); }
+    void ClearLog() {
+        log.clear();
+        sounds.clear();
+    }
 
     // Visible state, as the last call left it.
     std::array<Card, 6> hand{};
@@ -60,7 +63,7 @@ public:
 };
 
 class FakePause : public Pause {
-public:
+  public:
     void Wait(int milliseconds) override {
         waits.push_back(milliseconds);
         total += milliseconds;
@@ -70,7 +73,7 @@ public:
 };
 
 class FakeSettings : public TableSettings {
-public:
+  public:
     bool AutoHoldEnabled() const override { return autoHold; }
     int DoubleUpMode() const override { return dupMode; }
     int HoldDelayMs() const override { return holdDelay; }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace orvane {
+
+// One of the built-in card libraries. The library file is named without a folder: it is
+// looked for in the program folder.
+struct CardLibraryRecord {
+    int ID = 0;
+    std::string_view ListText;
+    std::string_view LibraryFile;
+    std::string_view PreviewFile;
+};
+
+inline constexpr int CardLibraryCount = 3;
+
+// Every card library, by ID 1..3 in order.
+std::span<const CardLibraryRecord> CardLibraries();
+
+// The card library with this ID, or nullptr when there is none.
+const CardLibraryRecord* FindCardLibrary(int id);
+
+}  // namespace orvane

@@ -1,0 +1,164 @@
+// The five theme backgrounds and the four theme previews, read the way the game reads
+// them: ".zqi" as BMP whatever the name says, "bm_ntr.dat.jpg" as JPEG.
+
+#include <gtest/gtest.h>
+
+#include <QRect>
+#include <array>
+#include <cmath>
+
+#include "ImageProbe.h"
+
+namespace {
+
+struct Background {
+    const char* file;
+    const char* format;
+    const char* magic;
+};
+
+constexpr std::array<Background, 5> kBackgrounds{{
+    {"bm_clas.zqi", "BMP", "BM"},
+    {"bm_gr.zqi", "BMP", "BM"},
+    {"bm_mod.zqi", "BMP", "BM"},
+    {"bm_w.zqi", "BMP", "BM"},
+    {"bm_ntr.dat.jpg", "JPEG", "\xFF\xD8\xFF"},
+}};
+
+QImage background(std::size_t theme) {
+    const Background& b = kBackgrounds[theme];
+    return decodeAs(readProgramFile(QString::fromLatin1(b.file)), b.format);
+}
+
+// A window rectangle moved onto the background, which sits at (21, 23).
+QRect onBackground(int x, int y, int w, int h) {
+    return QRect(x - 21, y - 23, w, h);
+}
+
+// The lowest row of `band` holding a bright (caption) pixel, or -1.
+int lowestBrightRow(const QImage& img, const QRect& band) {
+    for (int y = band.bottom(); y >= band.top(); --y) {
+        if (maxLuminance(img, QRect(band.left(), y, band.width(), 1)) > 150.0) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+// The card lane between the cards' tops and the message strip.
+const QRect kLane = onBackground(0, 275, 795, 190);
+
+}  // namespace
+
+TEST(BackgroundFiles, EachIsItsFormatByContentAtTableSize) {
+    for (const Background& b : kBackgrounds) {
+        SCOPED_TRACE(b.file);
+        const QByteArray bytes = readProgramFile(QString::fromLatin1(b.file));
+        ASSERT_FALSE(bytes.isEmpty());
+        EXPECT_TRUE(bytes.startsWith(b.magic));
+        const QImage img = decodeAs(bytes, b.format);
+        ASSERT_FALSE(img.isNull());
+        EXPECT_EQ(img.size(), QSize(752, 500));
+    }
+}
+
+TEST(BackgroundFiles, EachThemeKeepsItsOwnColour) {
+    const MeanColour classic = meanColour(background(0), kLane);
+    EXPECT_GT(classic.red, 1.5 * classic.green);
+    EXPECT_GT(classic.red, 1.5 * classic.blue);
+
+    const MeanColour green = meanColour(background(1), kLane);
+    EXPECT_GT(green.green, 1.5 * green.red);
+    EXPECT_GT(green.green, 1.3 * green.blue);
+
+    const MeanColour modern = meanColour(background(2), kLane);
+    EXPECT_GT(modern.blue, 1.3 * modern.red);
+    EXPECT_GT(modern.blue, 1.5 * modern.green);
+
+    const MeanColour wood = meanColour(background(3), kLane);  // brown: red, then green
+    EXPECT_GT(wood.red, wood.green);
+    EXPECT_GT(wood.green, wood.blue);
+
+    // The landscape's sky shows in the left margin beside the bonus frame.
+    const MeanColour sky = meanColour(background(4), QRect(0, 0, 10, 200));
+    EXPECT_GT(sky.blue, sky.red);
+}
+
+TEST(BackgroundFiles, ValueWindowsSitUnderTheLabelsAndSuitTheTextColour) {
+    // Label tops per theme: credit, bet, win, jackpot. Yellow or white value text needs
+    // dark windows; the last theme writes in blue and needs light ones.
+    struct Tops {
+        int credit, bet, win, bonus;
+        bool lightText;
+    };
+    const std::array<Tops, 5> tops{{{68, 128, 189, 72, true},
+                                    {68, 128, 189, 72, true},
+                                    {75, 137, 196, 75, true},
+                                    {68, 128, 189, 72, true},
+                                    {75, 137, 196, 83, false}}};
+    for (std::size_t t = 0; t < tops.size(); ++t) {
+        SCOPED_TRACE(kBackgrounds[t].file);
+        const QImage img = background(t);
+        ASSERT_FALSE(img.isNull());
+        const std::array<QRect, 4> labels{
+            onBackground(639, tops[t].credit, 105, 27), onBackground(640, tops[t].bet, 105, 29),
+            onBackground(641, tops[t].win, 105, 33), onBackground(51, tops[t].bonus, 106, 27)};
+        for (const QRect& label : labels) {
+            SCOPED_TRACE(label.y());
+            // Stay off the rounded rim: test the body of the window.
+            const QRect body = label.adjusted(4, 3, -4, -3);
+            if (tops[t].lightText) {
+                EXPECT_LT(meanColour(img, body).luminance(), 70.0);
+                // Nothing bright, such as its caption, may reach into the window...
+                EXPECT_LT(maxLuminance(img, body), 130.0);
+                // ...and the caption's letters end a line's gap above it.
+                const int captionBottom =
+                    lowestBrightRow(img, QRect(label.left(), label.top() - 20, label.width(), 20));
+                EXPECT_GE(captionBottom, label.top() - 14);
+                EXPECT_LE(captionBottom, label.top() - 8);
+            } else {
+                EXPECT_GT(meanColour(img, body).luminance(), 190.0);
+                // The frame is dark right above the window, where the caption sits.
+                EXPECT_LT(meanColour(img, QRect(label.left(), label.top() - 6, label.width(), 4))
+                              .luminance(),
+                          120.0);
+            }
+        }
+    }
+}
+
+TEST(BackgroundFiles, ModernMessageWindowIsLightForItsNavyText) {
+    const QRect message = onBackground(171, 497, 449, 17).adjusted(4, 3, -4, -3);
+    EXPECT_GT(meanColour(background(2), message).luminance(), 170.0);
+    EXPECT_LT(meanColour(background(0), message).luminance(), 70.0);
+}
+
+double distance(const MeanColour& a, const MeanColour& b) {
+    return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
+}
+
+TEST(PreviewFiles, EachIsABmpOfThePreviewSizeShowingItsTheme) {
+    // Just under the cards the miniature shows the bare table: compare that band.
+    const QRect band(0, 457, 752, 5);
+    const QRect miniBand(0, 97, 160, 1);
+    std::array<MeanColour, 4> tables;
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        tables[t] = meanColour(background(t), band);
+    }
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        const QString name = QStringLiteral("optt%1.zqi").arg(t + 1);
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray bytes = readProgramFile(name);
+        ASSERT_TRUE(bytes.startsWith("BM"));
+        const QImage img = decodeAs(bytes, "BMP");
+        ASSERT_EQ(img.size(), QSize(160, 124));
+        // A miniature of its own table: closer in colour to it than to any other theme.
+        const MeanColour mini = meanColour(img, miniBand);
+        for (std::size_t other = 0; other < tables.size(); ++other) {
+            if (other != t) {
+                EXPECT_LT(distance(mini, tables[t]), distance(mini, tables[other]))
+                    << "theme " << other + 1;
+            }
+        }
+    }
+}

@@ -1,0 +1,229 @@
+// The win offer, the double-up guesses and the counted collection.
+#include <gtest/gtest.h>
+
+#include "TableFixture.h"
+#include "game/Amount.h"
+
+namespace orvane::test {
+namespace {
+
+class DoubleUp : public TableFixture {
+  protected:
+    // A first-draw win of bet 5 x multiplier on offer: J♣ J♠ held, the draw adds three
+    // blanks.
+    void OfferHighPair(std::int32_t credit = 100) {
+        StartWithCredit(credit, 11);
+        table.Deal();
+        StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
+                       {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
+        table.Deal();
+        ASSERT_TRUE(table.State().DupActive);
+        display.ClearLog();
+        pause.waits.clear();
+    }
+
+    // The double-up cards the next first choice will draw.
+    DealSlots PredictDupCards() {
+        RandomSource copy = table.Random();
+        DealSlots cards{};
+        DrawDeck(copy, cards, 10, false);
+        return cards;
+    }
+
+    static bool IsSmall(CardValue v) { return RankOfValue(v) <= 6; }
+};
+
+TEST_F(DoubleUp, OfferShowsTheWinAndTheFirstCardFaceDown) {
+    OfferHighPair();
+    EXPECT_EQ(table.State().Win, 10);
+    EXPECT_EQ(table.State().DupStep, 1);
+    EXPECT_FALSE(table.State().Gambled);
+    EXPECT_TRUE(display.dupVisible[1]);
+    EXPECT_FALSE(display.dupVisible[2]);
+    // Only the winning cards are marked.
+    EXPECT_EQ(display.holdMark, (std::array<bool, 6>{false, true, true, false, false, false}));
+}
+
+TEST_F(DoubleUp, RightGuessesDoubleAndAWrongOneLosesEverything) {
+    OfferHighPair();
+    const DealSlots cards = PredictDupCards();
+    const std::int32_t creditBefore = table.State().Credit;
+
+    table.Hold(IsSmall(cards[1]) ? 2 : 4);
+    EXPECT_EQ(display.win, 20);
+    EXPECT_EQ(display.CountSounds("dup_win"), 1);
+    EXPECT_EQ(display.dupCards[1].Value, cards[1]);
+    EXPECT_FALSE(display.dupCards[1].ShowBack);
+    EXPECT_TRUE(display.dupVisible[2]);
+    EXPECT_TRUE(display.dupCards[2].ShowBack);
+    EXPECT_TRUE(display.indicatorBlinking);
+    EXPECT_EQ(display.buttonLayout, 4);
+    EXPECT_TRUE(table.State().Gambled);
+
+    table.Deal();  // no second draw once a guess was made
+    EXPECT_EQ(table.State().RoundState, 2);
+    EXPECT_TRUE(table.State().DupActive);
+
+    table.Hold(IsSmall(cards[2]) ? 4 : 2);
+    EXPECT_EQ(display.win, 0);
+    EXPECT_EQ(table.State().Credit, creditBefore);
+    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_FALSE(display.indicatorBlinking);
+    EXPECT_TRUE(display.doubleUpPanel);  // stays until the next deal or the idle animation
+}
+
+TEST_F(DoubleUp, TheDoubleUpDeckHasNoSevensAndNoJoker) {
+    OfferHighPair();
+    table.Hold(1);  // draws the cards without guessing
+    for (int i = 1; i <= 10; ++i) {
+        const CardValue v = table.State().DupCard(i).Value;
+        EXPECT_FALSE(IsSeven(v)) << v;
+        EXPECT_NE(v, JokerValue);
+    }
+    EXPECT_FALSE(table.State().Gambled);
+}
+
+TEST_F(DoubleUp, UntilTheFirstGuessEveryPressDrawsTheCardsAnew) {
+    OfferHighPair();
+    const DealSlots first = PredictDupCards();
+    table.Hold(3);
+    EXPECT_EQ(table.State().DupCard(1).Value, first[1]);
+    const DealSlots second = PredictDupCards();
+    table.Hold(1);
+    EXPECT_EQ(table.State().DupCard(1).Value, second[1]);
+    // The pre-drawn second-draw cards are untouched, so continuing still works.
+    table.Deal();
+    EXPECT_TRUE(table.State().Continued);
+}
+
+TEST_F(DoubleUp, RedBlackModeDecidesBySuitGroup) {
+    settings.dupMode = 2;
+    OfferHighPair();
+    const DealSlots cards = PredictDupCards();
+    const std::int32_t suit = SuitOfValue(cards[1]);
+    const bool groupA = suit == 2 || suit == 3;
+    table.Hold(groupA ? 2 : 4);
+    EXPECT_EQ(display.win, 20);
+}
+
+TEST_F(DoubleUp, TenRightGuessesPay1024TimesAndEndTheRound) {
+    OfferHighPair();
+    const DealSlots cards = PredictDupCards();
+    for (int i = 1; i <= 10; ++i) {
+        table.Hold(IsSmall(cards[static_cast<std::size_t>(i)]) ? 2 : 4);
+    }
+    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().Win, 0);
+    EXPECT_EQ(table.State().Credit, 90 + 10 * 1024);
+    EXPECT_FALSE(display.indicatorBlinking);
+}
+
+TEST_F(DoubleUp, TakingHalfPaysTheLargerHalfAndEndsTheChanceToContinue) {
+    OfferHighPair();
+    table.State().Win = 7;
+    table.Hold(5);
+    EXPECT_EQ(table.State().Credit, 94);
+    EXPECT_EQ(table.State().Win, 3);
+    EXPECT_TRUE(table.State().DupActive);
+    EXPECT_TRUE(display.indicatorBlinking);
+    table.Deal();
+    EXPECT_FALSE(table.State().Continued);
+    EXPECT_TRUE(table.State().DupActive);
+}
+
+TEST_F(DoubleUp, TakingHalfOfOneCollectsItAndEndsTheRound) {
+    OfferHighPair();
+    table.State().Win = 1;
+    table.Hold(5);
+    EXPECT_EQ(table.State().Credit, 91);
+    EXPECT_EQ(table.State().RoundState, 0);
+}
+
+struct CollectCase {
+    std::int32_t win;
+    bool all;
+    std::vector<std::int32_t> steps;  // credits per step, in order
+    std::int32_t left;
+};
+
+class Collect : public DoubleUp, public ::testing::WithParamInterface<CollectCase> {};
+
+TEST_P(Collect, CountsInTheDescribedSteps) {
+    OfferHighPair();
+    const CollectCase& c = GetParam();
+    table.State().Win = c.win;
+    const std::int32_t start = table.State().Credit;
+    table.CollectWin(c.all);
+    EXPECT_EQ(table.State().Win, c.left);
+    std::int32_t expectedTotal = 0;
+    for (std::int32_t s : c.steps) {
+        expectedTotal += s;
+    }
+    EXPECT_EQ(table.State().Credit, start + expectedTotal);
+    EXPECT_EQ(display.CountSounds("cash"), static_cast<int>(c.steps.size()));
+    EXPECT_EQ(CountWaits(30), static_cast<int>(c.steps.size()));
+}
+
+std::vector<std::int32_t> Steps(std::initializer_list<std::pair<int, std::int32_t>> runs) {
+    std::vector<std::int32_t> out;
+    for (auto [count, size] : runs) {
+        out.insert(out.end(), static_cast<std::size_t>(count), size);
+    }
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(WholeAndHalf, Collect,
+                         ::testing::Values(CollectCase{250, true, Steps({{50, 1}, {2, 100}}), 0},
+                                           CollectCase{100, true, Steps({{100, 1}}), 0},
+                                           CollectCase{1999, false,
+                                                       Steps({{1, 99}, {9, 100}, {1, 1}}), 999},
+                                           CollectCase{7, false, Steps({{4, 1}}), 3},
+                                           CollectCase{101, false, Steps({{1, 1}, {50, 1}}), 50}));
+
+// The counting order itself: the credit label shows 1999 being taken as 99, nine
+// hundreds and a last single credit.
+class CreditTrace : public FakeDisplay {
+  public:
+    void ShowCredit(std::int32_t c) override {
+        trace.push_back(c);
+        FakeDisplay::ShowCredit(c);
+    }
+    std::vector<std::int32_t> trace;
+};
+
+TEST(CollectOrder, HalfOf1999PaysOddPartThenHundredsThenTheRest) {
+    CreditTrace display;
+    FakePause pause;
+    FakeSettings settings;
+    GameTable table(display, pause, settings);
+    table.Start(1);
+    table.State().DupActive = true;
+    table.State().Win = 1999;
+    display.trace.clear();
+    table.CollectWin(false);
+    std::vector<std::int32_t> expected = {99};
+    for (int i = 1; i <= 9; ++i) {
+        expected.push_back(99 + 100 * i);
+    }
+    expected.push_back(1000);
+    EXPECT_EQ(display.trace, expected);
+}
+
+TEST_F(DoubleUp, AWinOverflowingTheCreditStopsAtTheLargestAmount) {
+    OfferHighPair();
+    table.State().Credit = MaxAmount - 5;
+    table.State().Win = 10;
+    table.CollectWin(true);
+    EXPECT_EQ(table.State().Credit, MaxAmount);
+}
+
+TEST_F(DoubleUp, DoublingAHugeWinDoesNotWrap) {
+    OfferHighPair();
+    table.State().Win = MaxAmount - 1;
+    const DealSlots cards = PredictDupCards();
+    table.Hold(IsSmall(cards[1]) ? 2 : 4);
+    EXPECT_EQ(table.State().Win, MaxAmount);
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+// One of the main window's default pictures: its file name (without ".png"), its size
+// in window pixels and the routine that paints it at that size.
+struct WindowPicture {
+    QString name;
+    QSize size;
+    std::function<void(QPainter&)> paint;
+};
+
+// Hold tag, meter lamp, star, double-up arrows, the eight button faces, banner,
+// splash and icon. Lamp, star and button faces are light and neutral: the window
+// tints them by multiplying with a theme colour.
+std::vector<WindowPicture> windowPictures();
+
+// Renders a picture at `scale` times its size (2 for the "@2x" HiDPI variant).
+QImage renderPicture(const WindowPicture& picture, int scale);

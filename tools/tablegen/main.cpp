@@ -1,0 +1,133 @@
+// Writes every table picture and sound into the program folder:
+//   tablegen <program folder> [--themes-sheet <png>]
+// The optional sheet is a small overview of the five backgrounds for the documentation.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLoggingCategory>
+#include <QPainter>
+
+#include "BackgroundPainter.h"
+#include "PreviewPainter.h"
+#include "SoundSchemes.h"
+#include "Synth.h"
+#include "Trim.h"
+#include "WavFile.h"
+#include "WindowPictures.h"
+
+Q_LOGGING_CATEGORY(lcTablegen, "orvane.tablegen")
+
+namespace {
+
+bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
+    if (!image.save(path, format, quality)) {
+        qCCritical(lcTablegen) << "cannot write" << path;
+        return false;
+    }
+    return true;
+}
+
+bool writeBackgrounds(const QDir& dir, std::vector<QImage>& backgrounds) {
+    bool ok = true;
+    for (int id = 1; id <= kThemeCount; ++id) {
+        const ThemeStyle style = themeStyle(id);
+        QImage bg = paintBackground(style);
+        // Only the last theme is a JPEG picture; the others are BMP under ".zqi".
+        const bool jpeg = style.fileName.endsWith(QLatin1String(".jpg"));
+        ok &= save(bg, dir.filePath(style.fileName), jpeg ? "JPEG" : "BMP", jpeg ? 92 : -1);
+        if (id <= 4) {
+            ok &= save(paintPreview(style, bg), dir.filePath(QStringLiteral("optt%1.zqi").arg(id)),
+                       "BMP");
+        }
+        backgrounds.push_back(std::move(bg));
+    }
+    return ok;
+}
+
+bool writeWindowPictures(const QDir& dir) {
+    const QString folder = QStringLiteral("Data/gfx");
+    if (!dir.mkpath(folder)) {
+        qCCritical(lcTablegen) << "cannot create" << dir.filePath(folder);
+        return false;
+    }
+    bool ok = true;
+    for (const WindowPicture& picture : windowPictures()) {
+        const QString base = dir.filePath(folder + QLatin1Char('/') + picture.name);
+        ok &= save(renderPicture(picture, 1), base + QStringLiteral(".png"), "PNG");
+        ok &= save(renderPicture(picture, 2), base + QStringLiteral("@2x.png"), "PNG");
+    }
+    return ok;
+}
+
+bool writeSounds(const QDir& dir) {
+    bool ok = true;
+    for (int scheme = 1; scheme <= 2; ++scheme) {
+        const QString folder = QStringLiteral("Data/zqs%1").arg(scheme);
+        if (!dir.mkpath(folder)) {
+            qCCritical(lcTablegen) << "cannot create" << dir.filePath(folder);
+            return false;
+        }
+        for (const SoundClip& clip : soundScheme(scheme)) {
+            const QString path =
+                dir.filePath(folder + QLatin1Char('/') + clip.name + QStringLiteral(".zqs"));
+            if (!writeWav(path, clip.pcm, Synth::kRate)) {
+                qCCritical(lcTablegen) << "cannot write" << path;
+                ok = false;
+            }
+        }
+    }
+    return ok;
+}
+
+// Five backgrounds at half size, three over two, with their names.
+QImage themesSheet(const std::vector<QImage>& backgrounds) {
+    const int w = 376;
+    const int h = 250;
+    const int gap = 6;
+    QImage sheet(3 * w + 4 * gap, 2 * (h + 18) + 3 * gap, QImage::Format_RGB32);
+    sheet.fill(QColor(24, 24, 28));
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (std::size_t i = 0; i < backgrounds.size(); ++i) {
+        const int col = static_cast<int>(i % 3);
+        const int row = static_cast<int>(i / 3);
+        const int x = gap + col * (w + gap) + (row == 1 ? (w + gap) / 2 : 0);
+        const int y = gap + row * (h + 18 + gap);
+        p.drawImage(QRect(x, y, w, h), backgrounds[i]);
+        p.setPen(QColor(230, 220, 200));
+        p.setFont(sansFont(12, QFont::Bold, 1));
+        const ThemeStyle style = themeStyle(static_cast<int>(i) + 1);
+        p.drawText(QRect(x, y + h, w, 18), Qt::AlignCenter,
+                   QStringLiteral("%1 (%2)").arg(style.name, style.fileName));
+    }
+    return sheet;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Painting needs fonts but never a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2) {
+        qCCritical(lcTablegen) << "usage: tablegen <program folder> [--themes-sheet <png>]";
+        return 2;
+    }
+    QDir dir(args.at(1));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        qCCritical(lcTablegen) << "cannot create" << args.at(1);
+        return 1;
+    }
+    std::vector<QImage> backgrounds;
+    bool ok = writeBackgrounds(dir, backgrounds);
+    ok &= writeWindowPictures(dir);
+    ok &= writeSounds(dir);
+    const qsizetype sheetArg = args.indexOf(QStringLiteral("--themes-sheet"));
+    if (sheetArg > 0 && sheetArg + 1 < args.size()) {
+        ok &= save(themesSheet(backgrounds).scaledToWidth(900, Qt::SmoothTransformation),
+                   args.at(sheetArg + 1), "PNG");
+    }
+    return ok ? 0 : 1;
+}

@@ -3,46 +3,15 @@
 #include <bit>
 
 #include "Card.h"
+#include "SmallSort.h"
 
 namespace orvane {
 
 namespace {
 
 // Dealt ranks come in random order, so every data-dependent branch in the evaluator is
-// a coin toss for the branch predictor and a miss costs more than the rest of the work.
-// The ranks are therefore sorted by a fixed network of branch-free compare-exchanges,
-// and the pattern of equal neighbours picks the line with one switch instead of a chain
-// of tests.
-// std::min and std::max still compile to branches here, hence the arithmetic: m is all
-// ones exactly when the pair is out of order. Ranks are small, so d cannot overflow.
-inline void CompareExchange(std::int32_t& a, std::int32_t& b) {
-    const std::int32_t d = b - a;
-    const std::int32_t m = d >> 31;
-    a += d & m;
-    b -= d & m;
-}
-
-std::array<std::int32_t, 5> Sorted(std::array<std::int32_t, 5> r) {
-    CompareExchange(r[0], r[1]);
-    CompareExchange(r[3], r[4]);
-    CompareExchange(r[2], r[4]);
-    CompareExchange(r[2], r[3]);
-    CompareExchange(r[1], r[4]);
-    CompareExchange(r[0], r[3]);
-    CompareExchange(r[0], r[2]);
-    CompareExchange(r[1], r[3]);
-    CompareExchange(r[1], r[2]);
-    return r;
-}
-
-std::array<std::int32_t, 4> Sorted(std::array<std::int32_t, 4> r) {
-    CompareExchange(r[0], r[1]);
-    CompareExchange(r[2], r[3]);
-    CompareExchange(r[0], r[2]);
-    CompareExchange(r[1], r[3]);
-    CompareExchange(r[1], r[2]);
-    return r;
-}
+// a coin toss for the branch predictor: the ranks are sorted without branches, and the
+// pattern of equal neighbours picks the line with one switch instead of a chain of tests.
 
 // Bit i is set when sorted ranks i and i + 1 are equal. Written out: the loop form is
 // not unrolled at -O2 and costs a branch per neighbour.
@@ -75,7 +44,7 @@ void NameRank(Evaluation& e, PrizeIndex prize, std::int32_t rank) {
 // Any five ranks, in the order of the rules: sorted, then the pattern of equal neighbours.
 Evaluation EvaluateNaturalSorted(const HandRanks& hand, std::int32_t orvane) {
     Evaluation e;
-    const auto r = Sorted(hand.Rank);
+    const auto r = SortedAscending(hand.Rank);
     const auto& s = hand.Suit;
     const bool flush = (s[0] == s[1]) & (s[1] == s[2]) & (s[2] == s[3]) & (s[3] == s[4]);
     const bool straight = Consecutive(r) | AceHighStraight(r);
@@ -210,7 +179,7 @@ Evaluation EvaluateWithJoker(const HandRanks& hand, int jokerSlot, std::int32_t 
             ++k;
         }
     }
-    const auto r = Sorted(others);
+    const auto r = SortedAscending(others);
     const auto& s = otherSuits;
     const bool flush = (s[0] == s[1]) & (s[1] == s[2]) & (s[2] == s[3]);
     const bool fillable = Fillable(r);

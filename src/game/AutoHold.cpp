@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "Card.h"
+#include "SmallSort.h"
 
 namespace orvane {
 
 namespace {
 
-std::array<std::int32_t, 5> SortedCopy(std::array<std::int32_t, 5> v) {
-    std::sort(v.begin(), v.end());
-    return v;
+std::array<std::int32_t, 5> SortedCopy(const std::array<std::int32_t, 5>& v) {
+    return SortedAscending(v);
 }
 
 void HoldWhere(const HandRanks& hand, HoldMask& held, auto predicate) {

@@ -1,31 +1,30 @@
 #include "Deck.h"
 
 #include <cassert>
+#include <cstdint>
 
 namespace orvane {
 
 namespace {
 
-bool Rejected(const DealSlots& buffer, int slot, CardValue v, bool fullDeck) {
-    if (!fullDeck && (IsSeven(v) || v == JokerValue)) {
-        return true;
-    }
-    for (int j = 1; j < slot; ++j) {
-        if (buffer[static_cast<std::size_t>(j)] == v) {
-            return true;
-        }
-    }
-    return false;
+constexpr std::uint64_t Bit(CardValue v) {
+    return std::uint64_t{1} << v;
 }
+
+constexpr std::uint64_t SevensAndJoker = Bit(7) | Bit(20) | Bit(33) | Bit(46) | Bit(JokerValue);
 
 }  // namespace
 
+// The cards already drawn are kept as bits rather than searched for in the earlier
+// slots: the same rejections in the same order, so the same deal for a seed.
 void DrawDeck(RandomSource& random, DealSlots& buffer, int count, bool fullDeck) {
     assert(count >= 0 && count <= 15);
+    std::uint64_t rejected = fullDeck ? 0 : SevensAndJoker;
     for (int i = 1; i <= count;) {
         const auto v = static_cast<CardValue>(random.Next() % CardsInDeck) + 1;
-        buffer[static_cast<std::size_t>(i)] = v;
-        if (!Rejected(buffer, i, v, fullDeck)) {
+        if ((rejected & Bit(v)) == 0) {
+            buffer[static_cast<std::size_t>(i)] = v;
+            rejected |= Bit(v);
             ++i;
         }
     }

@@ -167,15 +167,18 @@ void BuildTable(QWidget& window, MainControls& c, const QString& pictures) {
     c.lblMessage = EffectLabel(&window, "lblMessage", QRect(171, 497, 449, 17),
                                Font(QStringLiteral("Arial"), 16, true), Yellow, false);
     c.lblMessage->setText(QStringLiteral("WINNER"));
-    c.imgOrvaneCards = PictureLabel(&window, "imgOrvaneCards", QRect(65, 124, 82, 68), {});
+    c.imgOrvaneCards =
+        PictureLabel(&window, "imgOrvaneCards", QRect(65, LayoutTop::BonusCards, 82, 68), {});
 
     const QFont amounts = Font(PoorRichard, 19);
-    c.lblWinScore =
-        EffectLabel(&window, "lblWinScore", QRect(641, 196, 105, 33), amounts, Yellow, true);
-    c.lblBet = EffectLabel(&window, "lblBet", QRect(640, 137, 105, 29), amounts, Qt::blue, true);
-    c.lblOrvaneWin =
-        EffectLabel(&window, "lblOrvaneWin", QRect(51, 83, 106, 27), amounts, Yellow, true);
-    c.lblCredit = EffectLabel(&window, "lblCredit", QRect(639, 75, 105, 27), amounts, Yellow, true);
+    c.lblWinScore = EffectLabel(&window, "lblWinScore", QRect(641, LayoutTop::Win, 105, 33),
+                                amounts, Yellow, true);
+    c.lblBet = EffectLabel(&window, "lblBet", QRect(640, LayoutTop::Bet, 105, 29), amounts,
+                           Qt::blue, true);
+    c.lblOrvaneWin = EffectLabel(&window, "lblOrvaneWin", QRect(51, LayoutTop::Bonus, 106, 27),
+                                 amounts, Yellow, true);
+    c.lblCredit = EffectLabel(&window, "lblCredit", QRect(639, LayoutTop::Credit, 105, 27), amounts,
+                              Yellow, true);
     c.lblCredit->setCursor(Qt::PointingHandCursor);
 }
 

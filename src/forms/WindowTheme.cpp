@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "MainLayout.h"
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
@@ -20,10 +21,8 @@ void SetPanelColor(QWidget* panel, const QColor& color) {
     panel->setPalette(palette);
 }
 
-void MoveTop(QWidget* widget, const std::optional<int>& top) {
-    if (top) {
-        widget->move(widget->x(), *top);
-    }
+void MoveTop(QWidget* widget, const std::optional<int>& top, int layoutTop) {
+    widget->move(widget->x(), top.value_or(layoutTop));
 }
 
 QFont WithFace(QFont font, const QString& family, bool bold) {
@@ -62,17 +61,18 @@ void ApplyWindowTheme(MainControls& c, const ThemeRecord& theme, const QImage& b
     struct Amount {
         TEffectLabel* label;
         const std::optional<int>& top;
+        int layoutTop;
     };
-    const Amount amounts[] = {{c.lblCredit, theme.CreditTop},
-                              {c.lblBet, theme.BetTop},
-                              {c.lblWinScore, theme.WinTop},
-                              {c.lblOrvaneWin, theme.BonusTop}};
+    const Amount amounts[] = {{c.lblCredit, theme.CreditTop, LayoutTop::Credit},
+                              {c.lblBet, theme.BetTop, LayoutTop::Bet},
+                              {c.lblWinScore, theme.WinTop, LayoutTop::Win},
+                              {c.lblOrvaneWin, theme.BonusTop, LayoutTop::Bonus}};
     for (const Amount& a : amounts) {
-        MoveTop(a.label, a.top);
+        MoveTop(a.label, a.top, a.layoutTop);
         a.label->SetTextColor(ToQColor(theme.InfoTextColor));
         a.label->setFont(WithFace(a.label->font(), face, theme.Bold));
     }
-    MoveTop(c.imgOrvaneCards, theme.BonusCardsTop);
+    MoveTop(c.imgOrvaneCards, theme.BonusCardsTop, LayoutTop::BonusCards);
     for (const Amount& a : amounts) {
         a.label->SetOutline(false);
     }

@@ -18,7 +18,7 @@ QImage ReadThemePicture(const QString& file, QString* error = nullptr);
 // picture leaves the table blank), the panel colours, the four amounts' positions,
 // colour, face and weight, the bonus picture's position, the amounts' outline taken off,
 // the pay table's face and weight, and the button colour. A theme without positions
-// (Nature) leaves the controls where they are.
+// (Nature) puts the controls at their layout places.
 void ApplyWindowTheme(MainControls& controls, const ThemeRecord& theme, const QImage& background);
 
 }  // namespace orvane

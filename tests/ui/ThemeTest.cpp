@@ -79,7 +79,9 @@ TEST_F(Themes, GreenAfterClassicRecoloursThePayLines) {
     EXPECT_TRUE(Find<QLabel>("imgBackground")->pixmap().isNull());
 }
 
-TEST_F(Themes, NatureKeepsThePositionsAndLineColoursInForce) {
+// Nature names no places: its background frames the values where the layout puts them,
+// so the labels go back there whatever theme was in force; its line colours stay.
+TEST_F(Themes, NatureUsesTheLayoutPlacesAndKeepsTheLineColoursInForce) {
     WriteBackground(QStringLiteral("bm_ntr.dat.jpg"), "JPEG");
     WriteBackground(QStringLiteral("bm_mod.zqi"));
     store.Write("ThemeID", "3");
@@ -92,8 +94,8 @@ TEST_F(Themes, NatureKeepsThePositionsAndLineColoursInForce) {
     EXPECT_EQ(Top("lblCredit"), 75);
     EXPECT_EQ(Top("lblBet"), 137);
     EXPECT_EQ(Top("lblWinScore"), 196);
-    EXPECT_EQ(Top("lblOrvaneWin"), 75);
-    EXPECT_EQ(Top("imgOrvaneCards"), 120);
+    EXPECT_EQ(Top("lblOrvaneWin"), 83);
+    EXPECT_EQ(Top("imgOrvaneCards"), 124);
     EXPECT_EQ(TextColor(Label(5)), QColor(0, 255, 255));  // Modern's line colour stays
     EXPECT_EQ(Amount("lblCredit")->TextColor(), QColor(0, 0, 255));
     EXPECT_EQ(Amount("lblCredit")->font().family(), "Impact");

@@ -1,5 +1,6 @@
 #include "MainLayout.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -163,6 +164,15 @@ void BuildTable(QWidget& window, MainControls& c, const QString& pictures) {
     c.Label[32] =
         TextLabel(&window, QStringLiteral("Label32"), QRect(54, 204, 13, 13),
                   Font(QStringLiteral("Times New Roman"), 11), Qt::AlignLeft, QStringLiteral("10"));
+    // Yellow digits vanish on a theme whose lit lamps are yellow (Wood): a dark engraved
+    // shadow keeps them readable on every lamp colour.
+    for (int n = 23; n <= 32; ++n) {
+        auto* halo = new QGraphicsDropShadowEffect(c.Label[static_cast<std::size_t>(n)]);
+        halo->setOffset(1, 1);
+        halo->setBlurRadius(0);
+        halo->setColor(QColor(40, 20, 0));
+        c.Label[static_cast<std::size_t>(n)]->setGraphicsEffect(halo);
+    }
 
     c.lblMessage = EffectLabel(&window, "lblMessage", QRect(171, 497, 449, 17),
                                Font(QStringLiteral("Arial"), 16, true), Yellow, false);

@@ -14,7 +14,7 @@ TImageButton::TImageButton(QWidget* parent) : QAbstractButton(parent) {
 
 void TImageButton::SetPicture(const QImage& face) {
     face_ = face;
-    tinted_ = TintImage(face_, color_);
+    tinted_ = TintButtonFace(face_, color_);
     update();
 }
 
@@ -23,7 +23,7 @@ void TImageButton::SetColor(const QColor& color) {
         return;
     }
     color_ = color;
-    tinted_ = TintImage(face_, color_);
+    tinted_ = TintButtonFace(face_, color_);
     update();
 }
 

@@ -16,6 +16,30 @@ TEST(TintImage, MultipliesColourAndKeepsAlpha) {
     EXPECT_TRUE(TintImage(QImage(), Qt::red).isNull());
 }
 
+// A face as the generator draws it: a light plate with dark lettering.
+QImage PlateWithLetter() {
+    QImage face(2, 1, QImage::Format_ARGB32);
+    face.setPixelColor(0, 0, QColor(240, 240, 240));  // plate
+    face.setPixelColor(1, 0, QColor(40, 40, 40));     // lettering
+    return face;
+}
+
+TEST(TintButtonFace, LightColoursAreMultipliedIn) {
+    const QImage tinted = TintButtonFace(PlateWithLetter(), QColor(255, 255, 0));
+    EXPECT_EQ(tinted, TintImage(PlateWithLetter(), QColor(255, 255, 0)));
+    EXPECT_GT(qGray(tinted.pixel(0, 0)), qGray(tinted.pixel(1, 0)));
+}
+
+TEST(TintButtonFace, DarkColoursKeepTheLetteringReadable) {
+    for (const QColor dark : {QColor(128, 0, 0), QColor(0, 0, 0)}) {
+        const QImage tinted = TintButtonFace(PlateWithLetter(), dark);
+        const int plate = qGray(tinted.pixel(0, 0));
+        const int letters = qGray(tinted.pixel(1, 0));
+        EXPECT_GT(letters - plate, 100) << dark.name().toStdString();
+        EXPECT_LT(plate, 90) << dark.name().toStdString();  // the plate takes the dark colour
+    }
+}
+
 QImage Render(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);

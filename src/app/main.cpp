@@ -9,6 +9,7 @@
 #include "app/TfrmSplash.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
+#include "forms/WindowPicture.h"
 #include "platform/ResourceLibrary.h"
 #include "settings/QSettingsStore.h"
 #include "view/CardPictureSource.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     }
 
     // The splash stays for a second, and the program does not answer meanwhile.
-    orvane::TfrmSplash splash(QImage(gfx + QStringLiteral("splash.png")));
+    orvane::TfrmSplash splash(orvane::LoadWindowPicture(gfx + QStringLiteral("splash.png")));
     splash.show();
     splash.repaint();
     QCoreApplication::processEvents();

@@ -11,6 +11,7 @@
 #include "TImageButton.h"
 #include "TShapeButton.h"
 #include "TTintedPicture.h"
+#include "WindowPicture.h"
 #include "view/TCard.h"
 
 namespace orvane {
@@ -27,7 +28,7 @@ QFont Font(const QString& family, int pixels, bool bold = false) {
 }
 
 QImage Picture(const QString& folder, const char* file) {
-    return QImage(folder + QString::fromLatin1(file));
+    return LoadWindowPicture(folder + QString::fromLatin1(file));
 }
 
 template <typename W>

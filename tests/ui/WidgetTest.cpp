@@ -2,6 +2,9 @@
 
 #include "MainWindowFixture.h"
 #include "forms/TintImage.h"
+#include "forms/WindowPicture.h"
+
+#include <QTemporaryDir>
 
 namespace orvane::test {
 namespace {
@@ -38,6 +41,28 @@ TEST(TintButtonFace, DarkColoursKeepTheLetteringReadable) {
         EXPECT_GT(letters - plate, 100) << dark.name().toStdString();
         EXPECT_LT(plate, 90) << dark.name().toStdString();  // the plate takes the dark colour
     }
+}
+
+TEST(WindowPicture, ADoublingScreenTakesTheDoubleSizeTwin) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString plain = dir.filePath(QStringLiteral("lamp.png"));
+    QImage small(21, 20, QImage::Format_ARGB32);
+    small.fill(Qt::white);
+    ASSERT_TRUE(small.save(plain));
+    QImage big(42, 40, QImage::Format_ARGB32);
+    big.fill(Qt::gray);
+    ASSERT_TRUE(big.save(dir.filePath(QStringLiteral("lamp@2x.png"))));
+
+    const QImage sharp = LoadWindowPicture(plain, 2.0);
+    EXPECT_EQ(sharp.size(), QSize(42, 40));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(LoadWindowPicture(plain, 1.0).size(), QSize(21, 20));
+
+    const QString single = dir.filePath(QStringLiteral("star.png"));
+    ASSERT_TRUE(small.save(single));
+    EXPECT_EQ(LoadWindowPicture(single, 2.0).size(), QSize(21, 20));  // no twin: the plain one
+    EXPECT_TRUE(LoadWindowPicture(dir.filePath(QStringLiteral("none.png")), 2.0).isNull());
 }
 
 QImage Render(QWidget& widget) {

@@ -1,0 +1,26 @@
+#include "WindowPicture.h"
+
+#include <QGuiApplication>
+
+namespace orvane {
+
+QImage LoadWindowPicture(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) {
+        const qsizetype dot = path.lastIndexOf(u'.');
+        QString doubled = path;
+        doubled.insert(dot < 0 ? doubled.size() : dot, QStringLiteral("@2x"));
+        QImage image(doubled);
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(2.0);
+            return image;
+        }
+    }
+    return QImage(path);
+}
+
+QImage LoadWindowPicture(const QString& path) {
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    return LoadWindowPicture(path, ratio);
+}
+
+}  // namespace orvane

@@ -227,14 +227,14 @@ void BuildDoubleUpPanel(QWidget& window, MainControls& c, const QString& picture
 }
 
 void BuildButtons(QWidget& window, MainControls& c, const QString& pictures) {
-    struct Spec {
+    struct ButtonPlace {
         GameButton button;
         const char* name;
         const char* caption;
         const char* face;
         int x, y, tag;
     };
-    const Spec specs[] = {
+    const ButtonPlace places[] = {
         {GameButton::Hold1, "btnHold1", "HOLD", "hold1.png", 22, 529, 1},
         {GameButton::Hold2, "btnHold2", "HOLD", "hold2.png", 174, 529, 2},
         {GameButton::Hold3, "btnHold3", "HOLD", "hold3.png", 325, 529, 3},
@@ -245,7 +245,7 @@ void BuildButtons(QWidget& window, MainControls& c, const QString& pictures) {
         {GameButton::Deal, "btnDeal", "DEAL", "deal.png", 629, 550, 0},
     };
     const QFont font = Font(QStringLiteral("MS Sans Serif"), 11);
-    for (const Spec& s : specs) {
+    for (const ButtonPlace& s : places) {
         auto* button = Place(new TImageButton(&window), s.name, s.x, s.y, 145, 17);
         button->setFont(font);
         button->setText(QString::fromLatin1(s.caption));

@@ -7,7 +7,7 @@ DEBIAN_PACKAGES=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
   libgl-dev libxkbcommon-dev
-  kdegames-card-data-kf5 fonts-dejavu-core fonts-liberation2
+  kdegames-card-data-kf5 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xauth
 )

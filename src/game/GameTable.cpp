@@ -109,7 +109,7 @@ void GameTable::Cash() {
         CollectWin(true);
         SetRoundState(0);
     } else {
-        ReleaseHolds();
+        ClearHolds();
     }
 }
 
@@ -277,10 +277,7 @@ void GameTable::SettleDraw(int stage) {
     }
     StepMeterForPrize();
     OfferWin(stage);
-    Statistics& stats = settings_.Stats();
-    const auto line = static_cast<std::size_t>(s_.LastPrize);
-    stats.PrizeStat[line] = SaturatingAdd(stats.PrizeStat[line], 1);
-    stats.RunPrizeStat[line] = SaturatingAdd(stats.RunPrizeStat[line], 1);
+    CountPrize(1);
     s_.RoundState = stage;
     s_.Continued = false;
 }
@@ -314,14 +311,19 @@ void GameTable::ContinueAfterWin() {
     display_.SetIndicatorBlink(false);
     ClearHolds();
     display_.ShowDoubleUpPanel(false);
-    Statistics& stats = settings_.Stats();
-    const auto line = static_cast<std::size_t>(s_.LastPrize);
-    stats.PrizeStat[line] = SaturatingAdd(stats.PrizeStat[line], -1);
-    stats.RunPrizeStat[line] = SaturatingAdd(stats.RunPrizeStat[line], -1);
+    CountPrize(-1);
     UndoMeterForPrize();
     MarkHolds(true);
     display_.SetButtonLayout(3);
     s_.Continued = true;
+}
+
+// A win counts on its pay line for all time and for this run; giving it up takes it back.
+void GameTable::CountPrize(std::int32_t delta) {
+    Statistics& stats = settings_.Stats();
+    const auto line = static_cast<std::size_t>(s_.LastPrize);
+    stats.PrizeStat[line] = SaturatingAdd(stats.PrizeStat[line], delta);
+    stats.RunPrizeStat[line] = SaturatingAdd(stats.RunPrizeStat[line], delta);
 }
 
 void GameTable::SetRoundState(int state) {
@@ -390,10 +392,6 @@ void GameTable::ClearHolds() {
         card.Held = false;
         display_.SetHandCardHeld(slot, card);
     }
-}
-
-void GameTable::ReleaseHolds() {
-    ClearHolds();
 }
 
 void GameTable::HoldAll() {

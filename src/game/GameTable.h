@@ -72,7 +72,7 @@ class GameTable {
 
     PrizeIndex EvaluateHand();
     void ToggleHold(int slot);
-    void ReleaseHolds();
+    void CountPrize(std::int32_t delta);
     void HoldAll();
     void ClearHolds();
     bool AllHeld() const;

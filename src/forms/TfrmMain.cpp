@@ -147,20 +147,31 @@ void TfrmMain::FormCreate() {
 void TfrmMain::CreateCards() {
     settings_->SetCardLibraryFile();
     CreateCardViews(c_, *this, QString::fromStdString(settings_->CardLibraryFile));
-    for (int i = 1; i <= 5; ++i) {
-        TCard* card = c_.HandCards[static_cast<std::size_t>(i)];
-        if (setup_.Pictures) {
-            card->SetPictureSource(setup_.Pictures);
+    if (setup_.Pictures) {
+        for (TCard* card : c_.HandCards) {
+            if (card != nullptr) {
+                card->SetPictureSource(setup_.Pictures);
+            }
         }
-        card->SetAnimated(settings_->AnimatedCards);
-    }
-    for (int i = 1; i <= 10; ++i) {
-        TCard* card = c_.DupCards[static_cast<std::size_t>(i)];
-        if (setup_.Pictures) {
-            card->SetPictureSource(setup_.Pictures);
+        for (TCard* card : c_.DupCards) {
+            if (card != nullptr) {
+                card->SetPictureSource(setup_.Pictures);
+            }
         }
-        card->SetAnimated(settings_->AnimatedDupCards);
     }
+    settings_->OnApplyAnimation = [this] {
+        for (TCard* card : c_.HandCards) {
+            if (card != nullptr) {
+                card->SetAnimated(settings_->AnimatedCards);
+            }
+        }
+        for (TCard* card : c_.DupCards) {
+            if (card != nullptr) {
+                card->SetAnimated(settings_->AnimatedDupCards);
+            }
+        }
+    };
+    settings_->ApplyAnimation();
 }
 
 void TfrmMain::ConnectControls() {

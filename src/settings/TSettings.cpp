@@ -227,6 +227,12 @@ void TSettings::ApplySoundTheme() {
     }
 }
 
+void TSettings::ApplyAnimation() {
+    if (OnApplyAnimation) {
+        OnApplyAnimation();
+    }
+}
+
 void TSettings::SelectSoundThemeFolder() {
     SoundThemeFolder = SoundThemeFolderOf(programFolder_, SoundThemeID);
 }

@@ -72,6 +72,9 @@ class TSettings final : public TableSettings {
     // SoundThemeFolder := program folder + "Data/zqs" + SoundThemeID + "/", then
     // OnApplySoundTheme.
     void ApplySoundTheme();
+    // Hands AnimatedCards to the hand cards and AnimatedDupCards to the double-up cards
+    // (OnApplyAnimation).
+    void ApplyAnimation();
 
     const std::string& ProgramFolder() const { return programFolder_; }
     void SetProgramFolder(std::string folder);
@@ -81,6 +84,7 @@ class TSettings final : public TableSettings {
     std::function<void()> OnApplyTheme;
     std::function<void()> OnApplySoundTheme;
     std::function<void()> OnApplyCardLibrary;
+    std::function<void()> OnApplyAnimation;
 
     // Statistics: PrizeStat, CreditIn and CreditOut are stored; the run counters start
     // at 0 with every run.

@@ -226,32 +226,40 @@ void BuildDoubleUpPanel(QWidget& window, MainControls& c, const QString& picture
     c.pnlDoubleUp->hide();
 }
 
+struct ButtonPlace {
+    GameButton button;
+    const char* name;
+    const char* caption;
+    const char* face;
+    int x, y, tag;
+};
+
+constexpr ButtonPlace ButtonPlaces[] = {
+    {GameButton::Hold1, "btnHold1", "HOLD", "hold1.png", 22, 529, 1},
+    {GameButton::Hold2, "btnHold2", "HOLD", "hold2.png", 174, 529, 2},
+    {GameButton::Hold3, "btnHold3", "HOLD", "hold3.png", 325, 529, 3},
+    {GameButton::Hold4, "btnHold4", "HOLD", "hold4.png", 477, 529, 4},
+    {GameButton::Hold5, "btnHold5", "HOLD", "hold5.png", 629, 529, 5},
+    {GameButton::Bet, "btnBet", "BET", "bet.png", 325, 550, 0},
+    {GameButton::Cash, "btnCash", "CASH", "cash.png", 477, 550, 0},
+    {GameButton::Deal, "btnDeal", "DEAL", "deal.png", 629, 550, 0},
+};
+
 void BuildButtons(QWidget& window, MainControls& c, const QString& pictures) {
-    struct ButtonPlace {
-        GameButton button;
-        const char* name;
-        const char* caption;
-        const char* face;
-        int x, y, tag;
-    };
-    const ButtonPlace places[] = {
-        {GameButton::Hold1, "btnHold1", "HOLD", "hold1.png", 22, 529, 1},
-        {GameButton::Hold2, "btnHold2", "HOLD", "hold2.png", 174, 529, 2},
-        {GameButton::Hold3, "btnHold3", "HOLD", "hold3.png", 325, 529, 3},
-        {GameButton::Hold4, "btnHold4", "HOLD", "hold4.png", 477, 529, 4},
-        {GameButton::Hold5, "btnHold5", "HOLD", "hold5.png", 629, 529, 5},
-        {GameButton::Bet, "btnBet", "BET", "bet.png", 325, 550, 0},
-        {GameButton::Cash, "btnCash", "CASH", "cash.png", 477, 550, 0},
-        {GameButton::Deal, "btnDeal", "DEAL", "deal.png", 629, 550, 0},
-    };
     const QFont font = Font(QStringLiteral("MS Sans Serif"), 11);
-    for (const ButtonPlace& s : places) {
+    for (const ButtonPlace& s : ButtonPlaces) {
         auto* button = Place(new TImageButton(&window), s.name, s.x, s.y, 145, 17);
         button->setFont(font);
         button->setText(QString::fromLatin1(s.caption));
         button->SetTag(s.tag);
         button->SetPicture(Picture(pictures, s.face));
         c.Buttons[static_cast<std::size_t>(s.button)] = button;
+    }
+}
+
+void SetPixmap(QLabel* label, const QImage& picture) {
+    if (!picture.isNull()) {
+        label->setPixmap(QPixmap::fromImage(picture));
     }
 }
 
@@ -272,6 +280,31 @@ MainControls BuildMainLayout(QWidget& window, const QString& pictureFolder) {
     BuildDoubleUpPanel(window, c, pictureFolder);
     BuildButtons(window, c, pictureFolder);
     return c;
+}
+
+void ReloadWindowPictures(MainControls& c, const QString& pictureFolder) {
+    const QImage hold = Picture(pictureFolder, HoldMarkPicture);
+    const QImage lamp = Picture(pictureFolder, LampPicture);
+    const QImage star = Picture(pictureFolder, StarPicture);
+    for (int n = 1; n <= 5; ++n) {
+        SetPixmap(c.lblHold[static_cast<std::size_t>(n)], hold);
+    }
+    for (int square = 1; square <= 10; ++square) {
+        c.imgOrvaneState[static_cast<std::size_t>(square)]->SetPicture(lamp);
+    }
+    for (int k = 1; k <= 3; ++k) {
+        c.imgStarL[static_cast<std::size_t>(k)]->SetPicture(star);
+        c.imgStarR[static_cast<std::size_t>(k)]->SetPicture(star);
+    }
+    SetPixmap(c.imgFlash, Picture(pictureFolder, FlashPicture));
+    SetPixmap(c.imgDupIndicatorUp, Picture(pictureFolder, DupUpPicture));
+    SetPixmap(c.imgDupIndicatorDown, Picture(pictureFolder, DupDownPicture));
+    for (const ButtonPlace& s : ButtonPlaces) {
+        const QImage face = Picture(pictureFolder, s.face);
+        if (!face.isNull()) {
+            c.Buttons[static_cast<std::size_t>(s.button)]->SetPicture(face);
+        }
+    }
 }
 
 void CreateCardViews(MainControls& c, QWidget& window, const QString& libraryFile) {

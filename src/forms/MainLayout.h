@@ -14,6 +14,11 @@ namespace orvane {
 // The card views are not built here: they wait for the card library (CreateCardViews).
 MainControls BuildMainLayout(QWidget& window, const QString& pictureFolder);
 
+// Loads the window's own pictures again into the controls, at the picture density of
+// the moment (double size while the table is enlarged). A picture that cannot be read
+// keeps the one shown.
+void ReloadWindowPictures(MainControls& controls, const QString& pictureFolder);
+
 // The five hand cards on the window and the ten double-up cards on their panel, in that
 // order, all with the given card library; then the hold marks are brought in front.
 void CreateCardViews(MainControls& controls, QWidget& window, const QString& libraryFile);

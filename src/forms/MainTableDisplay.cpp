@@ -9,6 +9,7 @@
 #include "TImageButton.h"
 #include "TTintedPicture.h"
 #include "settings/TSettings.h"
+#include "view/PictureDensity.h"
 #include "view/TCard.h"
 #include "view/TFlash.h"
 
@@ -190,12 +191,17 @@ void MainTableDisplay::ShowBonusPicture(std::int32_t orvaneNumber) {
     }
     const QImage picture =
         bonusPictures_(QString::fromLatin1(BonusLibrary), QStringLiteral("4X%1").arg(orvaneNumber),
-                       window_.devicePixelRatioF());
+                       PictureDensity(&window_));
     if (picture.isNull()) {
         return;
     }
     c_.imgOrvaneCards->setPixmap(QPixmap::fromImage(picture));
     bonusShown_ = orvaneNumber;
+}
+
+void MainTableDisplay::ReloadBonusPicture(std::int32_t orvaneNumber) {
+    bonusShown_ = 0;
+    ShowBonusPicture(orvaneNumber);
 }
 
 void MainTableDisplay::Repaint() {

@@ -47,6 +47,8 @@ class MainTableDisplay : public TableDisplay {
     void PlaySoundEffect(std::string_view name) override;
     void SetMeterSquare(int square, bool lit) override;
     void ShowBonusPicture(std::int32_t orvaneNumber) override;
+    // Loads the bonus picture again, as after a change of picture density.
+    void ReloadBonusPicture(std::int32_t orvaneNumber);
     void Repaint() override;
 
     // Every pay line back to its theme colour (ApplyPayLineColors).

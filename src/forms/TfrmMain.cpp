@@ -7,10 +7,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 #include <ctime>
@@ -20,15 +23,18 @@
 #include "KeyboardMap.h"
 #include "MainFlashTarget.h"
 #include "MainLayout.h"
+#include "MainMenus.h"
 #include "MainTableDisplay.h"
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
+#include "TableStage.h"
 #include "WindowTheme.h"
 #include "game/GameTable.h"
 #include "settings/TSettings.h"
 #include "settings/ThemeCatalog.h"
+#include "view/PictureDensity.h"
 #include "view/SoundPlayer.h"
 #include "view/TCard.h"
 #include "view/TFlash.h"
@@ -42,7 +48,10 @@ Q_LOGGING_CATEGORY(lcMain, "orvane.main")
 const QString Title = QStringLiteral("Orvane Cards");
 const QString MakerSuffix = QStringLiteral(" - Tessaly Software 2026");
 const QString DevSuffix = QStringLiteral(" - under development");
-constexpr std::int32_t CreditCoin = 100;
+const QUrl MakerHomepage(QStringLiteral("https://www.example.com/orvane-cards/"));
+const QUrl MakerMail(QStringLiteral("mailto:orvane-cards@example.com"));
+// Above this scale the table takes its double-size pictures.
+constexpr qreal CrispScale = 1.5;
 
 QString ProgramFolderOf(const QString& given) {
     QString folder = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
@@ -80,8 +89,17 @@ void TfrmMain::FormCreate() {
     QuickExit = false;
 
     setObjectName(QStringLiteral("frmMain"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
     setFixedSize(WindowWidth, WindowHeight);
-    c_ = BuildMainLayout(*this, AppDir + QStringLiteral("Data/gfx/"));
+    surface_ = new QWidget(this);
+    surface_->setObjectName(QStringLiteral("Table"));
+    surface_->resize(TableWidth, TableHeight);
+    c_ = BuildMainLayout(*surface_, AppDir + QStringLiteral("Data/gfx/"));
+    stage_ = std::make_unique<TableStage>(*this, *surface_);
+    stage_->ShowNative(QPoint(FrameWidth, FrameWidth));
 
     // The effects object, then the settings and the table the settings load into.
     if (setup_.Store == nullptr) {
@@ -111,6 +129,10 @@ void TfrmMain::FormCreate() {
         setup_.TablePause ? std::move(setup_.TablePause) : std::make_unique<EventLoopPause>(this);
     table_ = std::make_unique<GameTable>(*display_, *pause_, *settings_);
 
+    const TSettings& theme = *settings_;
+    menus_ = std::make_unique<MainMenus>(*this, [&theme] {
+        return MenuColors{ToQColor(theme.MenuColor), ToQColor(theme.MenuTextColor)};
+    });
     settings_->OnApplyTheme = [this] { ApplyTheme(); };
     settings_->OnApplyCardLibrary = [this] {
         const QString file = QString::fromStdString(settings_->CardLibraryFile);
@@ -138,7 +160,9 @@ void TfrmMain::FormCreate() {
     StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     ConnectControls();
+    ConnectMenus();
     ApplyFullScreen(settings_->FullScreenAtStart);
+    FullScreenMemory = settings_->FullScreenAtStart;
     if (settings_->SaveCredit && settings_->LastCredit > 0) {
         table_->AddCredit(settings_->LastCredit, false);
     }
@@ -146,7 +170,7 @@ void TfrmMain::FormCreate() {
 
 void TfrmMain::CreateCards() {
     settings_->SetCardLibraryFile();
-    CreateCardViews(c_, *this, QString::fromStdString(settings_->CardLibraryFile));
+    CreateCardViews(c_, *surface_, QString::fromStdString(settings_->CardLibraryFile));
     if (setup_.Pictures) {
         for (TCard* card : c_.HandCards) {
             if (card != nullptr) {
@@ -185,14 +209,42 @@ void TfrmMain::ConnectControls() {
         connect(card, &TCard::rightPressed, this, &TfrmMain::btnDealClick);
     }
     connect(c_.lblCredit, &TEffectLabel::clicked, this, &TfrmMain::lblCreditClick);
-    connect(c_.fcShapeBtn[1], &QAbstractButton::clicked, this, &TfrmMain::lblCreditClick);
-    connect(c_.fcShapeBtn[3], &QAbstractButton::clicked, this, &TfrmMain::OpenHelp);
-    connect(c_.btnMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    for (int i = 1; i <= 3; ++i) {
+        connect(c_.fcShapeBtn[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+                [this, i] { fcShapeBtnClick(i); });
+    }
+    connect(c_.btnMinimize, &QAbstractButton::clicked, this, &TfrmMain::btnMinimizeClick);
     connect(c_.btnExit, &QAbstractButton::clicked, this, &QWidget::close);
     c_.imgBackground->installEventFilter(this);
     c_.CaptionShape->installEventFilter(this);
     // Keys reach the table before whichever control has the focus.
     qApp->installEventFilter(this);
+}
+
+void TfrmMain::ConnectMenus() {
+    MainMenus& m = *menus_;
+    connect(m.pmCredit, &QMenu::aboutToShow, this, &TfrmMain::pmCreditPopup);
+    connect(m.pmOptions, &QMenu::aboutToShow, this, &TfrmMain::pmOptionsPopup);
+    const std::pair<QAction*, void (TfrmMain::*)()> items[] = {
+        {m.Addcredit1, &TfrmMain::Addcredit1Click},
+        {m.Cashout1, &TfrmMain::Cashout1Click},
+        {m.menuStatistics, &TfrmMain::menuStatisticsClick},
+        {m.Sound1, &TfrmMain::Sound1Click},
+        {m.Interactivebuttons1, &TfrmMain::Interactivebuttons1Click},
+        {m.FullScreen, &TfrmMain::FullScreenClick},
+        {m.Themes2, &TfrmMain::Themes2Click},
+        {m.General2, &TfrmMain::General2Click},
+        {m.mmenuHelp, &TfrmMain::mmenuHelpClick},
+        {m.mmenuKeyboard, &TfrmMain::mmenuKeyboardClick},
+        {m.Homepage, &TfrmMain::HomepageClick},
+        {m.BugreportSuggestions1, &TfrmMain::BugreportSuggestions1Click},
+        {m.About1, &TfrmMain::About1Click},
+    };
+    for (const auto& [action, handler] : items) {
+        connect(action, &QAction::triggered, this, handler);
+    }
+    // Closing goes through the close request, which asks.
+    connect(m.Exitgame1, &QAction::triggered, this, &QWidget::close);
 }
 
 // ---- game events -------------------------------------------------------------------
@@ -228,16 +280,135 @@ void TfrmMain::btnCashClick() {
 }
 
 void TfrmMain::lblCreditClick() {
+    Addcredit1Click();
+}
+
+void TfrmMain::AddCredit(std::int32_t amount, bool count) {
     CreditChange result = CreditChange::Done;
-    RunTableEvent([this, &result] { result = table_->AddCredit(CreditCoin, true); });
+    RunTableEvent([this, amount, count, &result] { result = table_->AddCredit(amount, count); });
     if (result == CreditChange::WouldOverflow) {
-        const QString text =
-            QStringLiteral("The machine cannot hold more credit. Cash out or play some first.");
-        if (setup_.Inform) {
-            setup_.Inform(text);
-        } else {
-            QMessageBox::information(this, Title, text);
-        }
+        Inform(QStringLiteral("The machine cannot hold more credit. Cash out or play some first."));
+    }
+}
+
+// ---- menus -------------------------------------------------------------------------
+
+void TfrmMain::fcShapeBtnClick(int button) {
+    QMenu* menus[] = {nullptr, menus_->pmCredit, menus_->pmOptions, menus_->pmHelp};
+    if (button < 1 || button > 3) {
+        return;
+    }
+    const QWidget* shape = c_.fcShapeBtn[static_cast<std::size_t>(button)];
+    // Under the button's bottom-left corner, wherever the table is drawn and at what scale.
+    menus[button]->popup(shape->mapToGlobal(QPoint(0, shape->height())));
+}
+
+void TfrmMain::pmCreditPopup() {
+    menus_->Cashout1->setEnabled(table_->State().RoundState == 0 && table_->State().Ready);
+}
+
+void TfrmMain::pmOptionsPopup() {
+    menus_->Sound1->setChecked(settings_->SoundEnabled);
+    menus_->Interactivebuttons1->setChecked(settings_->InteractiveButtonsEnabled);
+}
+
+void TfrmMain::Addcredit1Click() {
+    if (table_->State().Ready) {
+        AddCredit(100, true);
+    }
+}
+
+void TfrmMain::Cashout1Click() {
+    if (table_->State().RoundState != 0 || !table_->State().Ready) {
+        return;
+    }
+    if (AskYes(QStringLiteral("Confirm"), QStringLiteral("Cash out ?"))) {
+        RunTableEvent([this] { table_->CashOut(true); });
+    }
+}
+
+void TfrmMain::menuStatisticsClick() {}
+
+void TfrmMain::Sound1Click() {
+    settings_->SoundEnabled = menus_->Sound1->isChecked();
+}
+
+void TfrmMain::Interactivebuttons1Click() {
+    settings_->InteractiveButtonsEnabled = menus_->Interactivebuttons1->isChecked();
+    if (!settings_->InteractiveButtonsEnabled) {
+        display_->SetButtonLayout(-1);
+    }
+}
+
+void TfrmMain::FullScreenClick() {
+    ApplyFullScreen(!fullScreen_);
+}
+
+void TfrmMain::Themes2Click() {}
+
+void TfrmMain::General2Click() {}
+
+void TfrmMain::mmenuHelpClick() {
+    OpenHelpPage(QStringLiteral("help/index.html"));
+}
+
+void TfrmMain::mmenuKeyboardClick() {
+    OpenHelpPage(QStringLiteral("help/keyboard.html"));
+}
+
+void TfrmMain::HomepageClick() {
+    OpenDocument(MakerHomepage);
+}
+
+void TfrmMain::BugreportSuggestions1Click() {
+    OpenDocument(MakerMail);
+}
+
+void TfrmMain::About1Click() {}
+
+// The minimise button remembers full screen for the restore, and leaves it, so that the
+// desktop is usable meanwhile.
+void TfrmMain::btnMinimizeClick() {
+    FullScreenMemory = fullScreen_;
+    if (fullScreen_) {
+        ApplyFullScreen(false);
+    }
+    showMinimized();
+}
+
+void TfrmMain::OpenHelpPage(const QString& page) {
+    // A missing page opens nothing and says nothing.
+    const QString file = AppDir + page;
+    if (QFileInfo::exists(file)) {
+        OpenDocument(QUrl::fromLocalFile(file));
+    }
+}
+
+// A document is read outside the game: full screen gives way first.
+void TfrmMain::OpenDocument(const QUrl& document) {
+    if (fullScreen_) {
+        btnMinimizeClick();
+    }
+    if (setup_.OpenDocument) {
+        setup_.OpenDocument(document);
+    } else {
+        QDesktopServices::openUrl(document);
+    }
+}
+
+bool TfrmMain::AskYes(const QString& caption, const QString& text) {
+    if (setup_.Ask) {
+        return setup_.Ask(caption, text);
+    }
+    return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void TfrmMain::Inform(const QString& text) {
+    if (setup_.Inform) {
+        setup_.Inform(text);
+    } else {
+        QMessageBox::information(this, Title, text);
     }
 }
 
@@ -262,7 +433,7 @@ bool TfrmMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
             close();
             return true;
         case KeyCommand::Help:
-            OpenHelp();
+            mmenuHelpClick();
             return true;
         case KeyCommand::ReapplyTheme:
             if (DevMode) {
@@ -279,8 +450,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* widget = qobject_cast<QWidget*>(watched);
-            // Only keys meant for this window, and none while a dialog is up over it.
-            if (widget == nullptr || widget->window() != this ||
+            // Only keys meant for this window (or its table, which is a window of its own
+            // while full screen enlarges it), and none while a dialog is up over it.
+            if (widget == nullptr || (widget->window() != this && widget->window() != surface_) ||
                 QApplication::activeModalWidget() != nullptr) {
                 break;
             }
@@ -309,13 +481,6 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmMain::OpenHelp() {
-    const QString index = AppDir + QStringLiteral("help/index.html");
-    if (QFileInfo::exists(index)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(index));
-    }
-}
-
 // ---- theme and screen --------------------------------------------------------------
 
 void TfrmMain::ApplyTheme() {
@@ -338,6 +503,14 @@ void TfrmMain::ApplyTheme() {
     display_->ApplyPayLineColors();
 }
 
+qreal TfrmMain::TableScale() const {
+    return stage_->Scale();
+}
+
+QPoint TfrmMain::TableOrigin() const {
+    return stage_->Origin();
+}
+
 void TfrmMain::ApplyFullScreen(bool on) {
     const bool wasVisible = isVisible();
     SetWindowMode(on);
@@ -346,25 +519,47 @@ void TfrmMain::ApplyFullScreen(bool on) {
     }
 }
 
+// Full screen is a borderless window over the whole screen that stays on top, with the
+// table enlarged to fill it; windowed is the fixed, framed window in the desktop's centre.
 void TfrmMain::SetWindowMode(bool fullScreen) {
     fullScreen_ = fullScreen;
-    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
-    if (fullScreen) {
-        flags |= Qt::WindowStaysOnTopHint;
-    }
-    setWindowFlags(flags);
+    menus_->FullScreen->setChecked(fullScreen);
     const QScreen* screen =
         this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
+    const QRect whole = screen != nullptr ? screen->geometry() : QRect(0, 0, 800, 600);
     if (fullScreen) {
-        setFixedSize(WindowWidth, FullScreenHeight);
-        move(screen != nullptr ? screen->geometry().topLeft() : QPoint(0, 0));
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+        setGeometry(whole);
+        stage_->ShowScaled();
+        UsePictureDensity(stage_->Scale() > CrispScale ? 2.0 : 1.0);
     } else {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        stage_->ShowNative(QPoint(FrameWidth, FrameWidth));
+        UsePictureDensity(1.0);
         setFixedSize(WindowWidth, WindowHeight);
-        const QRect desktop = screen != nullptr ? screen->availableGeometry()
-                                                : QRect(0, 0, WindowWidth, WindowHeight);
-        move(desktop.center() - QPoint(WindowWidth / 2, WindowHeight / 2));
+        const QRect desktop = screen != nullptr ? screen->availableGeometry() : whole;
+        move(desktop.topLeft() +
+             QPoint((desktop.width() - WindowWidth) / 2, (desktop.height() - WindowHeight) / 2));
     }
-    // The cards' rounded outline is tied to the native window, which the flags renew.
+    ApplyRoundedCardOutlines();
+}
+
+void TfrmMain::UsePictureDensity(qreal density) {
+    if (qFuzzyCompare(PictureDensityFloor(), density)) {
+        return;
+    }
+    SetPictureDensityFloor(density);
+    ReloadWindowPictures(c_, AppDir + QStringLiteral("Data/gfx/"));
+    display_->ReloadBonusPicture(table_->State().OrvaneNumber);
+    surface_->update();  // the cards load their pictures again as they are painted
+}
+
+// The cards' rounded outline is tied to the native window, which the flags renew.
+void TfrmMain::ApplyRoundedCardOutlines() {
     for (TCard* card : c_.HandCards) {
         if (card != nullptr) {
             card->SetRegion();
@@ -375,6 +570,43 @@ void TfrmMain::SetWindowMode(bool fullScreen) {
             card->SetRegion();
         }
     }
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (stage_ != nullptr) {
+        stage_->Fit();
+    }
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool restored = change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized();
+    if (restored && FullScreenMemory && !fullScreen_) {
+        // Not from inside the window system's state change.
+        QTimer::singleShot(0, this, [this] { ApplyFullScreen(true); });
+    }
+}
+
+// The thin frame of the window: the window system's frame is given up with its caption,
+// so the window draws its own.
+void TfrmMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (fullScreen_) {
+        return;
+    }
+    QPainter painter(this);
+    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(150, 130, 60));
+    painter.drawRect(outer);
+    painter.setPen(QColor(70, 60, 30));
+    painter.drawRect(outer.adjusted(1, 1, -1, -1));
+    painter.setPen(QColor(30, 26, 12));
+    painter.drawRect(outer.adjusted(2, 2, -2, -2));
 }
 
 // ---- showing and closing -----------------------------------------------------------
@@ -437,6 +669,7 @@ void TfrmMain::FormClose() {
     if (fullScreen_) {
         SetWindowMode(false);
     }
+    SetPictureDensityFloor(1.0);
 }
 
 void TfrmMain::ShowLoadReport(const std::vector<std::string>& report, const char* what) {

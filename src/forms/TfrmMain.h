@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -17,6 +18,8 @@ namespace orvane {
 
 class GameTable;
 class MainFlashTarget;
+class MainMenus;
+class TableStage;
 class MainTableDisplay;
 class SettingsStore;
 class TFlash;
@@ -37,6 +40,8 @@ struct MainWindowSetup {
     std::function<bool(const QString& caption, const QString& text)> Ask;
     // A plain notice to the player; empty: a message box.
     std::function<void(const QString& text)> Inform;
+    // Opens a document or link with the desktop's handler; empty: the desktop services.
+    std::function<void(const QUrl& document)> OpenDocument;
     // The table's waits; none: the real, event-processing pause.
     std::unique_ptr<Pause> TablePause;
     // Where sounds go; none: the sound device.
@@ -50,9 +55,13 @@ struct MainWindowSetup {
 class TfrmMain : public QWidget {
     Q_OBJECT
   public:
+    // Windowed: the outer size, a thin frame around the table.
     static constexpr int WindowWidth = 800;
-    static constexpr int WindowHeight = 580;
-    static constexpr int FullScreenHeight = 600;
+    static constexpr int WindowHeight = 590;
+    static constexpr int FrameWidth = 4;
+    // The table: the designed content area and the button rows that reach below it.
+    static constexpr int TableWidth = 792;
+    static constexpr int TableHeight = 572;
 
     explicit TfrmMain(MainWindowSetup setup, QWidget* parent = nullptr);
     ~TfrmMain() override;
@@ -60,12 +69,21 @@ class TfrmMain : public QWidget {
     GameTable& Table() { return *table_; }
     TSettings& Settings() { return *settings_; }
     const MainControls& Controls() const { return c_; }
+    MainMenus& Menus() { return *menus_; }
+    // The widget every table control lives on.
+    QWidget* Surface() const { return surface_; }
+    // Window pixels per table pixel: 1 windowed, more in full screen.
+    qreal TableScale() const;
+    // Where the table's top-left corner lies in the window.
+    QPoint TableOrigin() const;
 
     QString AppDir;
     QString Version;
     bool DevMode = false;
     bool QuickExit = false;
     bool Starting = true;
+    // Whether restoring the window after the minimise button goes back to full screen.
+    bool FullScreenMemory = false;
     // Started at creation; the statistics measure the playing time from it.
     QElapsedTimer StartTick;
 
@@ -75,14 +93,37 @@ class TfrmMain : public QWidget {
     void HoldClick(int slot);
     void btnBetClick();
     void btnCashClick();
-    // Adds a hundred credits, until the add-credit dialog exists.
     void lblCreditClick();
+
+    // Adds credit while the gate is open; tells the player when the machine cannot hold
+    // that much.
+    void AddCredit(std::int32_t amount, bool count);
+
+    // Menu items.
+    void fcShapeBtnClick(int button);
+    void pmCreditPopup();
+    void pmOptionsPopup();
+    void Addcredit1Click();
+    void Cashout1Click();
+    void menuStatisticsClick();
+    void Sound1Click();
+    void Interactivebuttons1Click();
+    void FullScreenClick();
+    void Themes2Click();
+    void General2Click();
+    void mmenuHelpClick();
+    void mmenuKeyboardClick();
+    void HomepageClick();
+    void BugreportSuggestions1Click();
+    void About1Click();
+    void btnMinimizeClick();
 
     // The table keyboard; true when the key meant something.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // The window's share of applying the theme of ThemeID (TSettings calls it).
     void ApplyTheme();
+    // Full screen on or off: the table scaled to fill the screen, or windowed.
     void ApplyFullScreen(bool on);
     bool FullScreen() const { return fullScreen_; }
 
@@ -90,6 +131,9 @@ class TfrmMain : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void FormCreate();
@@ -98,8 +142,14 @@ class TfrmMain : public QWidget {
     void FormClose();
     void ConnectControls();
     void CreateCards();
-    void OpenHelp();
+    void ConnectMenus();
+    void OpenHelpPage(const QString& page);
+    void OpenDocument(const QUrl& document);
+    bool AskYes(const QString& caption, const QString& text);
+    void Inform(const QString& text);
     void SetWindowMode(bool fullScreen);
+    void UsePictureDensity(qreal density);
+    void ApplyRoundedCardOutlines();
     void ShowLoadReport(const std::vector<std::string>& report, const char* what);
     // Runs a game event, then carries out a close that was agreed while it ran.
     void RunTableEvent(const std::function<void()>& event);
@@ -113,6 +163,9 @@ class TfrmMain : public QWidget {
     std::unique_ptr<MainTableDisplay> display_;
     std::unique_ptr<Pause> pause_;
     std::unique_ptr<GameTable> table_;
+    QWidget* surface_ = nullptr;
+    std::unique_ptr<TableStage> stage_;
+    std::unique_ptr<MainMenus> menus_;
     bool fullScreen_ = false;
     bool closeAgreed_ = false;
     bool closePending_ = false;

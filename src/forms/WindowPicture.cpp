@@ -1,6 +1,6 @@
 #include "WindowPicture.h"
 
-#include <QGuiApplication>
+#include "view/PictureDensity.h"
 
 namespace orvane {
 
@@ -19,8 +19,7 @@ QImage LoadWindowPicture(const QString& path, qreal devicePixelRatio) {
 }
 
 QImage LoadWindowPicture(const QString& path) {
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-    return LoadWindowPicture(path, ratio);
+    return LoadWindowPicture(path, PictureDensity(nullptr));
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "game/Card.h"
+#include "view/PictureDensity.h"
 #include "view/ViewLog.h"
 
 namespace orvane {
@@ -96,7 +97,7 @@ QString TCard::ResourceName() const {
 
 void TCard::LoadPicture() {
     const CardPictureSource& source = pictureSource ? pictureSource : DefaultCardPictureSource();
-    loadedDpr = devicePixelRatioF();
+    loadedDpr = PictureDensity(this);
     Picture = source ? source(LibraryFile, ResourceName(), loadedDpr) : QImage();
     if (Picture.isNull()) {
         qCDebug(lcView) << "no picture" << ResourceName() << "in" << LibraryFile;
@@ -140,8 +141,8 @@ TCard::SlideStep TCard::MoveAndYield(int left, unsigned run) {
 }
 
 void TCard::paintEvent(QPaintEvent*) {
-    if (!qFuzzyCompare(loadedDpr, devicePixelRatioF())) {
-        LoadPicture();  // moved to a screen of another pixel density
+    if (!qFuzzyCompare(loadedDpr, PictureDensity(this))) {
+        LoadPicture();  // moved to a screen of another pixel density, or enlarged
     }
     QPainter painter(this);
     if (Picture.isNull()) {

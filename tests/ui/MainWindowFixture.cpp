@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTest>
 
@@ -42,6 +44,7 @@ TfrmMain& MainWindowTest::Open(std::uint32_t seed, bool realPause) {
         return answer;
     };
     setup.Inform = [this](const QString& text) { informed << text; };
+    setup.OpenDocument = [this](const QUrl& document) { opened << document; };
     if (!realPause) {
         setup.TablePause = std::make_unique<InstantPause>(waits);
     }
@@ -57,6 +60,7 @@ void MainWindowTest::WriteBackground(const QString& file, const char* format) {
 }
 
 void MainWindowTest::WriteFile(const QString& file) {
+    QDir(folder.path()).mkpath(QFileInfo(file).path());
     QFile out(folder.filePath(file));
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("1");
@@ -76,7 +80,7 @@ QString MainWindowTest::Text(const QString& name) const {
 
 void MainWindowTest::AddCredit(int times) {
     for (int i = 0; i < times; ++i) {
-        window->lblCreditClick();
+        window->AddCredit(100, true);
     }
 }
 

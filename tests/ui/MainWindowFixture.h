@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <memory>
 #include <vector>
 
@@ -64,7 +65,12 @@ class MainWindowTest : public ::testing::Test {
 
     template <typename T = QWidget>
     T* Find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
+        // The table's controls live on its surface, which full screen takes out of the
+        // window's own children.
+        T* widget = window->Surface()->findChild<T*>(name);
+        if (widget == nullptr) {
+            widget = window->findChild<T*>(name);
+        }
         EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
         return widget;
     }
@@ -84,6 +90,7 @@ class MainWindowTest : public ::testing::Test {
     QStringList errors;
     QStringList asked;
     QStringList informed;
+    QList<QUrl> opened;
     bool answer = true;
     std::vector<int> waits;
     CardPictureSource pictures = MadePicture;

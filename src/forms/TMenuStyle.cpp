@@ -10,6 +10,7 @@ namespace {
 
 // The caption starts here, an absolute position in the item, leaving room for the mark.
 constexpr int CaptionLeft = 20;
+constexpr int SeparatorHeight = 9;
 
 QColor Halfway(const QColor& a, const QColor& b) {
     return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
@@ -45,6 +46,19 @@ void TMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+// A separator is as tall as the desktop's own, so its bar at four pixels down shows.
+QSize TMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                   const QWidget* widget) const {
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_MenuItem) {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (item != nullptr && item->menuItemType == QStyleOptionMenuItem::Separator) {
+            result.setHeight(SeparatorHeight);
+        }
+    }
+    return result;
 }
 
 int TMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

@@ -1,0 +1,83 @@
+#include <QTemporaryDir>
+
+#include "MainWindowFixture.h"
+#include "settings/QSettingsStore.h"
+
+namespace orvane::test {
+namespace {
+
+// Closing and starting again through the store the game really uses, an INI file here:
+// what the player built up in one run is there in the next.
+class Restart : public MainWindowTest {
+  protected:
+    TfrmMain& Start() {
+        realStore = std::make_unique<QSettingsStore>(iniFolder.filePath("Orvane Cards.conf"));
+        MainWindowSetup setup;
+        setup.ProgramFolder = folder.path() + QLatin1Char('/');
+        setup.Store = realStore.get();
+        setup.Seed = QueensSeed;
+        setup.Pictures = pictures;
+        setup.Ask = [](const QString&, const QString&) { return true; };
+        setup.Inform = [this](const QString& text) { informed << text; };
+        setup.OpenDocument = [](const QUrl&) {};
+        setup.TablePause = std::make_unique<InstantPause>(waits);
+        setup.Sound = std::make_unique<SilentSound>();
+        window = std::make_unique<TfrmMain>(std::move(setup));
+        return *window;
+    }
+
+    void CloseAndForget() {
+        window->show();
+        ASSERT_TRUE(window->close());
+        window.reset();
+        realStore.reset();
+    }
+
+    QTemporaryDir iniFolder;
+    std::unique_ptr<QSettingsStore> realStore;
+};
+
+TEST_F(Restart, CreditRecordsMetersAndOptionsComeBack) {
+    WriteBackground(QStringLiteral("bm_mod.zqi"));
+    Start();
+    window->Settings().SaveCredit = true;
+    window->Settings().SoundEnabled = false;
+    window->Settings().ThemeID = 3;
+    window->AddCredit(1000, true);
+    window->btnDealClick();
+    window->btnDealClick();  // three queens: a win on offer
+    ASSERT_GT(window->Table().State().Win, 0);
+    window->btnCashClick();  // collected
+    const TableState before = window->Table().State();
+    const Statistics counted = window->Settings().Counters;
+    window->Table().Orvane().State[5] = 3;
+    window->Table().State().OrvaneNumber = 9;
+    CloseAndForget();
+
+    Start();
+    EXPECT_EQ(window->Table().State().Credit, before.Credit);
+    EXPECT_EQ(Text("lblCredit"), QString::number(before.Credit));
+    EXPECT_FALSE(window->Settings().SoundEnabled);
+    EXPECT_EQ(window->Settings().ThemeID, 3);
+    EXPECT_EQ(window->Settings().Counters.CreditIn, 1000);
+    EXPECT_EQ(window->Settings().Counters.PrizeStat, counted.PrizeStat);
+    // A new run counts its own session from zero.
+    EXPECT_EQ(window->Settings().Counters.RunCreditIn, 0);
+    EXPECT_EQ(window->Table().Orvane().State[5], 3);
+    EXPECT_EQ(window->Table().State().OrvaneNumber, 9);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(Restart, CreditStaysOutWhenItIsNotToBeSaved) {
+    Start();
+    window->Settings().SaveCredit = false;
+    window->AddCredit(500, true);
+    CloseAndForget();
+
+    Start();
+    EXPECT_EQ(window->Table().State().Credit, 0);
+    EXPECT_EQ(window->Settings().Counters.CreditIn, 500);
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -6,6 +6,8 @@
 #include <QLoggingCategory>
 #include <QStandardItemModel>
 
+#include <utility>
+
 #include "TDialogButton.h"
 #include "TGauge.h"
 #include "TTabControl.h"

@@ -1,0 +1,13 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+
+// The statistics dialog needs an application object; without a display the offscreen
+// platform stands in, also when the test list is read at build time.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

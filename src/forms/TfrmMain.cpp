@@ -21,6 +21,7 @@
 #include "EventLoopPause.h"
 #include "FatalError.h"
 #include "KeyboardMap.h"
+#include "MainDialogs.h"
 #include "MainFlashTarget.h"
 #include "MainLayout.h"
 #include "MainMenus.h"
@@ -133,6 +134,14 @@ void TfrmMain::FormCreate() {
     menus_ = std::make_unique<MainMenus>(*this, [&theme] {
         return MenuColors{ToQColor(theme.MenuColor), ToQColor(theme.MenuTextColor)};
     });
+    MainDialogs::Needs needs;
+    needs.Owner = this;
+    needs.Settings = settings_.get();
+    needs.RunningTime = [this] { return StartTick.elapsed(); };
+    needs.Ask = [this](const QString& caption, const QString& text) {
+        return AskYes(caption, text);
+    };
+    dialogs_ = std::make_unique<MainDialogs>(std::move(needs));
     settings_->OnApplyTheme = [this] { ApplyTheme(); };
     settings_->OnApplyCardLibrary = [this] {
         const QString file = QString::fromStdString(settings_->CardLibraryFile);
@@ -327,7 +336,9 @@ void TfrmMain::Cashout1Click() {
     }
 }
 
-void TfrmMain::menuStatisticsClick() {}
+void TfrmMain::menuStatisticsClick() {
+    dialogs_->ShowStatistics();
+}
 
 void TfrmMain::Sound1Click() {
     settings_->SoundEnabled = menus_->Sound1->isChecked();
@@ -662,7 +673,9 @@ void TfrmMain::FormClose() {
     closed_ = true;
     settings_->LastCredit = table_->State().Credit;
     table_->CashOut(false);
-    // The statistics dialog is shown here (StatsAtExit, not after a quick exit) once it exists.
+    if (settings_->StatsAtExit && !QuickExit) {
+        dialogs_->ShowStatistics();
+    }
     ShowLoadReport(settings_->Save(table_->State(), table_->Orvane()), "saving the settings");
     flash_->StopIdleAnimation();
     flash_->SetIndicatorBlink(false);

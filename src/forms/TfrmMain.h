@@ -18,6 +18,7 @@ namespace orvane {
 
 class GameTable;
 class MainFlashTarget;
+class MainDialogs;
 class MainMenus;
 class TableStage;
 class MainTableDisplay;
@@ -166,6 +167,7 @@ class TfrmMain : public QWidget {
     QWidget* surface_ = nullptr;
     std::unique_ptr<TableStage> stage_;
     std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<MainDialogs> dialogs_;
     bool fullScreen_ = false;
     bool closeAgreed_ = false;
     bool closePending_ = false;

@@ -1,10 +1,12 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 
 namespace orvane::test {
 
@@ -82,6 +84,23 @@ void MainWindowTest::AddCredit(int times) {
     for (int i = 0; i < times; ++i) {
         window->AddCredit(100, true);
     }
+}
+
+void MainWindowTest::WhenModal(std::function<void(QWidget* dialog)> act) {
+    // Polls, since the dialog appears only once the caller's exec() runs.
+    auto* poll = new QTimer(window.get());
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        dialogs << dialog->windowTitle();
+        act(dialog);
+    });
+    poll->start();
 }
 
 void MainWindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {

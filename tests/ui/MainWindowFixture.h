@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -84,6 +85,9 @@ class MainWindowTest : public ::testing::Test {
     QColor TextColor(QLabel* label) const { return label->palette().color(QPalette::WindowText); }
     void AddCredit(int times = 1);
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Once a modal dialog is up, hands it to `act` (which must close it). Records the
+    // window title of every dialog so met in `dialogs`.
+    void WhenModal(std::function<void(QWidget* dialog)> act);
 
     QTemporaryDir folder;
     MemoryStore store;
@@ -91,6 +95,7 @@ class MainWindowTest : public ::testing::Test {
     QStringList asked;
     QStringList informed;
     QList<QUrl> opened;
+    QStringList dialogs;
     bool answer = true;
     std::vector<int> waits;
     CardPictureSource pictures = MadePicture;

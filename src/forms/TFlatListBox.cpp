@@ -48,6 +48,14 @@ void TFlatListBox::SetItemIndex(int position) {
     settingIndex_ = false;
 }
 
+QItemSelectionModel::SelectionFlags TFlatListBox::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent*) const {
+    if (!index.isValid()) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return QItemSelectionModel::ClearAndSelect;
+}
+
 void TFlatListBox::OnCurrentRowChanged(int row) {
     if (settingIndex_ || row < 0) {
         return;

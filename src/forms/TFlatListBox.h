@@ -21,6 +21,12 @@ class TFlatListBox : public QListWidget {
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int position);
 
+  protected:
+    // Like the list boxes of old, a choice once made stays made: a click on empty space or
+    // a Ctrl-click on the chosen item keeps it instead of leaving the list without one.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
+
   signals:
     // The player chose an item, by pointer or keys; not sent for SetItemIndex.
     void Click();

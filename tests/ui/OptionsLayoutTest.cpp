@@ -185,6 +185,14 @@ TEST(FlatListBox, KeepsAChoiceTheListLacksAndReportsOnlyThePlayersChoices) {
     QTest::keyClick(&list, Qt::Key_Up);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(list.ItemIndex(), 0);
+
+    const QPoint chosen = list.visualItemRect(list.item(0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, chosen);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(5, list.viewport()->height() - 2));
+    EXPECT_EQ(list.selectedItems().size(), 1) << "the choice stays shown";
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_EQ(list.ItemIndex(), 0);
 }
 
 }  // namespace orvane::test

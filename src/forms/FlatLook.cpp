@@ -1,0 +1,66 @@
+#include "FlatLook.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace orvane::FlatLook {
+
+namespace {
+
+constexpr int IndicatorSize = 13;
+
+void PaintBox(QPainter& painter, const QRectF& box, bool checked, const QColor& mark) {
+    painter.drawRect(box);
+    if (!checked) {
+        return;
+    }
+    QPainterPath tick;
+    tick.moveTo(box.left() + 2.5, box.center().y() + 0.5);
+    tick.lineTo(box.left() + 5.5, box.bottom() - 3.0);
+    tick.lineTo(box.right() - 2.5, box.top() + 3.0);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(mark, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+}
+
+void PaintCircle(QPainter& painter, const QRectF& box, bool checked, const QColor& mark) {
+    painter.drawEllipse(box);
+    if (!checked) {
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(mark);
+    painter.drawEllipse(box.center(), 3.0, 3.0);
+}
+
+}  // namespace
+
+void PaintToggle(QPainter& painter, const QAbstractButton& button, Indicator indicator) {
+    const bool hot = button.underMouse() || button.isDown();
+    const QColor mark = button.isEnabled() ? Yellow : DimYellow;
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(0.5, (button.height() - IndicatorSize) / 2 + 0.5, IndicatorSize - 1,
+                     IndicatorSize - 1);
+    painter.setPen(QPen(hot ? Yellow : Rim, 1.0));
+    painter.setBrush(button.isDown() ? HoverGreen : WellGreen);
+    if (indicator == Indicator::Box) {
+        PaintBox(painter, box, button.isChecked(), mark);
+    } else {
+        PaintCircle(painter, box, button.isChecked(), mark);
+    }
+
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(button.font());
+    painter.setPen(mark);
+    const QRect textArea = button.rect().adjusted(ToggleTextIndent, 0, 0, 0);
+    QRect drawn;
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, button.text(), &drawn);
+    if (button.hasFocus()) {
+        painter.setPen(QPen(mark, 1.0, Qt::DotLine));
+        painter.drawLine(drawn.bottomLeft() + QPoint(0, 1), drawn.bottomRight() + QPoint(0, 1));
+    }
+}
+
+}  // namespace orvane::FlatLook

@@ -1,5 +1,6 @@
 #include "MainDialogs.h"
 
+#include "TfrmOptions.h"
 #include "TfrmStatistics.h"
 #include "settings/TSettings.h"
 
@@ -16,6 +17,15 @@ void MainDialogs::ShowStatistics() {
         needs_.Ask);
     dialog.SetView(false);
     dialog.exec();
+}
+
+bool MainDialogs::ShowOptions(const QString& page) {
+    TfrmOptions dialog(needs_.Owner, *needs_.Settings, needs_.Save);
+    // A preview that cannot be read has been reported; the dialog then stays closed.
+    if (!dialog.ShowOptions(page)) {
+        return false;
+    }
+    return dialog.exec() == static_cast<int>(DialogResult::Ok);
 }
 
 }  // namespace orvane

@@ -21,12 +21,16 @@ class MainDialogs {
         std::function<qint64()> RunningTime;
         // A yes/no question; true only for Yes.
         std::function<bool(const QString& caption, const QString& text)> Ask;
+        // Writes the whole store.
+        std::function<void()> Save;
     };
 
     explicit MainDialogs(Needs needs);
 
     // The statistics, always opening on the current session.
     void ShowStatistics();
+    // The options on the named page ("General", "Themes"); true when they were confirmed.
+    bool ShowOptions(const QString& page);
 
   private:
     Needs needs_;

@@ -141,6 +141,9 @@ void TfrmMain::FormCreate() {
     needs.Ask = [this](const QString& caption, const QString& text) {
         return AskYes(caption, text);
     };
+    needs.Save = [this] {
+        ShowLoadReport(settings_->Save(table_->State(), table_->Orvane()), "saving the settings");
+    };
     dialogs_ = std::make_unique<MainDialogs>(std::move(needs));
     settings_->OnApplyTheme = [this] { ApplyTheme(); };
     settings_->OnApplyCardLibrary = [this] {
@@ -355,9 +358,16 @@ void TfrmMain::FullScreenClick() {
     ApplyFullScreen(!fullScreen_);
 }
 
-void TfrmMain::Themes2Click() {}
+void TfrmMain::Themes2Click() {
+    dialogs_->ShowOptions(QStringLiteral("Themes"));
+}
 
-void TfrmMain::General2Click() {}
+void TfrmMain::General2Click() {
+    dialogs_->ShowOptions(QStringLiteral("General"));
+    if (!settings_->InteractiveButtonsEnabled) {
+        display_->SetButtonLayout(-1);
+    }
+}
 
 void TfrmMain::mmenuHelpClick() {
     OpenHelpPage(QStringLiteral("help/index.html"));

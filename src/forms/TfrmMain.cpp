@@ -642,6 +642,8 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FormShow() {
     // The add-credit dialog opens here once it exists (CreditAtStart).
     Starting = false;
+    // Start-up checks (the install test among them) wait for this line.
+    qCInfo(lcMain) << "the table is up";
 }
 
 bool TfrmMain::FormCloseQuery() {

@@ -315,3 +315,16 @@ QImage renderPicture(const WindowPicture& picture, int scale) {
     p.end();
     return img;
 }
+
+QImage renderIcon(int pixels) {
+    for (const WindowPicture& picture : windowPictures()) {
+        if (picture.name == QLatin1String("icon")) {
+            QImage icon =
+                renderPicture(picture, 2)
+                    .scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            icon.setDevicePixelRatio(1.0);
+            return icon;
+        }
+    }
+    return {};
+}

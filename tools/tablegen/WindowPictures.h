@@ -23,3 +23,7 @@ std::vector<WindowPicture> windowPictures();
 
 // Renders a picture at `scale` times its size (2 for the "@2x" HiDPI variant).
 QImage renderPicture(const WindowPicture& picture, int scale);
+
+// The program icon, square at `pixels`, for the desktop's icon theme. Painted at twice
+// the icon's design size and reduced, so small sizes stay smooth.
+QImage renderIcon(int pixels);

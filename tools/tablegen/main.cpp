@@ -1,6 +1,9 @@
 // Writes every table picture and sound into the program folder:
 //   tablegen <program folder> [--themes-sheet <png>]
 // The optional sheet is a small overview of the five backgrounds for the documentation.
+// Or writes the program icon for the desktop's icon theme, one PNG per size:
+//   tablegen --icons <icon folder> <size>...
+// as <icon folder>/hicolor/<size>x<size>/apps/orvane-cards.png.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -104,6 +107,26 @@ QImage themesSheet(const std::vector<QImage>& backgrounds) {
     return sheet;
 }
 
+bool writeIcons(const QDir& dir, const QStringList& sizes) {
+    bool ok = !sizes.isEmpty();
+    for (const QString& text : sizes) {
+        const int pixels = text.toInt();
+        if (pixels <= 0) {
+            qCCritical(lcTablegen) << "not an icon size:" << text;
+            ok = false;
+            continue;
+        }
+        const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(pixels);
+        if (!dir.mkpath(folder)) {
+            qCCritical(lcTablegen) << "cannot create" << dir.filePath(folder);
+            return false;
+        }
+        ok &= save(renderIcon(pixels), dir.filePath(folder + QStringLiteral("/orvane-cards.png")),
+                   "PNG");
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,8 +134,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 3 && args.at(1) == QLatin1String("--icons")) {
+        return writeIcons(QDir(args.at(2)), args.mid(3)) ? 0 : 1;
+    }
     if (args.size() < 2) {
         qCCritical(lcTablegen) << "usage: tablegen <program folder> [--themes-sheet <png>]";
+        qCCritical(lcTablegen) << "       tablegen --icons <icon folder> <size>...";
         return 2;
     }
     QDir dir(args.at(1));

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     orvane::TApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvane Cards"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly Software"));
+    // Ties the window to the desktop entry, for its icon and name on the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane-cards"));
     orvane::InstallFontSubstitutes();
     // Cards and the bonus picture come from the resource libraries beside the program.
     orvane::SetDefaultCardPictureSource(

@@ -21,6 +21,7 @@
 #include "MainFlashTarget.h"
 #include "MainLayout.h"
 #include "MainTableDisplay.h"
+#include "OrvaneVersion.h"
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
@@ -76,7 +77,7 @@ void TfrmMain::FormCreate() {
     AppDir = ProgramFolderOf(setup_.ProgramFolder);
     QDir::setCurrent(AppDir);
     DevMode = QFileInfo::exists(AppDir + QStringLiteral("dev.id"));
-    Version = QStringLiteral("2.4");
+    Version = QString::fromLatin1(ProgramVersion);
     QuickExit = false;
 
     setObjectName(QStringLiteral("frmMain"));

@@ -34,11 +34,20 @@ qsizetype IndentOf(const QString& line) {
     return n;
 }
 
+bool IsCopyrightLine(const QString& line) {
+    return line.contains(QLatin1String("Copyright (C)"));
+}
+
 // A line that must not be joined to the one before it.
 bool StartsOwnLine(const QString& line) {
     static const QRegularExpression listItem(QStringLiteral(R"(^\s*(\d+\.|[a-z]\)))"));
     return IndentOf(line) >= HeadingIndent || listItem.match(line).hasMatch() ||
-           line.trimmed().startsWith(QLatin1String("Copyright"));
+           IsCopyrightLine(line);
+}
+
+// A line that nothing may be joined to.
+bool EndsOwnLine(const QString& line) {
+    return IndentOf(line) >= HeadingIndent || IsCopyrightLine(line);
 }
 
 }  // namespace
@@ -46,7 +55,7 @@ bool StartsOwnLine(const QString& line) {
 QString JoinWrappedLines(const QString& text) {
     QStringList out;
     QString paragraph;
-    bool previousWasHeading = false;
+    bool previousEndsLine = false;
     const auto flush = [&] {
         if (!paragraph.isEmpty()) {
             out << paragraph;
@@ -60,14 +69,14 @@ QString JoinWrappedLines(const QString& text) {
             if (!out.isEmpty() && !out.last().isEmpty()) {
                 out << QString();
             }
-            previousWasHeading = false;
+            previousEndsLine = false;
             continue;
         }
-        if (StartsOwnLine(line) || previousWasHeading) {
+        if (StartsOwnLine(line) || previousEndsLine) {
             flush();
         }
         paragraph += paragraph.isEmpty() ? words : QLatin1Char(' ') + words;
-        previousWasHeading = IndentOf(line) >= HeadingIndent;
+        previousEndsLine = EndsOwnLine(line);
     }
     flush();
     while (!out.isEmpty() && out.last().isEmpty()) {

@@ -11,8 +11,8 @@ QString AboutLicenceText();
 
 // Joins the lines of a text wrapped by hand at a fixed width into paragraphs, so that a
 // narrow box wraps them again to its own width. Paragraphs are separated by blank lines
-// and stay so; centred headings (deeply indented lines) and lines that open a list
-// item or a copyright line keep a line of their own. Only white space changes.
+// and stay so; centred headings (deeply indented lines) and copyright lines keep a line
+// of their own, and a list item starts a new line. Only white space changes.
 QString JoinWrappedLines(const QString& text);
 
 }  // namespace orvane

@@ -30,13 +30,16 @@ TEST(LicenceText, HeadingsItemsAndCopyrightLinesKeepTheirOwnLine) {
         "    a) The work must carry prominent notices\n"
         "    stating that you modified it.\n"
         "    <one line to give the program's name.>\n"
-        "    Copyright (C) <year>  <name of author>\n");
+        "    Copyright (C) <year>  <name of author>\n"
+        "    Everyone is permitted to copy\n"
+        "    this license.\n");
     EXPECT_EQ(JoinWrappedLines(wrapped).split(QLatin1Char('\n')),
               (QStringList{"GNU GENERAL PUBLIC LICENSE", "Version 3, 29 June 2007", "",
                            "0. Definitions.", "",
                            "a) The work must carry prominent notices stating that you "
                            "modified it. <one line to give the program's name.>",
-                           "Copyright (C) <year> <name of author>"}));
+                           "Copyright (C) <year> <name of author>",
+                           "Everyone is permitted to copy this license."}));
 }
 
 TEST(LicenceText, RunsOfBlankLinesCollapse) {

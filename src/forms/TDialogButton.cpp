@@ -72,4 +72,9 @@ void TDialogButton::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+void TDialogButton::hideEvent(QHideEvent* event) {
+    hover_ = false;
+    QAbstractButton::hideEvent(event);
+}
+
 }  // namespace orvane

@@ -23,6 +23,8 @@ class TDialogButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // A dialog that hides under the pointer gets no leave: the next showing starts unlit.
+    void hideEvent(QHideEvent* event) override;
 
   private:
     Face face_;

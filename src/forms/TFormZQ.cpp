@@ -62,9 +62,12 @@ TFormZQ::TFormZQ(QSize content, QWidget* parent)
     // Presses on the title go to the strip beneath, so the title drags too.
     lblCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    btnExit_ = new TShapeButton(QStringLiteral("X"), pnlCaption_);
+    auto* panel1 = new QWidget(pnlCaption_);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setGeometry(content.width() - CaptionHeight, 0, CaptionHeight, CaptionHeight);
+    btnExit_ = new TShapeButton(QStringLiteral("X"), panel1);
     btnExit_->setObjectName(QStringLiteral("btnExit"));
-    btnExit_->setGeometry(content.width() - CaptionHeight, 0, CaptionHeight, CaptionHeight);
+    btnExit_->setGeometry(0, 0, CaptionHeight, CaptionHeight);
     connect(btnExit_, &QAbstractButton::clicked, this, [this] { Finish(DialogResult::Cancel); });
 }
 
@@ -116,13 +119,40 @@ void TFormZQ::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TFormZQ::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pnlCaption_ && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle() != nullptr) {
-        // The window system moves the dialog, as it would by a caption of its own.
-        windowHandle()->startSystemMove();
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
+    if (watched == pnlCaption_ && mouse && DragByStrip(*static_cast<QMouseEvent*>(event), type)) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool TFormZQ::DragByStrip(const QMouseEvent& mouse, QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+            if (mouse.button() != Qt::LeftButton) {
+                return false;
+            }
+            // The window system moves the dialog, as it would by a caption of its own;
+            // where it cannot, the dialog follows the pointer itself.
+            dragging_ = windowHandle() == nullptr || !windowHandle()->startSystemMove();
+            dragOffset_ = mouse.globalPosition().toPoint() - pos();
+            return true;
+        case QEvent::MouseMove:
+            if (dragging_ && (mouse.buttons() & Qt::LeftButton)) {
+                move(mouse.globalPosition().toPoint() - dragOffset_);
+            }
+            return dragging_;
+        case QEvent::MouseButtonRelease:
+            if (mouse.button() == Qt::LeftButton && dragging_) {
+                dragging_ = false;
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
 }
 
 void TFormZQ::paintEvent(QPaintEvent* event) {

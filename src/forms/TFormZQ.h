@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QEvent>
+#include <QPoint>
 
 #include "DialogResult.h"
 
 class QAbstractButton;
 class QLabel;
+class QMouseEvent;
 class QWidget;
 
 namespace orvane {
@@ -51,12 +54,16 @@ class TFormZQ : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    bool DragByStrip(const QMouseEvent& mouse, QEvent::Type type);
+
     QWidget* client_ = nullptr;
     QWidget* pnlCaption_ = nullptr;
     QLabel* lblCaption_ = nullptr;
     TShapeButton* btnExit_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
+    bool dragging_ = false;
+    QPoint dragOffset_;
 };
 
 }  // namespace orvane

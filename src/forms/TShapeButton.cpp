@@ -40,4 +40,9 @@ void TShapeButton::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+void TShapeButton::hideEvent(QHideEvent* event) {
+    hover_ = false;
+    QAbstractButton::hideEvent(event);
+}
+
 }  // namespace orvane

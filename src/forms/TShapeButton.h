@@ -17,6 +17,8 @@ class TShapeButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // A dialog that hides under the pointer gets no leave: the next showing starts unlit.
+    void hideEvent(QHideEvent* event) override;
 
   private:
     bool hover_ = false;

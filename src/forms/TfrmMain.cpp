@@ -26,6 +26,7 @@
 #include "MainLayout.h"
 #include "MainMenus.h"
 #include "MainTableDisplay.h"
+#include "OrvaneVersion.h"
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
@@ -86,7 +87,7 @@ void TfrmMain::FormCreate() {
     AppDir = ProgramFolderOf(setup_.ProgramFolder);
     QDir::setCurrent(AppDir);
     DevMode = QFileInfo::exists(AppDir + QStringLiteral("dev.id"));
-    Version = QStringLiteral("2.4");
+    Version = QString::fromLatin1(ProgramVersion);
     QuickExit = false;
 
     setObjectName(QStringLiteral("frmMain"));

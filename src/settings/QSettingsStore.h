@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "OrvaneVersion.h"
 #include "SettingsStore.h"
 
 class QSettings;
@@ -11,14 +12,14 @@ class QSettings;
 namespace orvane {
 
 // The player's settings through QSettings: on Windows the registry key
-// HKEY_CURRENT_USER\Software\Tessaly Software\Orvane Cards\2.4, elsewhere the same tree
+// HKEY_CURRENT_USER\Software\Tessaly Software\Orvane Cards\<version>, elsewhere the same tree
 // in the user's configuration folder. Every program version keeps a group of its own,
 // so one version never reads another's values. Values are written as text.
 class QSettingsStore final : public SettingsStore {
   public:
     static constexpr const char* Organization = "Tessaly Software";
     static constexpr const char* Application = "Orvane Cards";
-    static constexpr const char* Group = "2.4";
+    static constexpr const char* Group = ProgramVersion;
 
     // The current user's own store, in the platform's native format.
     QSettingsStore();

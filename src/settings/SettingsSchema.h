@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "OrvaneVersion.h"
+
 namespace orvane {
 
 class TSettings;
@@ -15,7 +17,7 @@ struct TOrvane;
 
 // The version text of this program: the name of the group the values live in, and the
 // text of the stored "Version" value.
-inline constexpr std::string_view SettingsVersion = "2.4";
+inline constexpr std::string_view SettingsVersion = ProgramVersion;
 
 // The objects the stored values live in during a run.
 struct SettingsTargets {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "OrvaneVersion.h"
 #include "Trim.h"
 
 namespace {
@@ -246,7 +247,7 @@ void paintSplash(QPainter& p) {
     p.drawText(QRectF(14, 246, 392, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Tessaly Software"));
     p.drawText(QRectF(14, 246, 392, 16), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Version 2.4"));
+               QStringLiteral("Version %1").arg(QLatin1String(orvane::ProgramVersion)));
     drawBezel(p, r, 5, 0.1, kGold);
 }
 

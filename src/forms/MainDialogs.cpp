@@ -1,12 +1,29 @@
 #include "MainDialogs.h"
 
+#include "TfrmAbout.h"
+#include "TfrmAddCredit.h"
 #include "TfrmOptions.h"
+#include "TfrmQuestion.h"
 #include "TfrmStatistics.h"
 #include "settings/TSettings.h"
 
 namespace orvane {
 
-MainDialogs::MainDialogs(Needs needs) : needs_(std::move(needs)) {}
+MainDialogs::MainDialogs(Needs needs) : needs_(std::move(needs)) {
+    addCredit_ = std::make_unique<TfrmAddCredit>(needs_.Credit, needs_.AddCredit, needs_.Owner);
+    question_ = std::make_unique<TfrmQuestion>(needs_.Owner);
+}
+
+MainDialogs::~MainDialogs() = default;
+
+bool MainDialogs::Ask(const QString& caption, const QString& text) {
+    if (needs_.Ask) {
+        return needs_.Ask(caption, text);
+    }
+    return AskYes(*question_, caption, text);
+}
+
+void MainDialogs::ShowAddCredit() { addCredit_->ShowModal(); }
 
 void MainDialogs::ShowStatistics() {
     const auto runningTime = needs_.RunningTime;
@@ -14,7 +31,7 @@ void MainDialogs::ShowStatistics() {
     TfrmStatistics dialog(
         needs_.Owner, needs_.Settings->Counters,
         [runningTime] { return runningTime ? static_cast<std::uint32_t>(runningTime()) : 0U; },
-        needs_.Ask);
+        [this](const QString& caption, const QString& text) { return Ask(caption, text); });
     dialog.SetView(false);
     dialog.exec();
 }
@@ -26,6 +43,11 @@ bool MainDialogs::ShowOptions(const QString& page) {
         return false;
     }
     return dialog.exec() == static_cast<int>(DialogResult::Ok);
+}
+
+void MainDialogs::ShowAbout() {
+    TfrmAbout about(needs_.Owner, needs_.ProgramFolder);
+    about.ShowModal();
 }
 
 }  // namespace orvane

@@ -1,39 +1,58 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 namespace orvane {
 
 class TSettings;
+class TfrmAddCredit;
+class TfrmQuestion;
 
 // The dialogs the main window opens, each given what it needs of the window and no
-// more: the counters, the settings, the credit. Modal questions go through `Ask`, so a
-// test answers them without a dialog on screen.
+// more: the counters, the settings, the credit. The question and add-credit dialogs live
+// as long as this object; the others are made for one showing each.
 class MainDialogs {
   public:
     struct Needs {
         QWidget* Owner = nullptr;
         TSettings* Settings = nullptr;
+        QString ProgramFolder;
         // Milliseconds since the window was created.
         std::function<qint64()> RunningTime;
-        // A yes/no question; true only for Yes.
+        // The credit on the machine, and a coin put in (counted as credit in).
+        std::function<std::int32_t()> Credit;
+        std::function<void(std::int32_t amount)> AddCredit;
+        // Answers yes/no questions instead of the question dialog (tests); empty: the dialog.
         std::function<bool(const QString& caption, const QString& text)> Ask;
         // Writes the whole store.
         std::function<void()> Save;
     };
 
     explicit MainDialogs(Needs needs);
+    ~MainDialogs();
+    MainDialogs(const MainDialogs&) = delete;
+    MainDialogs& operator=(const MainDialogs&) = delete;
 
+    // A question under a caption; true only when the player answers Yes.
+    bool Ask(const QString& caption, const QString& text);
+    void ShowAddCredit();
     // The statistics, always opening on the current session.
     void ShowStatistics();
     // The options on the named page ("General", "Themes"); true when they were confirmed.
     bool ShowOptions(const QString& page);
+    void ShowAbout();
+
+    TfrmAddCredit& AddCreditDialog() { return *addCredit_; }
 
   private:
     Needs needs_;
+    std::unique_ptr<TfrmAddCredit> addCredit_;
+    std::unique_ptr<TfrmQuestion> question_;
 };
 
 }  // namespace orvane

@@ -138,10 +138,11 @@ void TfrmMain::FormCreate() {
     MainDialogs::Needs needs;
     needs.Owner = this;
     needs.Settings = settings_.get();
+    needs.ProgramFolder = AppDir;
     needs.RunningTime = [this] { return StartTick.elapsed(); };
-    needs.Ask = [this](const QString& caption, const QString& text) {
-        return AskYes(caption, text);
-    };
+    needs.Credit = [this] { return table_->State().Credit; };
+    needs.AddCredit = [this](std::int32_t amount) { AddCredit(amount, true); };
+    needs.Ask = setup_.Ask;
     needs.Save = [this] {
         ShowLoadReport(settings_->Save(table_->State(), table_->Orvane()), "saving the settings");
     };
@@ -327,7 +328,7 @@ void TfrmMain::pmOptionsPopup() {
 
 void TfrmMain::Addcredit1Click() {
     if (table_->State().Ready) {
-        AddCredit(100, true);
+        dialogs_->ShowAddCredit();
     }
 }
 
@@ -386,7 +387,7 @@ void TfrmMain::BugreportSuggestions1Click() {
     OpenDocument(MakerMail);
 }
 
-void TfrmMain::About1Click() {}
+void TfrmMain::About1Click() { dialogs_->ShowAbout(); }
 
 // The minimise button remembers full screen for the restore, and leaves it, so that the
 // desktop is usable meanwhile.
@@ -419,11 +420,7 @@ void TfrmMain::OpenDocument(const QUrl& document) {
 }
 
 bool TfrmMain::AskYes(const QString& caption, const QString& text) {
-    if (setup_.Ask) {
-        return setup_.Ask(caption, text);
-    }
-    return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return dialogs_->Ask(caption, text);
 }
 
 void TfrmMain::Inform(const QString& text) {
@@ -641,10 +638,12 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
-    // The add-credit dialog opens here once it exists (CreditAtStart).
-    Starting = false;
     // Start-up checks (the install test among them) wait for this line.
     qCInfo(lcMain) << "the table is up";
+    if (settings_->CreditAtStart) {
+        dialogs_->ShowAddCredit();
+    }
+    Starting = false;
 }
 
 bool TfrmMain::FormCloseQuery() {
@@ -653,11 +652,7 @@ bool TfrmMain::FormCloseQuery() {
     }
     bool allow = table_->State().Ready;
     if (!DevMode) {
-        const QString text = QStringLiteral("Exit Orvane Cards ?");
-        allow = setup_.Ask
-                    ? setup_.Ask(Title, text)
-                    : QMessageBox::question(this, Title, text,
-                                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        allow = AskYes(Title, QStringLiteral("Exit Orvane Cards ?"));
     }
     return allow;
 }

@@ -1,0 +1,98 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+
+#include "MainWindowFixture.h"
+#include "forms/MainMenus.h"
+#include "forms/TEffectLabel.h"
+#include "forms/TFormZQ.h"
+
+namespace orvane::test {
+namespace {
+
+using DialogsFromWindow = MainWindowTest;
+
+void Press(QWidget* dialog, const char* button) {
+    auto* found = dialog->findChild<QAbstractButton*>(QString::fromLatin1(button));
+    ASSERT_NE(found, nullptr) << button;
+    found->click();
+}
+
+QString LabelText(QWidget* dialog, const char* label) {
+    auto* found = dialog->findChild<QLabel*>(QString::fromLatin1(label));
+    return found != nullptr ? found->text() : QStringLiteral("<none>");
+}
+
+TEST_F(DialogsFromWindow, CoinsFromTheMenuGoOnTheTableAtOnce) {
+    Open();
+    QStringList shown;
+    QStringList onTable;
+    WhenModal([&](QWidget* dialog) {
+        shown << LabelText(dialog, "lblCredit");
+        for (const char* coin : {"btnCoin100", "btnCoin100", "btnCoin100", "btnCoin1000"}) {
+            Press(dialog, coin);
+            shown << LabelText(dialog, "lblCredit");
+            onTable << Text("lblCredit");
+        }
+        Press(dialog, "btnClose");
+    });
+    window->Menus().Addcredit1->trigger();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Add credit")});
+    EXPECT_EQ(shown, (QStringList{"0", "100", "200", "300", "1300"}));
+    EXPECT_EQ(onTable, (QStringList{"100", "200", "300", "1300"}));
+    EXPECT_EQ(window->Settings().Counters.CreditIn, 1300);
+    EXPECT_EQ(window->Settings().Counters.RunCreditIn, 1300);
+}
+
+TEST_F(DialogsFromWindow, AClickOnTheCreditOpensTheCoinsToo) {
+    Open();
+    AddCredit(2);
+    QString shown;
+    WhenModal([&](QWidget* dialog) {
+        shown = LabelText(dialog, "lblCredit");
+        Press(dialog, "btnExit");  // the strip's close button
+    });
+    window->Controls().lblCredit->clicked();
+    EXPECT_EQ(shown, "200");
+    EXPECT_EQ(window->Table().State().Credit, 200);
+}
+
+TEST_F(DialogsFromWindow, CoinsWaitWhileTheTableIsBusy) {
+    Open();
+    window->Table().State().Ready = false;
+    WhenModal([](QWidget* dialog) { dialog->close(); });
+    window->Menus().Addcredit1->trigger();
+    window->Table().State().Ready = true;
+    EXPECT_TRUE(dialogs.isEmpty());
+}
+
+TEST_F(DialogsFromWindow, CreditAtStartAsksForCoinsBeforeTheTableIsTouched) {
+    store.Write("CreditAtStart", "1");
+    Open();
+    bool starting = false;
+    WhenModal([&](QWidget* dialog) {
+        starting = window->Starting;
+        Press(dialog, "btnCoin1000");
+        Press(dialog, "btnClose");
+    });
+    window->show();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Add credit")});
+    EXPECT_TRUE(starting);
+    EXPECT_FALSE(window->Starting);
+    EXPECT_EQ(Text("lblCredit"), "1000");
+}
+
+TEST_F(DialogsFromWindow, TheAboutBoxShowsTheVersion) {
+    Open();
+    QString version;
+    WhenModal([&](QWidget* dialog) {
+        version = LabelText(dialog, "lblVersion");
+        Press(dialog, "btnClose");
+    });
+    window->Menus().About1->trigger();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("About Orvane Cards")});
+    EXPECT_EQ(version, QStringLiteral("Version: ") + window->Version);
+}
+
+}  // namespace
+}  // namespace orvane::test

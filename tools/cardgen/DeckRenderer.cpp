@@ -48,8 +48,9 @@ QPainterPath CardOutlinePath(QSize size) {
 }
 
 QImage OnCardOutline(const QImage& art) {
-    const int scale = std::max(1, static_cast<int>(std::lround(art.width() / ReferenceWidth)));
-    QColor edge = art.pixelColor(scale, art.height() / 2).toRgb();
+    // The outermost column: the deck's own border line, which then closes round the corner
+    // instead of leaving a pale notch outside it.
+    QColor edge = art.pixelColor(0, art.height() / 2).toRgb();
     edge.setAlpha(255);
 
     QImage card = TransparentImage(art.size());

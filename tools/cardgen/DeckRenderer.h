@@ -51,7 +51,8 @@ qreal CornerRadius(QSize size);
 QPainterPath CardOutlinePath(QSize size);
 
 // `art` laid on a rounded card outline: the outline is filled with the colour of the art's
-// own left edge, so the deck's wider corners close up without a gap, and cut outside. The
+// own left edge (its border line), so the deck's wider corners close up without a gap, and
+// cut outside. The
 // outline's edge is smooth: its pixels are partly transparent where it crosses them.
 QImage OnCardOutline(const QImage& art);
 

@@ -27,8 +27,8 @@ int DupLeft(int index) {
 
 TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
     : QWidget(parent), LibraryFile(libraryFile), Large(large), Tag(index) {
-    // The card paints every pixel inside its outline itself.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not opaque: the pictures' rounded edges are smooth, partly transparent pixels that blend
+    // with whatever lies beneath the card (the table, the double-up panel, another card).
     restingLeft = Large ? HandLeft(index) : DupLeft(index);
     setGeometry(restingLeft, Large ? HandTop : DupTop, CardWidth, CardHeight);
     // Hand cards are on the table from the start; double-up cards wait for a gamble.
@@ -71,16 +71,23 @@ void TCard::SetLibrary(const QString& libraryFile) {
     update();
 }
 
+QPainterPath TCard::Outline() const {
+    QPainterPath outline;
+    const qreal radius = CornerRadius / 2.0;
+    outline.addRoundedRect(QRectF(rect()), radius, radius);
+    return outline;
+}
+
 void TCard::SetRegion() {
-    // A 1-bit mask rather than a QRegion of the rounded rectangle: QRegion approximates the
-    // corner with a polygon, the bitmap keeps the same pixels the picture's own corners have.
+    // The mask is hard-edged, the outline drawn inside it is not: the mask reaches a pixel
+    // beyond the outline so that every pixel the smooth edge touches is shown (blended with
+    // what lies beneath), while the corners outside it stay clear for clicks and repaints.
     QBitmap mask(size());
     mask.fill(Qt::color0);
     QPainter painter(&mask);
-    painter.setPen(Qt::NoPen);
+    painter.setPen(QPen(Qt::color1, 2.0));
     painter.setBrush(Qt::color1);
-    const qreal radius = CornerRadius / 2.0;
-    painter.drawRoundedRect(rect(), radius, radius);
+    painter.drawPath(Outline());
     painter.end();
     setMask(mask);
 }
@@ -145,17 +152,20 @@ void TCard::paintEvent(QPaintEvent*) {
         LoadPicture();  // moved to a screen of another pixel density, or enlarged
     }
     QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
     if (Picture.isNull()) {
         // No library or no such picture: a plain card face, so the table still reads.
-        painter.fillRect(rect(), QColor(0xF4, 0xF1, 0xE8));
-        painter.setPen(QColor(0x9A, 0x96, 0x8C));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(QColor(0x9A, 0x96, 0x8C), 1.0));
+        painter.setBrush(QColor(0xF4, 0xF1, 0xE8));
+        const qreal radius = CornerRadius / 2.0;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
         return;
     }
     if (Picture.width() / Picture.devicePixelRatio() < width() ||
         Picture.height() / Picture.devicePixelRatio() < height()) {
-        painter.fillRect(rect(), Qt::white);
+        painter.fillPath(Outline(), Qt::white);
     }
+    // The library's pictures carry the card's outline with a smooth edge of their own.
     painter.drawImage(QPoint(0, 0), Picture);
 }
 

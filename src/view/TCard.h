@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QString>
 #include <QWidget>
 
@@ -78,6 +79,8 @@ class TCard : public QWidget {
     void SlideIn();
     SlideStep MoveAndYield(int left, unsigned run);
     QString ResourceName() const;
+    // The rounded outline of the card, corner ellipse CornerRadius x CornerRadius.
+    QPainterPath Outline() const;
 
     CardPictureSource pictureSource;
     qreal loadedDpr = 0.0;

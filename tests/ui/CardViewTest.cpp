@@ -2,6 +2,8 @@
 #include <QColor>
 #include <QEvent>
 #include <QImage>
+#include <QPainter>
+#include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -296,6 +298,54 @@ TEST_F(CardViewTest, RoundedOutlineCutsTheCornersAndSurvivesBeingReapplied) {
     card->clearMask();
     card->SetRegion();
     checkOutline();
+}
+
+// A white card face as the libraries draw it: a rounded outline with a smooth edge.
+QImage SmoothEdgedFace() {
+    QImage face(TCard::CardWidth, TCard::CardHeight, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(face.rect()), 5.0, 5.0);
+    return face;
+}
+
+TEST_F(CardViewTest, RoundedEdgeIsBlendedWithWhatLiesBeneath) {
+    table.setAutoFillBackground(true);
+    QPalette red = table.palette();
+    red.setColor(QPalette::Window, QColor(200, 0, 0));
+    table.setPalette(red);
+    auto card = HandCard(1);
+    card->SetPictureSource([](const QString&, const QString&, qreal) { return SmoothEdgedFace(); });
+    card->SetBack(false);
+    card->Show();
+    const QImage shot = table.grab(card->geometry()).toImage();
+    // The face laid over the table as a painter blends it: what the player should see.
+    QImage expected(shot.size(), QImage::Format_RGB32);
+    expected.fill(QColor(200, 0, 0));
+    QPainter(&expected).drawImage(0, 0, SmoothEdgedFace());
+
+    int blended = 0;
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            for (QPoint p :
+                 {QPoint(x, y), QPoint(139 - x, y), QPoint(x, 207 - y), QPoint(139 - x, 207 - y)}) {
+                const QColor seen = shot.pixelColor(p);
+                const QColor want = expected.pixelColor(p);
+                // No dark fringe from an unpainted background, no pixel of the edge cut off.
+                EXPECT_NEAR(seen.red(), want.red(), 2) << p.x() << "," << p.y();
+                EXPECT_NEAR(seen.green(), want.green(), 2) << p.x() << "," << p.y();
+                blended += seen.green() > 20 && seen.green() < 235 ? 1 : 0;
+            }
+        }
+    }
+    // Each corner's arc crosses a few pixels in part: they mix red and white.
+    EXPECT_GE(blended, 4 * 3);
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(200, 0, 0));  // outside the outline: the table
+    EXPECT_EQ(shot.pixelColor(70, 104), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(0, 104), QColor(Qt::white));  // the straight edges are whole
 }
 
 TEST_F(CardViewTest, MissingPicturesLeaveABlankCardAndTheIdentityIntact) {

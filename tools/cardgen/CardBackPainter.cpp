@@ -180,10 +180,6 @@ QImage PaintCardBack(QSize size, const QColor& tint) {
     const QRectF card(QPointF(0, 0), QSizeF(size));
 
     const qreal radius = CornerRadius(size);
-    // Aliased first, for the pixels the card view's hard-edged outline shows (see OnCardOutline).
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillPath(CardOutlinePath(size), Paper);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(QColor(150, 144, 130), 1.0 * s));
     painter.setBrush(Paper);
     painter.drawRoundedRect(card.adjusted(0.5 * s, 0.5 * s, -0.5 * s, -0.5 * s), radius, radius);
@@ -204,7 +200,9 @@ QImage PaintCardBack(QSize size, const QColor& tint) {
 
     PaintFrame(painter, field, s);
     PaintMedallion(painter, field, s, tint);
-    return back;
+    painter.end();
+    // The rim and the paper inside it end where the faces' outline does, with its smooth edge.
+    return OnCardOutline(back);
 }
 
 }  // namespace cardgen

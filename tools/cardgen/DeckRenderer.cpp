@@ -1,5 +1,6 @@
 #include "DeckRenderer.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <utility>
 
+#include "DeckLayers.h"
 #include "game/Card.h"
 
 namespace cardgen {
@@ -46,31 +48,53 @@ QPainterPath CardOutlinePath(QSize size) {
 }
 
 QImage OnCardOutline(const QImage& art) {
-    const int scale = std::max(1, static_cast<int>(std::lround(art.width() / ReferenceWidth)));
-    QColor edge = art.pixelColor(scale, art.height() / 2).toRgb();
+    // The outermost column: the deck's own border line, which then closes round the corner
+    // instead of leaving a pale notch outside it.
+    QColor edge = art.pixelColor(0, art.height() / 2).toRgb();
     edge.setAlpha(255);
 
     QImage card = TransparentImage(art.size());
     QPainter painter(&card);
     Smooth(painter);
-    const QPainterPath outline = CardOutlinePath(art.size());
-    painter.fillPath(outline, edge);
-    // The card view cuts its outline without smoothing, and shows every pixel whose centre
-    // lies inside: those must be fully opaque, not merely mostly.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillPath(outline, edge);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(CardOutlinePath(art.size()), edge);
     // Atop keeps the outline's own soft edge: the art shows only where the outline is.
     painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
     painter.drawImage(0, 0, art);
     return card;
 }
 
+namespace {
+
+// The cards whose art the layout moves: the deck's jokers are pictures of their own, with
+// no pips and no indices to keep apart.
+QStringList LaidOutCards() {
+    QStringList ids;
+    for (int value = 1; value < orvane::JokerValue; ++value) {
+        ids.append(DeckRenderer::ElementId(value));
+    }
+    return ids;
+}
+
+}  // namespace
+
 DeckRenderer::DeckRenderer(DeckStyle deckStyle)
-    : style(std::move(deckStyle)), renderer(std::make_unique<QSvgRenderer>(style.svgFile)) {}
+    : style(std::move(deckStyle)), renderer(std::make_unique<QSvgRenderer>()) {
+    QFile file(style.svgFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray svg = file.readAll();
+    renderer->load(svg);
+    if (!style.layout.artMargins.isNull()) {
+        laidOut = LaidOutCards();
+        for (const QByteArray& layer : DeckLayers::Split(svg, laidOut, style.layout)) {
+            layerRenderers.push_back(std::make_unique<QSvgRenderer>(layer));
+        }
+    }
+}
 
 bool DeckRenderer::IsValid() const {
-    if (!renderer->isValid()) {
+    if (!renderer->isValid() || (!laidOut.isEmpty() && layerRenderers.size() != 3)) {
         return false;
     }
     for (int value = 1; value < orvane::JokerValue; ++value) {
@@ -102,14 +126,29 @@ QImage DeckRenderer::Face(int value, QSize size) const {
 }
 
 QImage DeckRenderer::RenderElement(const QString& id, QSize size) const {
-    QImage art = TransparentImage(size);
-    {
+    const bool layered = laidOut.contains(id);
+    QImage art = layered ? RenderLayers(id, size) : TransparentImage(size);
+    if (!layered) {
         QPainter painter(&art);
         Smooth(painter);
         renderer->render(&painter, id, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     ApplyPatches(id, art);
     return art;
+}
+
+// The ground and the indices in place; the art mapped into the card less the art margins.
+QImage DeckRenderer::RenderLayers(const QString& id, QSize size) const {
+    QImage face = TransparentImage(size);
+    QPainter painter(&face);
+    Smooth(painter);
+    const QRectF card(QPointF(0, 0), QSizeF(size));
+    const QRectF artBox = card - style.layout.artMargins * (size.width() / ReferenceWidth);
+    for (CardLayer layer : {CardLayer::Ground, CardLayer::Art, CardLayer::Index}) {
+        layerRenderers.at(static_cast<std::size_t>(layer))
+            ->render(&painter, id, layer == CardLayer::Art ? artBox : card);
+    }
+    return face;
 }
 
 void DeckRenderer::ApplyPatches(const QString& id, QImage& art) const {

@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QList>
+#include <QMarginsF>
+#include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace cardgen {
 
@@ -14,14 +18,38 @@ struct ElementPatch {
     QString replacement;  // the element drawn into that place
 };
 
+// A part of a card that the deck puts out of line, and the top left corner it belongs at in
+// the units of a 140 x 208 card.
+struct PartPlacement {
+    QString part;  // element id
+    QPointF topLeft;
+};
+
+// Where a deck puts its art on a face, in the units of a 140 x 208 card. Decks drawn for
+// another card shape crowd their pips and figures against the edge and the corner indices
+// once fitted to ours; the layout pulls them in.
+struct FaceLayout {
+    // The corner indices: a part of a card that lies wholly inside one of these keeps its
+    // size and place.
+    QList<QRectF> indexAreas;
+    // Parts that lie among the indices but belong to the art, by element id.
+    QStringList artParts;
+    QList<PartPlacement> placements;
+    // The pips and figures are drawn as if the card were smaller by these margins, while the
+    // card's ground (its frame and background) and the indices stay where they are. Zero
+    // margins draw the deck as it comes.
+    QMarginsF artMargins;
+};
+
 // One card library: which deck it is drawn from and how the deck's quirks are met.
 struct DeckStyle {
     QString libraryFile;   // "zqcsrl_pi.dll"
-    QString svgFile;       // the deck's SVG (may be compressed)
+    QString svgFile;       // the deck's SVG, uncompressed
     QString jokerElement;  // the deck's own joker card; empty when it has none
     QString jokerArt;      // otherwise: art set on a plain face to make the joker
     QColor backTint;       // the colour of the program's own card back
     QList<ElementPatch> patches;
+    FaceLayout layout;
 };
 
 }  // namespace cardgen

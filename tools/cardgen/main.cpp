@@ -1,7 +1,11 @@
 // Generates the card libraries, the bonus picture library and the card-set previews into
 // the program folder:
 //
-//   cardgen STAGE_DIR PROGRAM_DIR DECK1.svgz DECK2.svgz DECK3.svgz [--sheet FILE.png]
+//   cardgen STAGE_DIR PROGRAM_DIR DECK1.svg DECK2.svg DECK3.svg [--sheet FILE.png]
+//           [--deck-sheets PREFIX]
+//
+// The decks are read uncompressed. --sheet writes the contact sheet of sample cards,
+// --deck-sheets every card of each library at both sizes, for looking the art over.
 //
 // Each library is left in STAGE_DIR as one headerless bitmap per entry plus a resource
 // collection file "<library>.qrc", which the build turns into the library with rcc.
@@ -44,7 +48,13 @@ std::array<DeckStyle, 3> LibraryStyles(const QStringList& svgFiles) {
          QString(),
          QStringLiteral("jokerface"),
          QColor(22, 44, 110),
-         {}},
+         {},
+         // Pips and figures shrink by 15 %: clear of the indices and of the frame.
+         {{QRectF(4, 3, 22, 49), QRectF(114, 156, 22, 49)},
+          // The stem of the queen of spades' flower reaches in beside the index.
+          {QStringLiteral("path10918"), QStringLiteral("path10824")},
+          {},
+          QMarginsF(10.5, 15.6, 10.5, 15.6)}},
         {QStringLiteral("zqcsrl_pl.dll"),
          svgFiles.at(1),
          QStringLiteral("red_joker"),
@@ -52,13 +62,30 @@ std::array<DeckStyle, 3> LibraryStyles(const QStringList& svgFiles) {
          QColor(128, 16, 30),
          // The ace of spades carries the clip-art site's mark; a plain spade of the same
          // deck goes over it.
-         {{QStringLiteral("1_spade"), QStringLiteral("path4163"), QStringLiteral("g31154")}}},
+         {{QStringLiteral("1_spade"), QStringLiteral("path4163"), QStringLiteral("g31154")}},
+         {}},
         {QStringLiteral("zqcsrl_asi.dll"),
          svgFiles.at(2),
          QStringLiteral("joker"),
          QString(),
          QColor(66, 22, 92),
-         {}},
+         {},
+         // The rank stands in the top right corner and the suit in the bottom left one; the
+         // pips shrink by 15 % to clear both.
+         {{QRectF(104, 6, 30, 34), QRectF(10, 170, 22, 25)},
+          {},
+          // The ten of clubs stands its pips askew; the other tens' grid straightens them.
+          {{QStringLiteral("use74413"), QPointF(18.6, 20.3)},
+           {QStringLiteral("use74423"), QPointF(18.6, 62.5)},
+           {QStringLiteral("use74425"), QPointF(18.6, 105.3)},
+           {QStringLiteral("use74429"), QPointF(18.6, 146.8)},
+           {QStringLiteral("use74435"), QPointF(82.3, 20.3)},
+           {QStringLiteral("use74437"), QPointF(82.3, 62.5)},
+           {QStringLiteral("use74439"), QPointF(82.3, 105.3)},
+           {QStringLiteral("use74441"), QPointF(82.3, 146.8)},
+           {QStringLiteral("use74419"), QPointF(50.6, 43.7)},
+           {QStringLiteral("use74427"), QPointF(50.6, 124.3)}},
+          QMarginsF(10.5, 15.6, 10.5, 15.6)}},
     }};
 }
 
@@ -140,6 +167,17 @@ bool WriteSheet(const QList<LibraryPictures>& libraries, const QString& file) {
     return cardgen::PaintContactSheet(rows).save(file) || Fail("cannot write the sheet", file);
 }
 
+// All 54 pictures of one library, a suit a row, at `sharp` double size when asked.
+bool WriteDeckSheet(const LibraryPictures& pictures, bool sharp, const QString& file) {
+    const QList<QImage>& faces = sharp ? pictures.sharpFaces : pictures.faces;
+    QList<QList<QImage>> rows;
+    for (int first = 1; first < orvane::JokerValue; first += 13) {
+        rows.append(faces.mid(first, 13));
+    }
+    rows.append({faces.at(orvane::JokerValue), faces.at(0)});
+    return cardgen::PaintContactSheet(rows).save(file) || Fail("cannot write the sheet", file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,6 +195,12 @@ int main(int argc, char** argv) {
                                          QStringLiteral("also write a contact sheet"),
                                          QStringLiteral("png"));
     parser.addOption(sheetOption);
+    const QCommandLineOption deckSheetOption(
+        QStringLiteral("deck-sheets"),
+        QStringLiteral("also write every card of each library, at 1x and 2x, to "
+                       "PREFIX<n>.png and PREFIX<n>@2x.png"),
+        QStringLiteral("prefix"));
+    parser.addOption(deckSheetOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 5) {
@@ -186,6 +230,16 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(sheetOption) && !WriteSheet(libraries, parser.value(sheetOption))) {
         return 1;
+    }
+    if (parser.isSet(deckSheetOption)) {
+        const QString prefix = parser.value(deckSheetOption);
+        for (int n = 1; n <= libraries.size(); ++n) {
+            const LibraryPictures& pictures = libraries.at(n - 1);
+            if (!WriteDeckSheet(pictures, false, prefix + QStringLiteral("%1.png").arg(n)) ||
+                !WriteDeckSheet(pictures, true, prefix + QStringLiteral("%1@2x.png").arg(n))) {
+                return 1;
+            }
+        }
     }
     return 0;
 }

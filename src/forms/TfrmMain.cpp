@@ -243,8 +243,8 @@ void TfrmMain::lblCreditClick() {
 
 // ---- keyboard and mouse ------------------------------------------------------------
 
-bool TfrmMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    const KeyCommand command = CommandForKey(key, modifiers);
+bool TfrmMain::FormKeyDown(const KeyPress& key) {
+    const KeyCommand command = CommandForKey(key);
     switch (command) {
         case KeyCommand::None:
             return false;
@@ -285,7 +285,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             auto* key = static_cast<QKeyEvent*>(event);
-            if (FormKeyDown(key->key(), key->modifiers())) {
+            if (FormKeyDown(KeyPress::From(*key))) {
                 return true;
             }
             break;

@@ -22,6 +22,7 @@ class NullDisplay : public TableDisplay {
     void SetPayLineOpaque(PrizeIndex, bool) override {}
     void ShowStars(int) override {}
     void SetButtonLayout(int) override {}
+    void ShowChoiceButtons(ChoiceButtons) override {}
     void ShowDoubleUpPanel(bool) override {}
     void SetMessage(Message, bool) override {}
     void StartIdleAnimation() override {}

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ChoiceButtonFaces.h"
 #include "game/ButtonLayout.h"
 
 class QLabel;
@@ -17,7 +18,8 @@ class TTintedPicture;
 
 // The controls of the main window that the rules, the effects and the theme drive.
 // Numbered controls keep their numbers: index 0 of every array is unused. The window
-// owns them all through Qt's parent chain; these are plain views of them.
+// owns them all through Qt's parent chain; these are plain views of them, beside the
+// button faces the layout read with the other pictures.
 struct MainControls {
     // Top strip.
     QWidget* CaptionShape = nullptr;
@@ -48,6 +50,10 @@ struct MainControls {
     // Double-up panel.
     QWidget* pnlDoubleUp = nullptr;
     QLabel* lblWinScoreLabel = nullptr;
+    // Beside the won line's caption while a win is on offer: the keys of the two guesses
+    // (left) and of taking half or all (right).
+    QLabel* lblDupGuessHint = nullptr;
+    QLabel* lblDupCollectHint = nullptr;
     QLabel* imgDupIndicatorUp = nullptr;
     QLabel* imgDupIndicatorDown = nullptr;
 
@@ -59,6 +65,8 @@ struct MainControls {
     std::array<TImageButton*, GameButtonCount> Buttons{};
     TImageButton* btnHold(int slot) const { return Buttons[static_cast<std::size_t>(slot - 1)]; }
     TImageButton* Button(GameButton b) const { return Buttons[static_cast<std::size_t>(b)]; }
+    // The faces HOLD 2, HOLD 4 and HOLD 5 take for the double-up choices.
+    ChoiceButtonFaces ChoiceFaces;
 };
 
 }  // namespace orvane

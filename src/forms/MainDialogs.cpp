@@ -23,7 +23,9 @@ bool MainDialogs::Ask(const QString& caption, const QString& text) {
     return AskYes(*question_, caption, text);
 }
 
-void MainDialogs::ShowAddCredit() { addCredit_->ShowModal(); }
+void MainDialogs::ShowAddCredit() {
+    addCredit_->ShowModal();
+}
 
 void MainDialogs::ShowStatistics() {
     const auto runningTime = needs_.RunningTime;

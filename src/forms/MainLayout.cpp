@@ -19,6 +19,8 @@ namespace orvane {
 namespace {
 
 const QColor Yellow(255, 255, 0);
+// Paler than the caption between the hints, so the won line stands out.
+const QColor HintColour(255, 232, 170);
 
 QFont Font(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
@@ -62,6 +64,12 @@ QLabel* TextLabel(QWidget* parent, const QString& name, QRect box, const QFont& 
     label->setPalette(palette);
     label->setAutoFillBackground(false);
     return label;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
 }
 
 QLabel* PictureLabel(QWidget* parent, const char* name, QRect box, const QImage& picture) {
@@ -217,6 +225,18 @@ void BuildDoubleUpPanel(QWidget& window, MainControls& c, const QString& picture
         TextLabel(c.pnlDoubleUp, QStringLiteral("lblWinScoreLabel"), QRect(0, 0, 416, 17),
                   Font(QStringLiteral("MS Sans Serif"), 11, true), Qt::AlignCenter,
                   QStringLiteral("THREE OF A KIND"));
+    // Left and right of the caption, clear of the cards below; hidden until an offer.
+    const QFont hintFont = Font(QStringLiteral("MS Sans Serif"), 10, true);
+    c.lblDupGuessHint =
+        TextLabel(c.pnlDoubleUp, QStringLiteral("lblDupGuessHint"), QRect(4, 0, 148, 16), hintFont,
+                  Qt::AlignLeft | Qt::AlignVCenter, QString());
+    c.lblDupCollectHint =
+        TextLabel(c.pnlDoubleUp, QStringLiteral("lblDupCollectHint"), QRect(264, 0, 148, 16),
+                  hintFont, Qt::AlignRight | Qt::AlignVCenter, QString());
+    for (QLabel* hint : {c.lblDupGuessHint, c.lblDupCollectHint}) {
+        SetTextColour(hint, HintColour);
+        hint->hide();
+    }
     c.imgDupIndicatorUp = PictureLabel(c.pnlDoubleUp, "imgDupIndicatorUp", QRect(393, 27, 25, 100),
                                        Picture(pictures, DupUpPicture));
     c.imgDupIndicatorDown =
@@ -235,11 +255,11 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace ButtonPlaces[] = {
-    {GameButton::Hold1, "btnHold1", "HOLD", "hold1.png", 22, 529, 1},
-    {GameButton::Hold2, "btnHold2", "HOLD", "hold2.png", 174, 529, 2},
-    {GameButton::Hold3, "btnHold3", "HOLD", "hold3.png", 325, 529, 3},
-    {GameButton::Hold4, "btnHold4", "HOLD", "hold4.png", 477, 529, 4},
-    {GameButton::Hold5, "btnHold5", "HOLD", "hold5.png", 629, 529, 5},
+    {GameButton::Hold1, "btnHold1", "HOLD 1", "hold1.png", 22, 529, 1},
+    {GameButton::Hold2, "btnHold2", "HOLD 2", "hold2.png", 174, 529, 2},
+    {GameButton::Hold3, "btnHold3", "HOLD 3", "hold3.png", 325, 529, 3},
+    {GameButton::Hold4, "btnHold4", "HOLD 4", "hold4.png", 477, 529, 4},
+    {GameButton::Hold5, "btnHold5", "HOLD 5", "hold5.png", 629, 529, 5},
     {GameButton::Bet, "btnBet", "BET", "bet.png", 325, 550, 0},
     {GameButton::Cash, "btnCash", "CASH", "cash.png", 477, 550, 0},
     {GameButton::Deal, "btnDeal", "DEAL", "deal.png", 629, 550, 0},
@@ -255,6 +275,7 @@ void BuildButtons(QWidget& window, MainControls& c, const QString& pictures) {
         button->SetPicture(Picture(pictures, s.face));
         c.Buttons[static_cast<std::size_t>(s.button)] = button;
     }
+    c.ChoiceFaces = ChoiceButtonFaces(pictures);
 }
 
 void SetPixmap(QLabel* label, const QImage& picture) {
@@ -299,6 +320,7 @@ void ReloadWindowPictures(MainControls& c, const QString& pictureFolder) {
     SetPixmap(c.imgFlash, Picture(pictureFolder, FlashPicture));
     SetPixmap(c.imgDupIndicatorUp, Picture(pictureFolder, DupUpPicture));
     SetPixmap(c.imgDupIndicatorDown, Picture(pictureFolder, DupDownPicture));
+    c.ChoiceFaces = ChoiceButtonFaces(pictureFolder);
     for (const ButtonPlace& s : ButtonPlaces) {
         const QImage face = Picture(pictureFolder, s.face);
         if (!face.isNull()) {

@@ -149,6 +149,18 @@ void MainTableDisplay::SetButtonLayout(int layout) {
     }
 }
 
+// Only the face changes: each button keeps the lit or dim colour of the layout.
+void MainTableDisplay::ShowChoiceButtons(ChoiceButtons choices) {
+    for (int slot : ChoiceButtonFaces::Slots) {
+        c_.btnHold(slot)->SetFace(c_.ChoiceFaces.Face(choices, slot));
+    }
+    const bool offer = choices != ChoiceButtons::Off;
+    c_.lblDupGuessHint->setText(ChoiceButtonFaces::GuessHint(choices));
+    c_.lblDupCollectHint->setText(ChoiceButtonFaces::CollectHint(choices));
+    c_.lblDupGuessHint->setVisible(offer);
+    c_.lblDupCollectHint->setVisible(offer);
+}
+
 void MainTableDisplay::ShowDoubleUpPanel(bool visible) {
     c_.pnlDoubleUp->setVisible(visible);
     c_.pnlMain->setVisible(!visible);

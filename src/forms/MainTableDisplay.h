@@ -39,6 +39,7 @@ class MainTableDisplay : public TableDisplay {
     void SetPayLineOpaque(PrizeIndex prize, bool opaque) override;
     void ShowStars(int count) override;
     void SetButtonLayout(int layout) override;
+    void ShowChoiceButtons(ChoiceButtons choices) override;
     void ShowDoubleUpPanel(bool visible) override;
     void SetMessage(Message message, bool blink) override;
     void StartIdleAnimation() override;

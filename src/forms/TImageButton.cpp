@@ -12,10 +12,16 @@ TImageButton::TImageButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void TImageButton::SetFace(const ButtonFace& face) {
+    face_ = face.Picture;
+    ownColour_ = face.OwnColour;
+    setText(face.Caption);
+    Retint();
+}
+
 void TImageButton::SetPicture(const QImage& face) {
     face_ = face;
-    tinted_ = TintButtonFace(face_, color_);
-    update();
+    Retint();
 }
 
 void TImageButton::SetColor(const QColor& color) {
@@ -23,7 +29,11 @@ void TImageButton::SetColor(const QColor& color) {
         return;
     }
     color_ = color;
-    tinted_ = TintButtonFace(face_, color_);
+    Retint();
+}
+
+void TImageButton::Retint() {
+    tinted_ = ownColour_ ? face_ : TintButtonFace(face_, color_);
     update();
 }
 
@@ -35,14 +45,15 @@ void TImageButton::paintEvent(QPaintEvent*) {
         painter.drawImage(box, tinted_);
         return;
     }
+    const QColor plate = ownColour_.value_or(color_);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient shade(0, 0, 0, height());
-    shade.setColorAt(0.0, color_.lighter(130));
-    shade.setColorAt(1.0, color_.darker(160));
-    painter.setPen(QPen(color_.darker(250), 1));
+    shade.setColorAt(0.0, plate.lighter(130));
+    shade.setColorAt(1.0, plate.darker(160));
+    painter.setPen(QPen(plate.darker(250), 1));
     painter.setBrush(shade);
     painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    painter.setPen(color_.lightness() > 110 ? Qt::black : Qt::white);
+    painter.setPen(plate.lightness() > 110 ? Qt::black : Qt::white);
     painter.setFont(font());
     painter.drawText(box, Qt::AlignCenter, text());
 }

@@ -3,8 +3,20 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QImage>
+#include <QString>
+#include <optional>
 
 namespace orvane {
+
+// What a game button shows: its picture, and the caption of the plain plate drawn in its
+// place when the picture is missing. A face with its own colour (the red and the black
+// double-up choice) shows its picture as it is and its plate in that colour, whatever
+// the theme tints the other buttons with.
+struct ButtonFace {
+    QImage Picture;
+    QString Caption;
+    std::optional<QColor> OwnColour;
+};
 
 // A game button: a face picture tinted with the theme's button colour, lit or dim. Its
 // tag is the hand slot for the hold buttons. Without a face picture it draws a plain
@@ -14,12 +26,14 @@ class TImageButton : public QAbstractButton {
   public:
     explicit TImageButton(QWidget* parent = nullptr);
 
+    void SetFace(const ButtonFace& face);
     void SetPicture(const QImage& face);
     void SetColor(const QColor& color);
     QColor Color() const { return color_; }
     void SetTag(int tag) { tag_ = tag; }
     int Tag() const { return tag_; }
     bool HasPicture() const { return !face_.isNull(); }
+    bool KeepsOwnColour() const { return ownColour_.has_value(); }
 
     QSize sizeHint() const override { return {145, 17}; }
 
@@ -27,9 +41,12 @@ class TImageButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void Retint();
+
     QImage face_;
     QImage tinted_;
     QColor color_{Qt::yellow};
+    std::optional<QColor> ownColour_;
     int tag_ = 0;
 };
 

@@ -361,11 +361,16 @@ void TfrmMain::FullScreenClick() {
 }
 
 void TfrmMain::Themes2Click() {
-    dialogs_->ShowOptions(QStringLiteral("Themes"));
+    if (dialogs_->ShowOptions(QStringLiteral("Themes"))) {
+        table_->ShowChoiceButtons();
+    }
 }
 
 void TfrmMain::General2Click() {
-    dialogs_->ShowOptions(QStringLiteral("General"));
+    // An offer that is open shows the choices of the double-up mode now chosen.
+    if (dialogs_->ShowOptions(QStringLiteral("General"))) {
+        table_->ShowChoiceButtons();
+    }
     if (!settings_->InteractiveButtonsEnabled) {
         display_->SetButtonLayout(-1);
     }
@@ -387,7 +392,9 @@ void TfrmMain::BugreportSuggestions1Click() {
     OpenDocument(MakerMail);
 }
 
-void TfrmMain::About1Click() { dialogs_->ShowAbout(); }
+void TfrmMain::About1Click() {
+    dialogs_->ShowAbout();
+}
 
 // The minimise button remembers full screen for the restore, and leaves it, so that the
 // desktop is usable meanwhile.
@@ -433,8 +440,8 @@ void TfrmMain::Inform(const QString& text) {
 
 // ---- keyboard and mouse ------------------------------------------------------------
 
-bool TfrmMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    const KeyCommand command = CommandForKey(key, modifiers);
+bool TfrmMain::FormKeyDown(const KeyPress& key) {
+    const KeyCommand command = CommandForKey(key);
     switch (command) {
         case KeyCommand::None:
             return false;
@@ -476,7 +483,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             auto* key = static_cast<QKeyEvent*>(event);
-            if (FormKeyDown(key->key(), key->modifiers())) {
+            if (FormKeyDown(KeyPress::From(*key))) {
                 return true;
             }
             break;
@@ -574,7 +581,8 @@ void TfrmMain::UsePictureDensity(qreal density) {
     SetPictureDensityFloor(density);
     ReloadWindowPictures(c_, AppDir + QStringLiteral("Data/gfx/"));
     display_->ReloadBonusPicture(table_->State().OrvaneNumber);
-    surface_->update();  // the cards load their pictures again as they are painted
+    table_->ShowChoiceButtons();  // an open offer keeps its choice faces
+    surface_->update();           // the cards load their pictures again as they are painted
 }
 
 // The cards' rounded outline is tied to the native window, which the flags renew.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "KeyboardMap.h"
 #include "MainControls.h"
 #include "game/TableDisplay.h"
 #include "view/CardPictureSource.h"
@@ -120,7 +121,7 @@ class TfrmMain : public QWidget {
     void btnMinimizeClick();
 
     // The table keyboard; true when the key meant something.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool FormKeyDown(const KeyPress& key);
 
     // The window's share of applying the theme of ThemeID (TSettings calls it).
     void ApplyTheme();

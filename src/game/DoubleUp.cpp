@@ -45,6 +45,7 @@ void GameTable::OfferWin(int stage) {
     display_.ShowDoubleUpPanel(true);
     display_.Repaint();
     display_.SetButtonLayout(stage == 2 ? 2 : 4);
+    ShowChoiceButtons();
     MarkHolds(false);
     display_.SetMessage(Message::Winner, false);
     display_.SetIndicatorBlink(true);
@@ -108,6 +109,15 @@ void GameTable::Reveal(bool won) {
         RefillCheck();
         display_.SetIndicatorBlink(false);
         SetRoundState(0);
+    }
+}
+
+void GameTable::ShowChoiceButtons() {
+    if (!s_.DupActive) {
+        display_.ShowChoiceButtons(ChoiceButtons::Off);
+    } else {
+        display_.ShowChoiceButtons(settings_.DoubleUpMode() == 2 ? ChoiceButtons::RedBlack
+                                                                 : ChoiceButtons::SmallBig);
     }
 }
 

@@ -307,6 +307,7 @@ void GameTable::ContinueAfterWin() {
     s_.Win = 0;
     display_.ShowWin(0);
     s_.DupActive = false;
+    ShowChoiceButtons();
     // The offer is gone, so its indicator need not keep blinking behind the pay table.
     display_.SetIndicatorBlink(false);
     ClearHolds();
@@ -329,7 +330,10 @@ void GameTable::CountPrize(std::int32_t delta) {
 void GameTable::SetRoundState(int state) {
     s_.RoundState = state;
     if (state == 0) {
-        s_.DupActive = false;
+        if (s_.DupActive) {
+            s_.DupActive = false;
+            ShowChoiceButtons();
+        }
         display_.SetButtonLayout(0);
         display_.StartIdleAnimation();
         display_.SetMessage(Message::None, false);

@@ -60,6 +60,9 @@ class GameTable {
     void DoubleUpChoice(int button);
     void Gamble(bool choiceA);
     void CollectWin(bool all);
+    // Tells the display what the hold buttons do now: the choices of the double-up mode
+    // while an offer is open, holding cards otherwise. Called again when the mode changes.
+    void ShowChoiceButtons();
 
     // Bonus meter.
     void DrawMeter(bool quick);

@@ -12,6 +12,11 @@ namespace orvane {
 // Banner texts by index.
 enum class Message : int { None = 0, InsertCoin = 1, HoldAndDraw = 2, Winner = 3 };
 
+// What HOLD 2, HOLD 4 and HOLD 5 do. Off: they hold their cards. While a win is on offer
+// HOLD 2 and HOLD 4 guess (small or big, red or black: suits 2 and 3 against 1 and 4)
+// and HOLD 5 takes half.
+enum class ChoiceButtons : int { Off, SmallBig, RedBlack };
+
 // Everything the table shows or plays goes through this interface; the main window
 // implements it and a test records it. The table never asks the display anything back.
 class TableDisplay {
@@ -45,6 +50,7 @@ class TableDisplay {
 
     virtual void ShowStars(int count) = 0;
     virtual void SetButtonLayout(int layout) = 0;
+    virtual void ShowChoiceButtons(ChoiceButtons choices) = 0;
     // true: the double-up panel replaces the pay table; false: the reverse.
     virtual void ShowDoubleUpPanel(bool visible) = 0;
 

@@ -15,22 +15,12 @@ struct Picture {
     QSize size;
 };
 
-constexpr std::array<Picture, 16> kPictures{{
-    {"hold", {36, 10}},
-    {"lamp", {21, 20}},
-    {"star", {13, 13}},
-    {"dup_up", {25, 100}},
-    {"dup_down", {25, 100}},
-    {"hold1", {145, 17}},
-    {"hold2", {145, 17}},
-    {"hold3", {145, 17}},
-    {"hold4", {145, 17}},
-    {"hold5", {145, 17}},
-    {"bet", {145, 17}},
-    {"cash", {145, 17}},
-    {"deal", {145, 17}},
-    {"flash", {500, 72}},
-    {"splash", {420, 270}},
+constexpr std::array<Picture, 21> kPictures{{
+    {"hold", {36, 10}},      {"lamp", {21, 20}},   {"star", {13, 13}},   {"dup_up", {25, 100}},
+    {"dup_down", {25, 100}}, {"hold1", {145, 17}}, {"hold2", {145, 17}}, {"hold3", {145, 17}},
+    {"hold4", {145, 17}},    {"hold5", {145, 17}}, {"bet", {145, 17}},   {"cash", {145, 17}},
+    {"deal", {145, 17}},     {"small", {145, 17}}, {"big", {145, 17}},   {"half", {145, 17}},
+    {"red", {145, 17}},      {"black", {145, 17}}, {"flash", {500, 72}}, {"splash", {420, 270}},
     {"icon", {256, 256}},
 }};
 
@@ -58,7 +48,8 @@ TEST(WindowPictureFiles, EachHasItsSizeAndADoubleSizeTwin) {
 TEST(WindowPictureFiles, TintedPicturesAreLightAndNeutral) {
     // The window multiplies these by a theme colour: any hue of their own, or a dark
     // face, would spoil the tint.
-    for (const char* name : {"lamp", "star", "hold1", "bet", "cash", "deal"}) {
+    for (const char* name :
+         {"lamp", "star", "hold1", "bet", "cash", "deal", "small", "big", "half"}) {
         SCOPED_TRACE(name);
         const QImage img = picture(name);
         ASSERT_FALSE(img.isNull());
@@ -91,11 +82,22 @@ TEST(WindowPictureFiles, OverlaysAreTransparentAroundTheirShape) {
 
 TEST(WindowPictureFiles, ButtonFacesCarryDifferentWords) {
     // Same size and style, different lettering: no two faces may be identical.
-    const std::array<const char*, 8> faces{"hold1", "hold2", "hold3", "hold4",
-                                           "hold5", "bet",   "cash",  "deal"};
+    const std::array<const char*, 13> faces{"hold1", "hold2", "hold3", "hold4", "hold5",
+                                            "bet",   "cash",  "deal",  "small", "big",
+                                            "half",  "red",   "black"};
     for (std::size_t i = 0; i < faces.size(); ++i) {
         for (std::size_t j = i + 1; j < faces.size(); ++j) {
             EXPECT_NE(picture(faces[i]), picture(faces[j])) << faces[i] << " vs " << faces[j];
         }
     }
+}
+
+TEST(WindowPictureFiles, RedAndBlackChoicesAreInTheColoursOfTheirCards) {
+    // Shown untinted: the red face must read red and the black one dark, in every theme.
+    const MeanColour red = meanColour(picture("red"));
+    EXPECT_GT(red.red, 2 * red.green);
+    EXPECT_GT(red.red, 2 * red.blue);
+    EXPECT_GT(red.red, 110);
+    EXPECT_LT(meanColour(picture("black")).luminance(), 70);
+    EXPECT_LE(maxChroma(picture("black")), 40);
 }

@@ -72,6 +72,52 @@ TEST_F(DoubleUp, RightGuessesDoubleAndAWrongOneLosesEverything) {
     EXPECT_TRUE(display.doubleUpPanel);  // stays until the next deal or the idle animation
 }
 
+TEST_F(DoubleUp, ChoiceButtonsShowTheModeWhileTheOfferIsOpen) {
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
+    OfferHighPair();
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::SmallBig);
+    table.Hold(5);  // taking half keeps the offer open
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::SmallBig);
+    table.Cash();
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
+
+    settings.dupMode = 2;
+    OfferHighPair();
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::RedBlack);
+    // A mode changed while the offer is open shows once the table is asked again.
+    settings.dupMode = 1;
+    table.ShowChoiceButtons();
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::SmallBig);
+}
+
+TEST_F(DoubleUp, ChoiceButtonsHoldCardsAgainWhenTheOfferEnds) {
+    OfferHighPair();
+    table.Deal();  // gives the first-draw win up for a second draw
+    EXPECT_TRUE(table.State().Continued);
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
+
+    OfferHighPair();
+    const DealSlots cards = PredictDupCards();
+    table.Hold(IsSmall(cards[1]) ? 4 : 2);  // a wrong guess
+    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
+
+    OfferHighPair();
+    table.State().Win = 1;
+    table.Hold(5);  // half of one takes all
+    EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
+}
+
+TEST_F(DoubleUp, ARoundWithoutAWinLeavesTheHoldButtonsAlone) {
+    StartWithCredit(100, 11);
+    table.Deal();
+    StackDealtHand({C(2, 1), C(5, 4), C(9, 2), C(12, 3), C(4, 1)},
+                   {true, false, false, false, false}, {0, C(6, 2), C(13, 3), C(8, 4), C(10, 1)});
+    table.Deal();
+    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(display.choiceButtonCalls, 0);
+}
+
 TEST_F(DoubleUp, TheDoubleUpDeckHasNoSevensAndNoJoker) {
     OfferHighPair();
     table.Hold(1);  // draws the cards without guessing

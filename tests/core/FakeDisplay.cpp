@@ -63,6 +63,10 @@ void FakeDisplay::SetButtonLayout(int layout) {
     buttonLayout = layout;
     log.push_back("layout " + std::to_string(layout));
 }
+void FakeDisplay::ShowChoiceButtons(ChoiceButtons choices) {
+    choiceButtons = choices;
+    ++choiceButtonCalls;
+}
 void FakeDisplay::ShowDoubleUpPanel(bool visible) {
     doubleUpPanel = visible;
 }

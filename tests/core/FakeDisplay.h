@@ -27,6 +27,7 @@ class FakeDisplay : public TableDisplay {
     void SetPayLineOpaque(PrizeIndex prize, bool opaque) override;
     void ShowStars(int count) override;
     void SetButtonLayout(int layout) override;
+    void ShowChoiceButtons(ChoiceButtons choices) override;
     void ShowDoubleUpPanel(bool visible) override;
     void SetMessage(Message message, bool blink) override;
     void StartIdleAnimation() override;
@@ -56,6 +57,8 @@ class FakeDisplay : public TableDisplay {
     int stars = -1, buttonLayout = -99;
     bool doubleUpPanel = false, idleRunning = false, indicatorBlinking = false;
     Message message = Message::None;
+    ChoiceButtons choiceButtons = ChoiceButtons::Off;
+    int choiceButtonCalls = 0;
     bool messageBlinks = false;
 
     std::vector<std::string> sounds;

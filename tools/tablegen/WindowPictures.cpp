@@ -132,6 +132,29 @@ void paintButtonFace(QPainter& p, const QString& text) {
     p.drawText(QRectF(0, 0, 145, 17), Qt::AlignCenter, text);
 }
 
+// The red and the black double-up choice: a plate in the colour of its card group with
+// light lettering. The window shows these untinted, so they keep their colours in every
+// theme and match the cards.
+void paintColouredFace(QPainter& p, const QString& text, QColor top, QColor bottom, QColor rim) {
+    const QRectF r(0.5, 0.5, 144, 16);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0.0, top);
+    g.setColorAt(0.5, top.darker(115));
+    g.setColorAt(0.55, bottom.lighter(110));
+    g.setColorAt(1.0, bottom);
+    p.setPen(QPen(rim, 1.0));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 5, 5);
+    p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 142, 14), 4, 4);
+    p.setFont(sansFont(10, QFont::Bold, 1.6));
+    p.setPen(QColor(0, 0, 0, 170));
+    p.drawText(QRectF(0, 1, 145, 17), Qt::AlignCenter, text);
+    p.setPen(QColor(255, 248, 232));
+    p.drawText(QRectF(0, 0, 145, 17), Qt::AlignCenter, text);
+}
+
 // A small playing card for the splash and the icon.
 void drawCard(QPainter& p, const QRectF& r, const QString& rank, const QString& suit, bool red) {
     drawSoftShadow(p, r.translated(3, 4), r.width() * 0.08, 6, 140);
@@ -298,6 +321,21 @@ std::vector<WindowPicture> windowPictures() {
                     [](QPainter& p) { paintButtonFace(p, QStringLiteral("CASH / COLLECT")); }});
     list.push_back({QStringLiteral("deal"), QSize(145, 17),
                     [](QPainter& p) { paintButtonFace(p, QStringLiteral("DEAL / DRAW")); }});
+    // The faces of HOLD 2, HOLD 4 and HOLD 5 while a win is on offer.
+    list.push_back({QStringLiteral("small"), QSize(145, 17),
+                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("SMALL")); }});
+    list.push_back({QStringLiteral("big"), QSize(145, 17),
+                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("BIG")); }});
+    list.push_back({QStringLiteral("half"), QSize(145, 17),
+                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("TAKE HALF")); }});
+    list.push_back({QStringLiteral("red"), QSize(145, 17), [](QPainter& p) {
+                        paintColouredFace(p, QStringLiteral("RED"), QColor(238, 58, 58),
+                                          QColor(150, 6, 16), QColor(90, 0, 6));
+                    }});
+    list.push_back({QStringLiteral("black"), QSize(145, 17), [](QPainter& p) {
+                        paintColouredFace(p, QStringLiteral("BLACK"), QColor(54, 54, 60),
+                                          QColor(8, 8, 10), QColor(130, 130, 136));
+                    }});
     list.push_back({QStringLiteral("flash"), QSize(500, 72), paintFlash});
     list.push_back({QStringLiteral("splash"), QSize(420, 270), paintSplash});
     list.push_back({QStringLiteral("icon"), QSize(256, 256), paintIcon});

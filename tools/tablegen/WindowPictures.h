@@ -16,9 +16,10 @@ struct WindowPicture {
     std::function<void(QPainter&)> paint;
 };
 
-// Hold tag, meter lamp, star, double-up arrows, the eight button faces, banner,
-// splash and icon. Lamp, star and button faces are light and neutral: the window
-// tints them by multiplying with a theme colour.
+// Hold tag, meter lamp, star, double-up arrows, the eight button faces and the five
+// double-up choice faces, banner, splash and icon. Lamp, star and button faces are light
+// and neutral: the window tints them by multiplying with a theme colour; only the red and
+// the black choice keep their own colours.
 std::vector<WindowPicture> windowPictures();
 
 // Renders a picture at `scale` times its size (2 for the "@2x" HiDPI variant).

@@ -63,4 +63,8 @@ void PaintToggle(QPainter& painter, const QAbstractButton& button, Indicator ind
     }
 }
 
+QString CssRgb(const QColor& color) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
 }  // namespace orvane::FlatLook

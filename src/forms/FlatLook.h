@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 class QAbstractButton;
 class QPainter;
@@ -25,6 +26,9 @@ inline const QColor Rim(110, 170, 70);
 // line under the text marks the focus.
 enum class Indicator { Box, Circle };
 void PaintToggle(QPainter& painter, const QAbstractButton& button, Indicator indicator);
+
+// A colour as style sheets write it, for the controls drawn by a style sheet.
+QString CssRgb(const QColor& color);
 
 // Gap between the indicator's left edge and the text.
 constexpr int ToggleTextIndent = 18;

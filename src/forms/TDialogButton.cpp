@@ -24,7 +24,7 @@ FaceColors ColorsOf(TDialogButton::Face face) {
 }  // namespace
 
 TDialogButton::TDialogButton(const QString& word, Face face, QWidget* parent)
-    : QAbstractButton(parent), face_(face) {
+    : THoverButton(parent), face_(face) {
     setText(word);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -44,9 +44,9 @@ void TDialogButton::paintEvent(QPaintEvent*) {
         bar.translate(0.5, 1.0);
     }
     QLinearGradient shade(bar.topLeft(), bar.bottomLeft());
-    shade.setColorAt(0.0, hover_ ? colors.top.lighter(112) : colors.top);
+    shade.setColorAt(0.0, Hovered() ? colors.top.lighter(112) : colors.top);
     shade.setColorAt(1.0, isDown() ? colors.bottom.darker(120) : colors.bottom);
-    painter.setPen(QPen(hasFocus() || hover_ ? colors.rim : colors.bottom.darker(150), 1.0));
+    painter.setPen(QPen(hasFocus() || Hovered() ? colors.rim : colors.bottom.darker(150), 1.0));
     painter.setBrush(shade);
     const qreal radius = bar.height() / 2.5;
     painter.drawRoundedRect(bar, radius, radius);
@@ -58,23 +58,6 @@ void TDialogButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.setPen(colors.text);
     painter.drawText(bar, Qt::AlignCenter, text());
-}
-
-void TDialogButton::enterEvent(QEnterEvent* event) {
-    hover_ = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void TDialogButton::leaveEvent(QEvent* event) {
-    hover_ = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
-void TDialogButton::hideEvent(QHideEvent* event) {
-    hover_ = false;
-    QAbstractButton::hideEvent(event);
 }
 
 }  // namespace orvane

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QColor>
+#include "THoverButton.h"
 
 namespace orvane {
 
 // The picture buttons of the dialogs: a word on a rounded, lit bar. Drawn rather than
 // loaded, so the lettering stays sharp at any screen scale and no file can go missing.
-class TDialogButton : public QAbstractButton {
+class TDialogButton : public THoverButton {
     Q_OBJECT
   public:
     enum class Face {
@@ -21,14 +21,9 @@ class TDialogButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    // A dialog that hides under the pointer gets no leave: the next showing starts unlit.
-    void hideEvent(QHideEvent* event) override;
 
   private:
     Face face_;
-    bool hover_ = false;
 };
 
 }  // namespace orvane

@@ -6,10 +6,6 @@ namespace orvane {
 
 namespace {
 
-QString Rgb(const QColor& color) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(color.red()).arg(color.green()).arg(color.blue());
-}
-
 QString ListStyle() {
     using namespace FlatLook;
     return QStringLiteral(
@@ -19,7 +15,8 @@ QString ListStyle() {
                "QListWidget::item { height: %6px; padding-left: 3px; border: none; }"
                "QListWidget::item:hover:!selected { background: %4; }"
                "QListWidget::item:selected { background: %2; color: %5; }")
-        .arg(Rgb(WellGreen), Rgb(Yellow), Rgb(Rim), Rgb(HoverGreen), Rgb(DialogGreen))
+        .arg(CssRgb(WellGreen), CssRgb(Yellow), CssRgb(Rim), CssRgb(HoverGreen),
+             CssRgb(DialogGreen))
         .arg(TFlatListBox::ItemHeight);
 }
 

@@ -9,10 +9,6 @@ namespace orvane {
 
 namespace {
 
-QString Rgb(const QColor& color) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(color.red()).arg(color.green()).arg(color.blue());
-}
-
 QString TabStyle() {
     using namespace FlatLook;
     return QStringLiteral(
@@ -20,8 +16,8 @@ QString TabStyle() {
                " border-bottom: none; padding: 2px 12px; margin-right: 2px; height: 15px; }"
                "QTabBar::tab:hover:!selected { background: %4; color: %5; }"
                "QTabBar::tab:selected { background: %6; color: %5; font-weight: bold; }")
-        .arg(Rgb(WellGreen), Rgb(DimYellow), Rgb(Rim), Rgb(HoverGreen), Rgb(Yellow),
-             Rgb(HeaderGreen));
+        .arg(CssRgb(WellGreen), CssRgb(DimYellow), CssRgb(Rim), CssRgb(HoverGreen), CssRgb(Yellow),
+             CssRgb(HeaderGreen));
 }
 
 }  // namespace

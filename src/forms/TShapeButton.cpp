@@ -9,7 +9,7 @@ namespace {
 constexpr qreal RoundingFactor = 0.25;
 }  // namespace
 
-TShapeButton::TShapeButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+TShapeButton::TShapeButton(const QString& text, QWidget* parent) : THoverButton(parent) {
     setText(text);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
@@ -21,28 +21,11 @@ void TShapeButton::paintEvent(QPaintEvent*) {
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = std::min(box.width(), box.height()) * RoundingFactor;
     painter.setBrush(isDown() ? QColor(60, 60, 0) : QColor(Qt::black));
-    painter.setPen(hover_ || isDown() ? QPen(Qt::yellow, 1) : QPen(QColor(110, 110, 0), 1));
+    painter.setPen(Hovered() || isDown() ? QPen(Qt::yellow, 1) : QPen(QColor(110, 110, 0), 1));
     painter.drawRoundedRect(box, radius, radius);
     painter.setPen(Qt::yellow);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
-}
-
-void TShapeButton::enterEvent(QEnterEvent* event) {
-    hover_ = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void TShapeButton::leaveEvent(QEvent* event) {
-    hover_ = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
-void TShapeButton::hideEvent(QHideEvent* event) {
-    hover_ = false;
-    QAbstractButton::hideEvent(event);
 }
 
 }  // namespace orvane

@@ -12,11 +12,14 @@
 #include "TShapeButton.h"
 #include "TTintedPicture.h"
 #include "WindowPicture.h"
+#include "layout/TableGeometry.h"
 #include "view/TCard.h"
 
 namespace orvane {
 
 namespace {
+
+namespace G = TableGeometry;
 
 const QColor Yellow(255, 255, 0);
 // Paler than the caption between the hints, so the won line stands out.
@@ -33,15 +36,19 @@ QImage Picture(const QString& folder, const char* file) {
     return LoadWindowPicture(folder + QString::fromLatin1(file));
 }
 
+QRect Rect(const Box& box) {
+    return box.To<QRect>();
+}
+
 template <typename W>
-W* Place(W* widget, const char* name, int x, int y, int w, int h) {
+W* Place(W* widget, const char* name, const Box& box) {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
+    widget->setGeometry(Rect(box));
     return widget;
 }
 
-QWidget* Panel(QWidget* parent, const char* name, QRect box, const QColor& color) {
-    auto* panel = Place(new QWidget(parent), name, box.x(), box.y(), box.width(), box.height());
+QWidget* Panel(QWidget* parent, const char* name, const Box& box, const QColor& color) {
+    auto* panel = Place(new QWidget(parent), name, box);
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, color);
     panel->setPalette(palette);
@@ -51,11 +58,11 @@ QWidget* Panel(QWidget* parent, const char* name, QRect box, const QColor& color
 
 // A transparent text label; white is its own background colour, seen only while it is
 // made opaque to highlight a pay line.
-QLabel* TextLabel(QWidget* parent, const QString& name, QRect box, const QFont& font,
+QLabel* TextLabel(QWidget* parent, const QString& name, const Box& box, const QFont& font,
                   Qt::Alignment align, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(box);
+    label->setGeometry(Rect(box));
     label->setFont(font);
     label->setAlignment(align);
     QPalette palette = label->palette();
@@ -72,8 +79,8 @@ void SetTextColour(QLabel* label, const QColor& colour) {
     label->setPalette(palette);
 }
 
-QLabel* PictureLabel(QWidget* parent, const char* name, QRect box, const QImage& picture) {
-    auto* label = Place(new QLabel(parent), name, box.x(), box.y(), box.width(), box.height());
+QLabel* PictureLabel(QWidget* parent, const char* name, const Box& box, const QImage& picture) {
+    auto* label = Place(new QLabel(parent), name, box);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (!picture.isNull()) {
         label->setPixmap(QPixmap::fromImage(picture));
@@ -81,18 +88,18 @@ QLabel* PictureLabel(QWidget* parent, const char* name, QRect box, const QImage&
     return label;
 }
 
-TTintedPicture* Tinted(QWidget* parent, const QString& name, QRect box, const QImage& picture) {
+TTintedPicture* Tinted(QWidget* parent, const QString& name, const Box& box,
+                       const QImage& picture) {
     auto* image = new TTintedPicture(parent);
     image->setObjectName(name);
-    image->setGeometry(box);
+    image->setGeometry(Rect(box));
     image->SetPicture(picture);
     return image;
 }
 
-TEffectLabel* EffectLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
+TEffectLabel* EffectLabel(QWidget* parent, const char* name, const Box& box, const QFont& font,
                           const QColor& color, bool outline) {
-    auto* label =
-        Place(new TEffectLabel(parent), name, box.x(), box.y(), box.width(), box.height());
+    auto* label = Place(new TEffectLabel(parent), name, box);
     label->setFont(font);
     label->SetTextColor(color);
     label->SetOutline(outline);
@@ -101,77 +108,62 @@ TEffectLabel* EffectLabel(QWidget* parent, const char* name, QRect box, const QF
 }
 
 void BuildTopStrip(QWidget& window, MainControls& c) {
-    c.CaptionShape = Panel(&window, "CaptionShape", QRect(184, 0, 546, 25), Qt::black);
+    c.CaptionShape = Panel(&window, "CaptionShape", G::CaptionStrip, Qt::black);
     c.CaptionShape->setCursor(Qt::SizeAllCursor);
     const char* names[] = {"", "fcShapeBtn1", "fcShapeBtn2", "fcShapeBtn3"};
     const char* texts[] = {"", "Credit", "Options", "Help"};
     for (int i = 1; i <= 3; ++i) {
-        c.fcShapeBtn[static_cast<std::size_t>(i)] =
-            Place(new TShapeButton(QString::fromLatin1(texts[i]), &window), names[i],
-                  23 + 55 * (i - 1), 5, 52, 17);
+        c.fcShapeBtn[static_cast<std::size_t>(i)] = Place(
+            new TShapeButton(QString::fromLatin1(texts[i]), &window), names[i], G::MenuButton(i));
     }
     c.lblCaption =
-        TextLabel(&window, QStringLiteral("lblCaption"), QRect(192, 8, 21, 14), window.font(),
+        TextLabel(&window, QStringLiteral("lblCaption"), G::DevelopmentCaption, window.font(),
                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("DEV"));
     c.lblCaption->hide();
     c.btnMinimize =
-        Place(new TShapeButton(QStringLiteral("_"), &window), "btnMinimize", 735, 5, 17, 17);
-    c.btnExit = Place(new TShapeButton(QStringLiteral("X"), &window), "btnExit", 754, 5, 17, 17);
+        Place(new TShapeButton(QStringLiteral("_"), &window), "btnMinimize", G::MinimizeButton);
+    c.btnExit = Place(new TShapeButton(QStringLiteral("X"), &window), "btnExit", G::ExitButton);
 }
 
 // Pictures and labels of the table, in the order that decides which lies on top.
 void BuildTable(QWidget& window, MainControls& c, const QString& pictures) {
-    c.imgBackground = PictureLabel(&window, "imgBackground", QRect(21, 23, 752, 500), {});
+    c.imgBackground = PictureLabel(&window, "imgBackground", G::Background, {});
 
     const QImage hold = Picture(pictures, HoldMarkPicture);
     for (int n = 1; n <= 5; ++n) {
-        auto* mark = PictureLabel(&window, "", QRect(76 + 152 * (n - 1), 478, 36, 10), hold);
+        auto* mark = PictureLabel(&window, "", G::HoldMark(n), hold);
         mark->setObjectName(QStringLiteral("lblHold%1").arg(n));
         mark->hide();
         c.lblHold[static_cast<std::size_t>(n)] = mark;
     }
 
-    // Squares 10..6 on the top row and 5..1 below, square 1 at the bottom right.
     const QImage lamp = Picture(pictures, LampPicture);
     for (int square = 10; square >= 1; --square) {
-        const int column = (10 - square) % 5;
-        const int y = square > 5 ? 200 : 221;
-        c.imgOrvaneState[static_cast<std::size_t>(square)] =
-            Tinted(&window, QStringLiteral("imgOrvaneState%1").arg(square),
-                   QRect(50 + 22 * column, y, 21, 20), lamp);
+        c.imgOrvaneState[static_cast<std::size_t>(square)] = Tinted(
+            &window, QStringLiteral("imgOrvaneState%1").arg(square), G::MeterLamp(square), lamp);
     }
 
-    c.imgFlash = PictureLabel(&window, "imgFlash", QRect(149, 344, 500, 72),
-                              Picture(pictures, FlashPicture));
+    c.imgFlash = PictureLabel(&window, "imgFlash", G::Flash, Picture(pictures, FlashPicture));
     c.imgFlash->hide();
 
     const QImage star = Picture(pictures, StarPicture);
     for (int k = 3; k >= 1; --k) {
         c.imgStarL[static_cast<std::size_t>(k)] =
-            Tinted(&window, QStringLiteral("imgStarL%1").arg(k),
-                   QRect(29 + 16 * (3 - k), 500, 13, 13), star);
+            Tinted(&window, QStringLiteral("imgStarL%1").arg(k), G::StarLeft(k), star);
     }
     for (int k = 1; k <= 3; ++k) {
         c.imgStarR[static_cast<std::size_t>(k)] =
-            Tinted(&window, QStringLiteral("imgStarR%1").arg(k),
-                   QRect(716 + 16 * (k - 1), 500, 13, 13), star);
+            Tinted(&window, QStringLiteral("imgStarR%1").arg(k), G::StarRight(k), star);
     }
 
-    // Digits over the meter squares: 1..5 on the bottom row, 6..9 and 10 on the top.
-    const int bottomX[] = {145, 123, 101, 78, 57};
-    for (int d = 1; d <= 5; ++d) {
-        c.Label[static_cast<std::size_t>(22 + d)] = TextLabel(
-            &window, QStringLiteral("Label%1").arg(22 + d), QRect(bottomX[d - 1], 225, 7, 13),
-            window.font(), Qt::AlignLeft, QString::number(d));
-    }
-    const int topX[] = {145, 123, 101, 79};
-    for (int d = 6; d <= 9; ++d) {
-        c.Label[static_cast<std::size_t>(22 + d)] = TextLabel(
-            &window, QStringLiteral("Label%1").arg(22 + d), QRect(topX[d - 6], 204, 7, 13),
-            window.font(), Qt::AlignLeft, QString::number(d));
+    // The digit of each meter square on its lamp; "10" in a face of its own to fit.
+    for (int d = 1; d <= 9; ++d) {
+        c.Label[static_cast<std::size_t>(22 + d)] =
+            TextLabel(&window, QStringLiteral("Label%1").arg(22 + d), G::MeterDigit(d),
+                      window.font(), Qt::AlignLeft, QString::number(d));
     }
     c.Label[32] =
-        TextLabel(&window, QStringLiteral("Label32"), QRect(54, 204, 13, 13),
+        TextLabel(&window, QStringLiteral("Label32"), G::MeterDigit(10),
                   Font(QStringLiteral("Times New Roman"), 11), Qt::AlignLeft, QStringLiteral("10"));
     // Yellow digits vanish on a theme whose lit lamps are yellow (Wood): a dark engraved
     // shadow keeps them readable on every lamp colour.
@@ -183,65 +175,57 @@ void BuildTable(QWidget& window, MainControls& c, const QString& pictures) {
         c.Label[static_cast<std::size_t>(n)]->setGraphicsEffect(halo);
     }
 
-    c.lblMessage = EffectLabel(&window, "lblMessage", QRect(171, 497, 449, 17),
+    c.lblMessage = EffectLabel(&window, "lblMessage", G::Message,
                                Font(QStringLiteral("Arial"), 16, true), Yellow, false);
     c.lblMessage->setText(QStringLiteral("WINNER"));
-    c.imgOrvaneCards =
-        PictureLabel(&window, "imgOrvaneCards", QRect(65, LayoutTop::BonusCards, 82, 68), {});
+    // At the table's own places until a theme moves them.
+    const G::ValueBoxes values = G::ValuesAt(G::ValueTops{});
+    c.imgOrvaneCards = PictureLabel(&window, "imgOrvaneCards", values.BonusCards, {});
 
     const QFont amounts = Font(PoorRichard, 19);
-    c.lblWinScore = EffectLabel(&window, "lblWinScore", QRect(641, LayoutTop::Win, 105, 33),
-                                amounts, Yellow, true);
-    c.lblBet = EffectLabel(&window, "lblBet", QRect(640, LayoutTop::Bet, 105, 29), amounts,
-                           Qt::blue, true);
-    c.lblOrvaneWin = EffectLabel(&window, "lblOrvaneWin", QRect(51, LayoutTop::Bonus, 106, 27),
-                                 amounts, Yellow, true);
-    c.lblCredit = EffectLabel(&window, "lblCredit", QRect(639, LayoutTop::Credit, 105, 27), amounts,
-                              Yellow, true);
+    c.lblWinScore = EffectLabel(&window, "lblWinScore", values.Win, amounts, Yellow, true);
+    c.lblBet = EffectLabel(&window, "lblBet", values.Bet, amounts, Qt::blue, true);
+    c.lblOrvaneWin = EffectLabel(&window, "lblOrvaneWin", values.Bonus, amounts, Yellow, true);
+    c.lblCredit = EffectLabel(&window, "lblCredit", values.Credit, amounts, Yellow, true);
     c.lblCredit->setCursor(Qt::PointingHandCursor);
 }
 
 void BuildPayTable(QWidget& window, MainControls& c) {
-    c.pnlMain = Panel(&window, "pnlMain", QRect(190, 33, 414, 223), QColor(0x18, 0x08, 0x29));
+    c.pnlMain = Panel(&window, "pnlMain", G::PayPanel, QColor(0x18, 0x08, 0x29));
     const QFont font = Font(QStringLiteral("MS Sans Serif"), 16, true);
     const char* captions[] = {
         "",      "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE",
         "FLUSH", "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3X7"};
     for (int k = 1; k <= 11; ++k) {
-        const int y = 3 + 20 * (k - 1);
         c.Label[static_cast<std::size_t>(k)] =
-            TextLabel(c.pnlMain, QStringLiteral("Label%1").arg(k), QRect(4, y, 260, 18), font,
+            TextLabel(c.pnlMain, QStringLiteral("Label%1").arg(k), G::PayLineName(k), font,
                       Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(captions[k]));
         c.Label[static_cast<std::size_t>(k + 11)] =
-            TextLabel(c.pnlMain, QStringLiteral("Label%1").arg(k + 11), QRect(221, y, 190, 18),
-                      font, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+            TextLabel(c.pnlMain, QStringLiteral("Label%1").arg(k + 11), G::PayLineAmount(k), font,
+                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
     }
 }
 
 void BuildDoubleUpPanel(QWidget& window, MainControls& c, const QString& pictures) {
-    c.pnlDoubleUp =
-        Panel(&window, "pnlDoubleUp", QRect(190, 32, 416, 224), QColor(0x94, 0x08, 0x13));
-    c.lblWinScoreLabel =
-        TextLabel(c.pnlDoubleUp, QStringLiteral("lblWinScoreLabel"), QRect(0, 0, 416, 17),
-                  Font(QStringLiteral("MS Sans Serif"), 11, true), Qt::AlignCenter,
-                  QStringLiteral("THREE OF A KIND"));
+    c.pnlDoubleUp = Panel(&window, "pnlDoubleUp", G::DoubleUpPanel, QColor(0x94, 0x08, 0x13));
+    c.lblWinScoreLabel = TextLabel(c.pnlDoubleUp, QStringLiteral("lblWinScoreLabel"), G::WinTitle,
+                                   Font(QStringLiteral("MS Sans Serif"), 11, true), Qt::AlignCenter,
+                                   QStringLiteral("THREE OF A KIND"));
     // Left and right of the caption, clear of the cards below; hidden until an offer.
     const QFont hintFont = Font(QStringLiteral("MS Sans Serif"), 10, true);
-    c.lblDupGuessHint =
-        TextLabel(c.pnlDoubleUp, QStringLiteral("lblDupGuessHint"), QRect(4, 0, 148, 16), hintFont,
-                  Qt::AlignLeft | Qt::AlignVCenter, QString());
+    c.lblDupGuessHint = TextLabel(c.pnlDoubleUp, QStringLiteral("lblDupGuessHint"), G::GuessHint,
+                                  hintFont, Qt::AlignLeft | Qt::AlignVCenter, QString());
     c.lblDupCollectHint =
-        TextLabel(c.pnlDoubleUp, QStringLiteral("lblDupCollectHint"), QRect(264, 0, 148, 16),
-                  hintFont, Qt::AlignRight | Qt::AlignVCenter, QString());
+        TextLabel(c.pnlDoubleUp, QStringLiteral("lblDupCollectHint"), G::CollectHint, hintFont,
+                  Qt::AlignRight | Qt::AlignVCenter, QString());
     for (QLabel* hint : {c.lblDupGuessHint, c.lblDupCollectHint}) {
         SetTextColour(hint, HintColour);
         hint->hide();
     }
-    c.imgDupIndicatorUp = PictureLabel(c.pnlDoubleUp, "imgDupIndicatorUp", QRect(393, 27, 25, 100),
+    c.imgDupIndicatorUp = PictureLabel(c.pnlDoubleUp, "imgDupIndicatorUp", G::IndicatorUp,
                                        Picture(pictures, DupUpPicture));
-    c.imgDupIndicatorDown =
-        PictureLabel(c.pnlDoubleUp, "imgDupIndicatorDown", QRect(393, 123, 25, 100),
-                     Picture(pictures, DupDownPicture));
+    c.imgDupIndicatorDown = PictureLabel(c.pnlDoubleUp, "imgDupIndicatorDown", G::IndicatorDown,
+                                         Picture(pictures, DupDownPicture));
     c.imgDupIndicatorDown->hide();
     c.pnlDoubleUp->hide();
 }
@@ -251,24 +235,25 @@ struct ButtonPlace {
     const char* name;
     const char* caption;
     const char* face;
-    int x, y, tag;
+    Box box;
+    int tag;
 };
 
 constexpr ButtonPlace ButtonPlaces[] = {
-    {GameButton::Hold1, "btnHold1", "HOLD 1", "hold1.png", 22, 529, 1},
-    {GameButton::Hold2, "btnHold2", "HOLD 2", "hold2.png", 174, 529, 2},
-    {GameButton::Hold3, "btnHold3", "HOLD 3", "hold3.png", 325, 529, 3},
-    {GameButton::Hold4, "btnHold4", "HOLD 4", "hold4.png", 477, 529, 4},
-    {GameButton::Hold5, "btnHold5", "HOLD 5", "hold5.png", 629, 529, 5},
-    {GameButton::Bet, "btnBet", "BET", "bet.png", 325, 550, 0},
-    {GameButton::Cash, "btnCash", "CASH", "cash.png", 477, 550, 0},
-    {GameButton::Deal, "btnDeal", "DEAL", "deal.png", 629, 550, 0},
+    {GameButton::Hold1, "btnHold1", "HOLD 1", "hold1.png", G::HoldButton(1), 1},
+    {GameButton::Hold2, "btnHold2", "HOLD 2", "hold2.png", G::HoldButton(2), 2},
+    {GameButton::Hold3, "btnHold3", "HOLD 3", "hold3.png", G::HoldButton(3), 3},
+    {GameButton::Hold4, "btnHold4", "HOLD 4", "hold4.png", G::HoldButton(4), 4},
+    {GameButton::Hold5, "btnHold5", "HOLD 5", "hold5.png", G::HoldButton(5), 5},
+    {GameButton::Bet, "btnBet", "BET", "bet.png", G::BetButton, 0},
+    {GameButton::Cash, "btnCash", "CASH", "cash.png", G::CashButton, 0},
+    {GameButton::Deal, "btnDeal", "DEAL", "deal.png", G::DealButton, 0},
 };
 
 void BuildButtons(QWidget& window, MainControls& c, const QString& pictures) {
     const QFont font = Font(QStringLiteral("MS Sans Serif"), 11);
     for (const ButtonPlace& s : ButtonPlaces) {
-        auto* button = Place(new TImageButton(&window), s.name, s.x, s.y, 145, 17);
+        auto* button = Place(new TImageButton(&window), s.name, s.box);
         button->setFont(font);
         button->setText(QString::fromLatin1(s.caption));
         button->SetTag(s.tag);

@@ -23,17 +23,6 @@ void ReloadWindowPictures(MainControls& controls, const QString& pictureFolder);
 // order, all with the given card library; then the hold marks are brought in front.
 void CreateCardViews(MainControls& controls, QWidget& window, const QString& libraryFile);
 
-// Where the value labels and the bonus picture stand before any theme moves them. A
-// theme that names no places (Nature) puts them back here, where its background has
-// their frames.
-namespace LayoutTop {
-inline constexpr int Credit = 75;
-inline constexpr int Bet = 137;
-inline constexpr int Win = 196;
-inline constexpr int Bonus = 83;
-inline constexpr int BonusCards = 124;
-}  // namespace LayoutTop
-
 // Pictures of the window's own, by file name, from the picture folder.
 inline constexpr const char* HoldMarkPicture = "hold.png";
 inline constexpr const char* LampPicture = "lamp.png";

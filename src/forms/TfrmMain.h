@@ -12,6 +12,7 @@
 #include "KeyboardMap.h"
 #include "MainControls.h"
 #include "game/TableDisplay.h"
+#include "layout/TableGeometry.h"
 #include "view/CardPictureSource.h"
 #include "view/SoundPlayer.h"
 
@@ -62,8 +63,8 @@ class TfrmMain : public QWidget {
     static constexpr int WindowHeight = 590;
     static constexpr int FrameWidth = 4;
     // The table: the designed content area and the button rows that reach below it.
-    static constexpr int TableWidth = 792;
-    static constexpr int TableHeight = 572;
+    static constexpr int TableWidth = TableGeometry::Surface.Width;
+    static constexpr int TableHeight = TableGeometry::Surface.Height;
 
     explicit TfrmMain(MainWindowSetup setup, QWidget* parent = nullptr);
     ~TfrmMain() override;

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "MainLayout.h"
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
+#include "layout/TableGeometry.h"
 #include "settings/ThemeCatalog.h"
 
 namespace orvane {
@@ -21,8 +21,8 @@ void SetPanelColor(QWidget* panel, const QColor& color) {
     panel->setPalette(palette);
 }
 
-void MoveTop(QWidget* widget, const std::optional<int>& top, int layoutTop) {
-    widget->move(widget->x(), top.value_or(layoutTop));
+void MoveTop(QWidget* widget, int top) {
+    widget->move(widget->x(), top);
 }
 
 QFont WithFace(QFont font, const QString& family, bool bold) {
@@ -58,21 +58,21 @@ void ApplyWindowTheme(MainControls& c, const ThemeRecord& theme, const QImage& b
 
     const QString face =
         QString::fromUtf8(theme.FontName.data(), static_cast<qsizetype>(theme.FontName.size()));
+    const TableGeometry::ValueTops tops = ValueTopsOf(theme);
     struct Amount {
         TEffectLabel* label;
-        const std::optional<int>& top;
-        int layoutTop;
+        int top;
     };
-    const Amount amounts[] = {{c.lblCredit, theme.CreditTop, LayoutTop::Credit},
-                              {c.lblBet, theme.BetTop, LayoutTop::Bet},
-                              {c.lblWinScore, theme.WinTop, LayoutTop::Win},
-                              {c.lblOrvaneWin, theme.BonusTop, LayoutTop::Bonus}};
+    const Amount amounts[] = {{c.lblCredit, tops.Credit},
+                              {c.lblBet, tops.Bet},
+                              {c.lblWinScore, tops.Win},
+                              {c.lblOrvaneWin, tops.Bonus}};
     for (const Amount& a : amounts) {
-        MoveTop(a.label, a.top, a.layoutTop);
+        MoveTop(a.label, a.top);
         a.label->SetTextColor(ToQColor(theme.InfoTextColor));
         a.label->setFont(WithFace(a.label->font(), face, theme.Bold));
     }
-    MoveTop(c.imgOrvaneCards, theme.BonusCardsTop, LayoutTop::BonusCards);
+    MoveTop(c.imgOrvaneCards, tops.BonusCards);
     for (const Amount& a : amounts) {
         a.label->SetOutline(false);
     }

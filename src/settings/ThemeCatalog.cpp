@@ -156,4 +156,13 @@ const ThemeRecord* FindTheme(int id) {
     return &kThemes[static_cast<std::size_t>(id - 1)];
 }
 
+TableGeometry::ValueTops ValueTopsOf(const ThemeRecord& theme) {
+    const TableGeometry::ValueTops table;
+    return {.Credit = theme.CreditTop.value_or(table.Credit),
+            .Bet = theme.BetTop.value_or(table.Bet),
+            .Win = theme.WinTop.value_or(table.Win),
+            .Bonus = theme.BonusTop.value_or(table.Bonus),
+            .BonusCards = theme.BonusCardsTop.value_or(table.BonusCards)};
+}
+
 }  // namespace orvane

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Rgb.h"
+#include "layout/TableGeometry.h"
 
 namespace orvane {
 
@@ -48,5 +49,9 @@ std::span<const ThemeRecord> Themes();
 
 // The theme with this ID, or nullptr when there is none.
 const ThemeRecord* FindTheme(int id);
+
+// Where the theme puts the value labels and the bonus picture; a theme that names no
+// places keeps the table's own, where its background has their frames.
+TableGeometry::ValueTops ValueTopsOf(const ThemeRecord& theme);
 
 }  // namespace orvane

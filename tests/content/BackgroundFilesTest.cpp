@@ -6,33 +6,41 @@
 #include <QRect>
 #include <array>
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 #include "ImageProbe.h"
+#include "TableLayout.h"
+#include "settings/ThemeCatalog.h"
 
+namespace orvane {
 namespace {
 
 struct Background {
-    const char* file;
+    QString file;
     const char* format;
     const char* magic;
 };
 
-constexpr std::array<Background, 5> kBackgrounds{{
-    {"bm_clas.zqi", "BMP", "BM"},
-    {"bm_gr.zqi", "BMP", "BM"},
-    {"bm_mod.zqi", "BMP", "BM"},
-    {"bm_w.zqi", "BMP", "BM"},
-    {"bm_ntr.dat.jpg", "JPEG", "\xFF\xD8\xFF"},
-}};
-
-QImage background(std::size_t theme) {
-    const Background& b = kBackgrounds[theme];
-    return decodeAs(readProgramFile(QString::fromLatin1(b.file)), b.format);
+// The catalog names each theme's file; a ".jpg" is read as JPEG, anything else as BMP.
+Background BackgroundOf(const ThemeRecord& theme) {
+    const QString file = QString::fromLatin1(theme.BackgroundFile.data(),
+                                             static_cast<qsizetype>(theme.BackgroundFile.size()));
+    if (file.endsWith(QLatin1String(".jpg"))) {
+        return {file, "JPEG", "\xFF\xD8\xFF"};
+    }
+    return {file, "BMP", "BM"};
 }
 
-// A window rectangle moved onto the background, which sits at (21, 23).
-QRect onBackground(int x, int y, int w, int h) {
-    return QRect(x - 21, y - 23, w, h);
+QImage background(std::size_t theme) {
+    const Background b = BackgroundOf(Themes()[theme]);
+    return decodeAs(readProgramFile(b.file), b.format);
+}
+
+// Yellow or white value text needs a dark window, blue text a light one.
+bool WritesInLightText(const ThemeRecord& theme) {
+    const Rgb text = theme.InfoTextColor;
+    return 0.299 * text.r + 0.587 * text.g + 0.114 * text.b > 128.0;
 }
 
 // The lowest row of `band` holding a bright (caption) pixel, or -1.
@@ -46,14 +54,15 @@ int lowestBrightRow(const QImage& img, const QRect& band) {
 }
 
 // The card lane between the cards' tops and the message strip.
-const QRect kLane = onBackground(0, 275, 795, 190);
+const QRect kLane = TableLayout::OnBackground({0, 275, 795, 190});
 
 }  // namespace
 
 TEST(BackgroundFiles, EachIsItsFormatByContentAtTableSize) {
-    for (const Background& b : kBackgrounds) {
-        SCOPED_TRACE(b.file);
-        const QByteArray bytes = readProgramFile(QString::fromLatin1(b.file));
+    for (const ThemeRecord& theme : Themes()) {
+        const Background b = BackgroundOf(theme);
+        SCOPED_TRACE(b.file.toStdString());
+        const QByteArray bytes = readProgramFile(b.file);
         ASSERT_FALSE(bytes.isEmpty());
         EXPECT_TRUE(bytes.startsWith(b.magic));
         const QImage img = decodeAs(bytes, b.format);
@@ -85,29 +94,19 @@ TEST(BackgroundFiles, EachThemeKeepsItsOwnColour) {
 }
 
 TEST(BackgroundFiles, ValueWindowsSitUnderTheLabelsAndSuitTheTextColour) {
-    // Label tops per theme: credit, bet, win, jackpot. Yellow or white value text needs
-    // dark windows; the last theme writes in blue and needs light ones.
-    struct Tops {
-        int credit, bet, win, bonus;
-        bool lightText;
-    };
-    const std::array<Tops, 5> tops{{{68, 128, 189, 72, true},
-                                    {68, 128, 189, 72, true},
-                                    {75, 137, 196, 75, true},
-                                    {68, 128, 189, 72, true},
-                                    {75, 137, 196, 83, false}}};
-    for (std::size_t t = 0; t < tops.size(); ++t) {
-        SCOPED_TRACE(kBackgrounds[t].file);
+    for (std::size_t t = 0; t < Themes().size(); ++t) {
+        const ThemeRecord& theme = Themes()[t];
+        SCOPED_TRACE(theme.Name);
         const QImage img = background(t);
         ASSERT_FALSE(img.isNull());
-        const std::array<QRect, 4> labels{
-            onBackground(639, tops[t].credit, 105, 27), onBackground(640, tops[t].bet, 105, 29),
-            onBackground(641, tops[t].win, 105, 33), onBackground(51, tops[t].bonus, 106, 27)};
+        // Where the window puts the labels in this theme, on its picture.
+        const TableLayout places = TableLayout::ForTheme(theme);
+        const std::array<QRect, 4> labels{places.Credit, places.Bet, places.Win, places.Jackpot};
         for (const QRect& label : labels) {
             SCOPED_TRACE(label.y());
             // Stay off the rounded rim: test the body of the window.
             const QRect body = label.adjusted(4, 3, -4, -3);
-            if (tops[t].lightText) {
+            if (WritesInLightText(theme)) {
                 EXPECT_LT(meanColour(img, body).luminance(), 70.0);
                 // Nothing bright, such as its caption, may reach into the window...
                 EXPECT_LT(maxLuminance(img, body), 130.0);
@@ -128,7 +127,7 @@ TEST(BackgroundFiles, ValueWindowsSitUnderTheLabelsAndSuitTheTextColour) {
 }
 
 TEST(BackgroundFiles, ModernMessageWindowIsLightForItsNavyText) {
-    const QRect message = onBackground(171, 497, 449, 17).adjusted(4, 3, -4, -3);
+    const QRect message = TableLayout::OnBackground(TableGeometry::Message).adjusted(4, 3, -4, -3);
     EXPECT_GT(meanColour(background(2), message).luminance(), 170.0);
     EXPECT_LT(meanColour(background(0), message).luminance(), 70.0);
 }
@@ -141,12 +140,21 @@ TEST(PreviewFiles, EachIsABmpOfThePreviewSizeShowingItsTheme) {
     // Just under the cards the miniature shows the bare table: compare that band.
     const QRect band(0, 457, 752, 5);
     const QRect miniBand(0, 97, 160, 1);
-    std::array<MeanColour, 4> tables;
-    for (std::size_t t = 0; t < tables.size(); ++t) {
-        tables[t] = meanColour(background(t), band);
+    // Every theme the options list offers has its preview.
+    std::vector<std::size_t> previewed;
+    for (std::size_t t = 0; t < Themes().size(); ++t) {
+        if (Themes()[t].PreviewFile) {
+            previewed.push_back(t);
+        }
+    }
+    ASSERT_GE(previewed.size(), 2U);
+    std::vector<MeanColour> tables;
+    for (const std::size_t t : previewed) {
+        tables.push_back(meanColour(background(t), band));
     }
     for (std::size_t t = 0; t < tables.size(); ++t) {
-        const QString name = QStringLiteral("optt%1.zqi").arg(t + 1);
+        const std::string_view file = *Themes()[previewed[t]].PreviewFile;
+        const QString name = QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
         SCOPED_TRACE(name.toStdString());
         const QByteArray bytes = readProgramFile(name);
         ASSERT_TRUE(bytes.startsWith("BM"));
@@ -162,3 +170,5 @@ TEST(PreviewFiles, EachIsABmpOfThePreviewSizeShowingItsTheme) {
         }
     }
 }
+
+}  // namespace orvane

@@ -7,13 +7,15 @@
 
 #include "WindowPictures.h"
 
+namespace orvane {
+
 namespace {
 
 class IconTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(IconTest, IsASquareRoundedPlateAtTheAskedSize) {
     const int pixels = GetParam();
-    const QImage icon = renderIcon(pixels);
+    const QImage icon = RenderIcon(pixels);
     ASSERT_EQ(icon.size(), QSize(pixels, pixels));
     EXPECT_TRUE(icon.hasAlphaChannel());
     // Rounded corners are see-through; the middle of the plate is solid.
@@ -30,3 +32,5 @@ TEST_P(IconTest, IsASquareRoundedPlateAtTheAskedSize) {
 INSTANTIATE_TEST_SUITE_P(ThemeSizes, IconTest, ::testing::Values(16, 24, 32, 48, 64, 128, 256));
 
 }  // namespace
+
+}  // namespace orvane

@@ -5,59 +5,70 @@
 #include <QImage>
 
 #include "Noise.h"
-#include "ThemeStyle.h"
 #include "Trim.h"
 
+namespace orvane {
 namespace {
 
-const QRect kPicture(0, 0, TableLayout::kWidth, TableLayout::kHeight);
+const QRect kPicture(0, 0, TableLayout::Width, TableLayout::Height);
+
+// The inside of a side frame, within its metal bezel.
+QRectF Opening(const QRectF& frame) {
+    return frame.adjusted(5, 5, -5, -5);
+}
 
 }  // namespace
 
-TEST(TableLayout, WindowRectanglesMoveByThePictureOrigin) {
-    EXPECT_EQ(TableLayout::fromWindow(21, 23, 5, 6), QRect(0, 0, 5, 6));
-    const TableLayout l = TableLayout::forTops(LabelTops{});
-    EXPECT_EQ(l.credit, QRect(618, 52, 105, 27));
-    EXPECT_EQ(l.meter, QRect(29, 177, 109, 41));
-    EXPECT_EQ(l.message, QRect(150, 474, 449, 17));
+TEST(TableLayout, WindowPlacesMoveByThePicturesCornerInTheWindow) {
+    EXPECT_EQ(TableLayout::OnBackground(TableGeometry::Background), kPicture);
+    const Box card = TableGeometry::HandCard(1);
+    const QRect onPicture = TableLayout::OnBackground(card);
+    EXPECT_EQ(onPicture.size(), QSize(card.Width, card.Height));
+    EXPECT_EQ(
+        onPicture.topLeft() + QPoint(TableGeometry::Background.X, TableGeometry::Background.Y),
+        QPoint(card.X, card.Y));
 }
 
 TEST(TableLayout, EverythingPaintedLiesInsideThePicture) {
-    for (int id = 1; id <= kThemeCount; ++id) {
-        const TableLayout l = TableLayout::forTops(themeStyle(id).tops);
-        for (const QRect& r :
-             {l.credit, l.bet, l.win, l.jackpot, l.bonusCards, l.meter, l.payPanel, l.message}) {
-            EXPECT_TRUE(kPicture.contains(r)) << "theme " << id;
+    for (const ThemeRecord& theme : Themes()) {
+        SCOPED_TRACE(theme.Name);
+        const TableLayout l = TableLayout::ForTheme(theme);
+        for (const QRect& r : {l.Credit, l.Bet, l.Win, l.Jackpot, l.BonusCards, l.Meter, l.PayTable,
+                               l.Panels, l.Message}) {
+            EXPECT_TRUE(kPicture.contains(r));
         }
         for (std::size_t i = 0; i < 5; ++i) {
-            EXPECT_TRUE(kPicture.contains(l.cards[i]));
-            EXPECT_TRUE(kPicture.contains(l.holdMarks[i]));
+            EXPECT_TRUE(kPicture.contains(l.Cards[i]));
+            EXPECT_TRUE(kPicture.contains(l.HoldMarks[i]));
         }
         for (std::size_t i = 0; i < 3; ++i) {
-            EXPECT_TRUE(kPicture.contains(l.starsLeft[i]));
-            EXPECT_TRUE(kPicture.contains(l.starsRight[i]));
+            EXPECT_TRUE(kPicture.contains(l.StarsLeft[i]));
+            EXPECT_TRUE(kPicture.contains(l.StarsRight[i]));
+        }
+        for (const QRect& lamp : l.MeterLamps) {
+            EXPECT_TRUE(l.Meter.contains(lamp));
         }
     }
 }
 
-TEST(TableLayout, CardRowSpansThePictureAndHoldTagsSitCentredUnderTheCards) {
-    const TableLayout l = TableLayout::forTops(LabelTops{});
-    EXPECT_EQ(l.cards[0].left(), 3);
-    // The fifth card ends one pixel inside the picture's right edge.
-    EXPECT_EQ(l.cards[4].left() + l.cards[4].width(), TableLayout::kWidth - 1);
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(l.holdMarks[i].center().x(), l.cards[i].center().x());
-        EXPECT_EQ(l.holdMarks[i].top(), l.cards[i].bottom() + 1);
-    }
-}
-
-TEST(TableLayout, ValueWindowsDoNotOverlapInAnyTheme) {
-    for (int id = 1; id <= kThemeCount; ++id) {
-        const TableLayout l = TableLayout::forTops(themeStyle(id).tops);
-        EXPECT_FALSE(l.credit.intersects(l.bet)) << "theme " << id;
-        EXPECT_FALSE(l.bet.intersects(l.win)) << "theme " << id;
-        EXPECT_FALSE(l.jackpot.intersects(l.bonusCards)) << "theme " << id;
-        EXPECT_FALSE(l.bonusCards.intersects(l.meter)) << "theme " << id;
+// The side frames stand still while a theme moves its labels: in every theme, each value
+// window with its caption above it, and the bonus picture and meter, stay inside them.
+TEST(TableLayout, EveryThemesValueWindowsStayInsideTheirFrames) {
+    for (const ThemeRecord& theme : Themes()) {
+        SCOPED_TRACE(theme.Name);
+        const TableLayout l = TableLayout::ForTheme(theme);
+        for (const QRect& value : {l.Credit, l.Bet, l.Win}) {
+            const QRectF windowAndCaption = QRectF(value).adjusted(-3, -18, 3, 2);
+            EXPECT_TRUE(Opening(TableLayout::ValueFrame).contains(windowAndCaption)) << value.y();
+        }
+        EXPECT_TRUE(
+            Opening(TableLayout::BonusFrame).contains(QRectF(l.Jackpot).adjusted(-3, -19, 3, 2)));
+        EXPECT_TRUE(
+            Opening(TableLayout::BonusFrame).contains(QRectF(l.BonusCards).adjusted(-5, -5, 5, 5)));
+        EXPECT_TRUE(
+            Opening(TableLayout::BonusFrame).contains(QRectF(l.Meter).adjusted(-4, -4, 4, 4)));
+        EXPECT_FALSE(TableLayout::ValueFrame.intersects(QRectF(l.Panels)));
+        EXPECT_FALSE(TableLayout::BonusFrame.intersects(QRectF(l.Panels)));
     }
 }
 
@@ -69,12 +80,12 @@ TEST(Noise, IsRepeatableBoundedAndDependsOnTheSeed) {
     for (int i = 0; i < 200; ++i) {
         const double x = i * 0.37;
         const double y = i * 0.11;
-        EXPECT_EQ(a.fbm(x, y, 4), b.fbm(x, y, 4));
-        EXPECT_GE(a.value(x, y), 0.0);
-        EXPECT_LE(a.value(x, y), 1.0);
-        EXPECT_GE(a.white(i, -i), -1.0);
-        EXPECT_LE(a.white(i, -i), 1.0);
-        differs += a.value(x, y) != c.value(x, y) ? 1 : 0;
+        EXPECT_EQ(a.Fbm(x, y, 4), b.Fbm(x, y, 4));
+        EXPECT_GE(a.Value(x, y), 0.0);
+        EXPECT_LE(a.Value(x, y), 1.0);
+        EXPECT_GE(a.White(i, -i), -1.0);
+        EXPECT_LE(a.White(i, -i), 1.0);
+        differs += a.Value(x, y) != c.Value(x, y) ? 1 : 0;
     }
     EXPECT_GT(differs, 190);
 }
@@ -83,7 +94,7 @@ TEST(Noise, ValueNoiseIsSmoothBetweenLatticePoints) {
     const Noise n(3);
     for (int i = 0; i < 100; ++i) {
         const double x = i * 0.01;
-        EXPECT_LT(std::abs(n.value(x + 0.001, 0.5) - n.value(x, 0.5)), 0.01);
+        EXPECT_LT(std::abs(n.Value(x + 0.001, 0.5) - n.Value(x, 0.5)), 0.01);
     }
 }
 
@@ -91,7 +102,7 @@ TEST(Blur, SpreadsAPointAndKeepsItsWeight) {
     QImage img(21, 21, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     img.setPixel(10, 10, qRgba(255, 255, 255, 255));
-    const QImage out = blurred(img, 2);
+    const QImage out = Blurred(img, 2);
     ASSERT_EQ(out.size(), img.size());
     EXPECT_GT(qAlpha(out.pixel(12, 10)), 0);
     EXPECT_EQ(qAlpha(out.pixel(0, 0)), 0);
@@ -105,3 +116,5 @@ TEST(Blur, SpreadsAPointAndKeepsItsWeight) {
     // Integer averaging may gain or lose a little at each pass, never much.
     EXPECT_NEAR(total, 255, 40);
 }
+
+}  // namespace orvane

@@ -7,8 +7,10 @@
 
 #include "WavProbe.h"
 
+namespace orvane {
+
 TEST(WavFile, HeaderDescribesMonoSixteenBitPcm) {
-    const QByteArray b = wavBytes({0, 1, -1}, 44100);
+    const QByteArray b = WavBytes({0, 1, -1}, 44100);
     ASSERT_EQ(b.size(), 44 + 6);
     EXPECT_TRUE(b.startsWith("RIFF"));
     EXPECT_EQ(b.mid(8, 8), QByteArray("WAVEfmt "));
@@ -28,7 +30,7 @@ TEST(WavFile, HeaderDescribesMonoSixteenBitPcm) {
 
 TEST(WavFile, SamplesRoundTripLittleEndian) {
     const std::vector<std::int16_t> samples{0, 32767, -32768, 258, -2};
-    const QByteArray b = wavBytes(samples, 22050);
+    const QByteArray b = WavBytes(samples, 22050);
     EXPECT_EQ(static_cast<unsigned char>(b.at(44 + 6)), 0x02);  // 258 = 0x0102, low byte first
     EXPECT_EQ(static_cast<unsigned char>(b.at(44 + 7)), 0x01);
     const WavProbe w = probeWav(b);
@@ -40,9 +42,11 @@ TEST(WavFile, WritesTheFileOrReportsFailure) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("tick.zqs"));
-    ASSERT_TRUE(writeWav(path, {1, 2, 3}, 44100));
+    ASSERT_TRUE(WriteWav(path, {1, 2, 3}, 44100));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), wavBytes({1, 2, 3}, 44100));
-    EXPECT_FALSE(writeWav(dir.filePath(QStringLiteral("missing/folder/x.zqs")), {1}, 44100));
+    EXPECT_EQ(f.readAll(), WavBytes({1, 2, 3}, 44100));
+    EXPECT_FALSE(WriteWav(dir.filePath(QStringLiteral("missing/folder/x.zqs")), {1}, 44100));
 }
+
+}  // namespace orvane

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "layout/TableGeometry.h"
 #include "view/TCard.h"
 
 namespace orvane {
@@ -119,14 +120,14 @@ TEST_F(CardViewTest, ValueGivesSuitAndRankAndTheJokerKeepsItsSuit) {
 TEST_F(CardViewTest, HandCardsSitInTheRowAndDoubleUpCardsFanOutHidden) {
     for (int index = 1; index <= 5; ++index) {
         auto card = HandCard(index);
-        EXPECT_EQ(card->geometry(), QRect(152 * index - 128, 270, 140, 208));
+        EXPECT_EQ(card->geometry(), TableGeometry::HandCard(index).To<QRect>());
         EXPECT_EQ(card->Tag, index);
         EXPECT_EQ(card->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_FALSE(card->isHidden());
     }
     for (int index : {1, 2, 10}) {
         auto card = DupCard(index);
-        EXPECT_EQ(card->geometry(), QRect(30 * index - 28, 16, 140, 208));
+        EXPECT_EQ(card->geometry(), TableGeometry::DupCard(index).To<QRect>());
         EXPECT_TRUE(card->isHidden());
     }
     auto fresh = HandCard(3);

@@ -1,8 +1,12 @@
 #include <QApplication>
 #include <QTimer>
+#include <utility>
+#include <vector>
 
 #include "MainWindowFixture.h"
 #include "forms/TShapeButton.h"
+#include "layout/TableGeometry.h"
+#include "settings/ThemeCatalog.h"
 
 namespace orvane::test {
 namespace {
@@ -75,62 +79,74 @@ TEST_F(StartAndClose, CreditIsNotGivenBackWhenNotWanted) {
     EXPECT_EQ(Text("lblCredit"), "0");
 }
 
-TEST_F(StartAndClose, ControlsStandAtTheirPlaces) {
+// Every control stands where the table's geometry puts it, in the theme in force; how
+// those places relate to each other is checked where the geometry is kept.
+TEST_F(StartAndClose, ControlsStandWhereTheTableGeometryPutsThem) {
+    namespace G = TableGeometry;
     Open();
     // The thin frame around the table: the outer size never falls below 800 x 590.
     EXPECT_EQ(window->size(), QSize(800, 590));
-    EXPECT_EQ(window->Surface()->geometry(), QRect(4, 4, 792, 572));
-    const struct {
-        const char* name;
-        QRect box;
-    } places[] = {
-        {"CaptionShape", {184, 0, 546, 25}},
-        {"fcShapeBtn1", {23, 5, 52, 17}},
-        {"fcShapeBtn2", {78, 5, 52, 17}},
-        {"fcShapeBtn3", {133, 5, 52, 17}},
-        {"lblCaption", {192, 8, 21, 14}},
-        {"btnMinimize", {735, 5, 17, 17}},
-        {"btnExit", {754, 5, 17, 17}},
-        {"lblHold1", {76, 478, 36, 10}},
-        {"lblHold5", {684, 478, 36, 10}},
-        {"imgOrvaneState10", {50, 200, 21, 20}},
-        {"imgOrvaneState6", {138, 200, 21, 20}},
-        {"imgOrvaneState5", {50, 221, 21, 20}},
-        {"imgOrvaneState1", {138, 221, 21, 20}},
-        {"imgFlash", {149, 344, 500, 72}},
-        {"imgStarL3", {29, 500, 13, 13}},
-        {"imgStarL1", {61, 500, 13, 13}},
-        {"imgStarR1", {716, 500, 13, 13}},
-        {"imgStarR3", {748, 500, 13, 13}},
-        {"Label23", {145, 225, 7, 13}},
-        {"Label27", {57, 225, 7, 13}},
-        {"Label31", {79, 204, 7, 13}},
-        {"Label32", {54, 204, 13, 13}},
-        {"lblMessage", {171, 497, 449, 17}},
-        {"pnlMain", {190, 33, 414, 223}},
-        {"pnlDoubleUp", {190, 32, 416, 224}},
-        {"lblWinScoreLabel", {0, 0, 416, 17}},
-        {"imgDupIndicatorUp", {393, 27, 25, 100}},
-        {"imgDupIndicatorDown", {393, 123, 25, 100}},
-        {"btnHold1", {22, 529, 145, 17}},
-        {"btnHold5", {629, 529, 145, 17}},
-        {"btnBet", {325, 550, 145, 17}},
-        {"btnCash", {477, 550, 145, 17}},
-        {"btnDeal", {629, 550, 145, 17}},
-        {"lblCredit", {639, 68, 105, 27}},
+    EXPECT_EQ(window->Surface()->geometry(),
+              G::Surface.Moved(TfrmMain::FrameWidth, TfrmMain::FrameWidth).To<QRect>());
+    const ThemeRecord* theme = FindTheme(window->Settings().ThemeID);
+    ASSERT_NE(theme, nullptr);
+    const G::ValueBoxes values = G::ValuesAt(ValueTopsOf(*theme));
+    std::vector<std::pair<QString, Box>> places{
+        {QStringLiteral("CaptionShape"), G::CaptionStrip},
+        {QStringLiteral("lblCaption"), G::DevelopmentCaption},
+        {QStringLiteral("btnMinimize"), G::MinimizeButton},
+        {QStringLiteral("btnExit"), G::ExitButton},
+        {QStringLiteral("imgBackground"), G::Background},
+        {QStringLiteral("imgFlash"), G::Flash},
+        {QStringLiteral("lblMessage"), G::Message},
+        {QStringLiteral("lblCredit"), values.Credit},
+        {QStringLiteral("lblBet"), values.Bet},
+        {QStringLiteral("lblWinScore"), values.Win},
+        {QStringLiteral("lblOrvaneWin"), values.Bonus},
+        {QStringLiteral("imgOrvaneCards"), values.BonusCards},
+        {QStringLiteral("pnlMain"), G::PayPanel},
+        {QStringLiteral("pnlDoubleUp"), G::DoubleUpPanel},
+        {QStringLiteral("lblWinScoreLabel"), G::WinTitle},
+        {QStringLiteral("lblDupGuessHint"), G::GuessHint},
+        {QStringLiteral("lblDupCollectHint"), G::CollectHint},
+        {QStringLiteral("imgDupIndicatorUp"), G::IndicatorUp},
+        {QStringLiteral("imgDupIndicatorDown"), G::IndicatorDown},
+        {QStringLiteral("btnBet"), G::BetButton},
+        {QStringLiteral("btnCash"), G::CashButton},
+        {QStringLiteral("btnDeal"), G::DealButton},
     };
-    for (const auto& p : places) {
-        EXPECT_EQ(Find(QString::fromLatin1(p.name))->geometry(), p.box) << p.name;
+    for (int n = 1; n <= 3; ++n) {
+        places.emplace_back(QStringLiteral("fcShapeBtn%1").arg(n), G::MenuButton(n));
+        places.emplace_back(QStringLiteral("imgStarL%1").arg(n), G::StarLeft(n));
+        places.emplace_back(QStringLiteral("imgStarR%1").arg(n), G::StarRight(n));
+    }
+    for (int slot = 1; slot <= 5; ++slot) {
+        places.emplace_back(QStringLiteral("lblHold%1").arg(slot), G::HoldMark(slot));
+        places.emplace_back(QStringLiteral("btnHold%1").arg(slot), G::HoldButton(slot));
+    }
+    for (int square = 1; square <= 10; ++square) {
+        places.emplace_back(QStringLiteral("imgOrvaneState%1").arg(square), G::MeterLamp(square));
+        places.emplace_back(QStringLiteral("Label%1").arg(22 + square), G::MeterDigit(square));
+    }
+    for (int line = 1; line <= 11; ++line) {
+        places.emplace_back(QStringLiteral("Label%1").arg(line), G::PayLineName(line));
+        places.emplace_back(QStringLiteral("Label%1").arg(11 + line), G::PayLineAmount(line));
+    }
+    for (const auto& [name, box] : places) {
+        EXPECT_EQ(Find(name)->geometry(), box.To<QRect>()) << name.toStdString();
     }
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(HandCard(i)->geometry(), QRect(152 * i - 128, 270, 140, 208)) << i;
+        EXPECT_EQ(HandCard(i)->geometry(), G::HandCard(i).To<QRect>()) << i;
     }
     for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(DupCard(i)->geometry(), QRect(30 * i - 28, 16, 140, 208)) << i;
+        EXPECT_EQ(DupCard(i)->geometry(), G::DupCard(i).To<QRect>()) << i;
         EXPECT_EQ(DupCard(i)->parentWidget(), Find("pnlDoubleUp"));
     }
     // The bottom row is inside the window.
-    EXPECT_LE(Find("btnDeal")->geometry().bottom(), window->Surface()->height() - 1);
+    for (const char* button : {"btnBet", "btnCash", "btnDeal"}) {
+        EXPECT_LE(Find(QString::fromLatin1(button))->geometry().bottom(),
+                  window->Surface()->height() - 1);
+    }
     EXPECT_FALSE(Find("imgFlash")->isVisibleTo(window.get()));
     EXPECT_FALSE(Find("imgDupIndicatorDown")->isVisibleTo(window.get()));
     EXPECT_EQ(Find<TImageButton>("btnHold3")->Tag(), 3);

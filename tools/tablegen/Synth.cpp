@@ -4,15 +4,17 @@
 #include <cmath>
 #include <numbers>
 
+namespace orvane {
+
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 // The band-pass biquad of the audio EQ cookbook (constant 0 dB peak gain).
 class BandPass {
   public:
     BandPass(double centreHz, double q) {
-        const double w = kTwoPi * centreHz / Synth::kRate;
+        const double w = TwoPi * centreHz / Synth::Rate;
         const double alpha = std::sin(w) / (2.0 * q);
         const double a0 = 1.0 + alpha;
         b0_ = alpha / a0;
@@ -70,22 +72,22 @@ class AllPass {
     std::size_t pos_ = 0;
 };
 
-std::size_t toIndex(double seconds) {
-    return static_cast<std::size_t>(std::max(0.0, std::round(seconds * Synth::kRate)));
+std::size_t ToIndex(double seconds) {
+    return static_cast<std::size_t>(std::max(0.0, std::round(seconds * Synth::Rate)));
 }
 
 }  // namespace
 
-Synth::Synth(double seconds) : buf_(toIndex(seconds), 0.0) {}
+Synth::Synth(double seconds) : buf_(ToIndex(seconds), 0.0) {}
 
-void Synth::strike(double start, double duration, double freq, const std::vector<Partial>& partials,
+void Synth::Strike(double start, double duration, double freq, const std::vector<Partial>& partials,
                    double amp, double attack) {
-    const std::size_t first = toIndex(start);
+    const std::size_t first = ToIndex(start);
     const std::size_t count =
-        std::min(toIndex(duration), buf_.size() - std::min(first, buf_.size()));
+        std::min(ToIndex(duration), buf_.size() - std::min(first, buf_.size()));
     const double release = 0.005;
     for (std::size_t i = 0; i < count; ++i) {
-        const double t = static_cast<double>(i) / kRate;
+        const double t = static_cast<double>(i) / Rate;
         double env = attack > 0.0 ? std::min(1.0, t / attack) : 1.0;
         const double left = duration - t;
         if (left < release) {
@@ -93,25 +95,25 @@ void Synth::strike(double start, double duration, double freq, const std::vector
         }
         double v = 0.0;
         for (const Partial& p : partials) {
-            const double f = freq * p.ratio;
+            const double f = freq * p.Ratio;
             // Above 16 kHz a partial only adds hiss on small speakers and nears aliasing.
             if (f > 16000.0) {
                 continue;
             }
-            v += p.amp * std::exp(-t / p.decay) * std::sin(kTwoPi * f * t);
+            v += p.Amp * std::exp(-t / p.Decay) * std::sin(TwoPi * f * t);
         }
         buf_[first + i] += amp * env * v;
     }
 }
 
-void Synth::noise(double start, double duration, double amp, double centreHz, double q,
-                  double decay, double attack) {
+void Synth::NoiseBurst(double start, double duration, double amp, double centreHz, double q,
+                       double decay, double attack) {
     BandPass filter(centreHz, q);
-    const std::size_t first = toIndex(start);
+    const std::size_t first = ToIndex(start);
     const std::size_t count =
-        std::min(toIndex(duration), buf_.size() - std::min(first, buf_.size()));
+        std::min(ToIndex(duration), buf_.size() - std::min(first, buf_.size()));
     for (std::size_t i = 0; i < count; ++i) {
-        const double t = static_cast<double>(i) / kRate;
+        const double t = static_cast<double>(i) / Rate;
         noiseState_ ^= noiseState_ << 13;
         noiseState_ ^= noiseState_ >> 17;
         noiseState_ ^= noiseState_ << 5;
@@ -121,7 +123,7 @@ void Synth::noise(double start, double duration, double amp, double centreHz, do
     }
 }
 
-void Synth::reverb(double wet, double size) {
+void Synth::Reverb(double wet, double size) {
     const double combLengths[4] = {1116, 1188, 1277, 1356};
     std::vector<Comb> combs;
     for (double len : combLengths) {
@@ -138,10 +140,10 @@ void Synth::reverb(double wet, double size) {
     }
 }
 
-void Synth::fade(double inSeconds, double outSeconds) {
+void Synth::Fade(double inSeconds, double outSeconds) {
     const std::size_t n = buf_.size();
-    const std::size_t in = std::min(n, toIndex(inSeconds));
-    const std::size_t out = std::min(n, toIndex(outSeconds));
+    const std::size_t in = std::min(n, ToIndex(inSeconds));
+    const std::size_t out = std::min(n, ToIndex(outSeconds));
     for (std::size_t i = 0; i < in; ++i) {
         buf_[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) /
                                         static_cast<double>(in));
@@ -153,7 +155,7 @@ void Synth::fade(double inSeconds, double outSeconds) {
     }
 }
 
-void Synth::normalise(double peakDb) {
+void Synth::Normalise(double peakDb) {
     double peak = 0.0;
     for (double s : buf_) {
         peak = std::max(peak, std::fabs(s));
@@ -167,10 +169,12 @@ void Synth::normalise(double peakDb) {
     }
 }
 
-std::vector<std::int16_t> Synth::pcm16() const {
+std::vector<std::int16_t> Synth::Pcm16() const {
     std::vector<std::int16_t> out(buf_.size());
     std::transform(buf_.begin(), buf_.end(), out.begin(), [](double s) {
         return static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0, 1.0) * 32767.0));
     });
     return out;
 }
+
+}  // namespace orvane

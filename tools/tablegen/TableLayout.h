@@ -1,32 +1,42 @@
 #pragma once
 
 #include <QRect>
+#include <QRectF>
 #include <array>
 
-#include "ThemeStyle.h"
+#include "layout/TableGeometry.h"
+#include "settings/ThemeCatalog.h"
 
-// Where the window's controls land on the background picture. The picture sits at
-// (21, 23) of the window, so every rectangle here is the control's window rectangle
-// moved by that offset.
+namespace orvane {
+
+// Where the window's controls land on a theme's background picture: the table's own
+// places, moved by the picture's top-left corner in the window.
 struct TableLayout {
-    static constexpr int kWidth = 752;
-    static constexpr int kHeight = 500;
-    static constexpr QPoint kOrigin{21, 23};
+    static constexpr int Width = TableGeometry::Background.Width;
+    static constexpr int Height = TableGeometry::Background.Height;
+    // The side frames that hold the bonus and the value windows. They stand still while a
+    // theme moves the windows inside them.
+    static constexpr QRectF BonusFrame{12, 6, 143, 230};
+    static constexpr QRectF ValueFrame{601, 6, 140, 230};
 
-    QRect credit;
-    QRect bet;
-    QRect win;
-    QRect jackpot;
-    QRect bonusCards;
-    QRect meter;     // the ten lamps, both rows
-    QRect payPanel;  // union of the pay-table and double-up panels
-    std::array<QRect, 5> cards;
-    std::array<QRect, 5> holdMarks;
-    QRect message;
-    std::array<QRect, 3> starsLeft;
-    std::array<QRect, 3> starsRight;
+    QRect Credit;
+    QRect Bet;
+    QRect Win;
+    QRect Jackpot;
+    QRect BonusCards;
+    QRect Meter;                       // the ten lamps, both rows
+    std::array<QRect, 10> MeterLamps;  // square 10..6 on the top row, then 5..1
+    QRect PayTable;                    // the pay-table panel alone
+    QRect Panels;  // the pay-table and double-up panels that take turns over one place
+    std::array<QRect, 5> Cards;
+    std::array<QRect, 5> HoldMarks;
+    QRect Message;
+    std::array<QRect, 3> StarsLeft;   // counted outward from the message
+    std::array<QRect, 3> StarsRight;  // likewise
 
-    static TableLayout forTops(const LabelTops& tops);
-    // A window rectangle in background coordinates.
-    static QRect fromWindow(int x, int y, int w, int h);
+    static TableLayout ForTheme(const ThemeRecord& theme);
+    // A window box in background pixels.
+    static QRect OnBackground(const Box& box);
 };
+
+}  // namespace orvane

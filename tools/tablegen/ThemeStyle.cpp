@@ -1,124 +1,92 @@
 #include "ThemeStyle.h"
 
+#include <array>
+
+#include "forms/RgbColor.h"
+
+namespace orvane {
+
 namespace {
 
-const Metal kGold{QColor(255, 236, 160), QColor(214, 164, 58), QColor(92, 58, 12)};
-const Metal kBrass{QColor(250, 226, 150), QColor(188, 146, 62), QColor(70, 46, 14)};
-const Metal kChrome{QColor(250, 252, 255), QColor(150, 160, 190), QColor(36, 34, 62)};
-const Metal kCopper{QColor(255, 214, 160), QColor(176, 108, 52), QColor(60, 30, 10)};
-const Metal kSilver{QColor(255, 255, 255), QColor(190, 200, 205), QColor(60, 70, 80)};
+const Metal Gold{QColor(255, 236, 160), QColor(214, 164, 58), QColor(92, 58, 12)};
+const Metal Brass{QColor(250, 226, 150), QColor(188, 146, 62), QColor(70, 46, 14)};
+const Metal Chrome{QColor(250, 252, 255), QColor(150, 160, 190), QColor(36, 34, 62)};
+const Metal Copper{QColor(255, 214, 160), QColor(176, 108, 52), QColor(60, 30, 10)};
+const Metal Silver{QColor(255, 255, 255), QColor(190, 200, 205), QColor(60, 70, 80)};
 
-ThemeStyle classic() {
-    ThemeStyle s;
-    s.id = 1;
-    s.name = QStringLiteral("Classic");
-    s.fileName = QStringLiteral("bm_clas.zqi");
-    s.surface = SurfaceKind::Felt;
-    s.feltCentre = QColor(140, 22, 36);
-    s.feltEdge = QColor(38, 3, 8);
-    s.panelColor = QColor(108, 24, 24);
-    s.trim = kGold;
-    s.caption = QColor(255, 222, 120);
-    s.valueGlass = QColor(26, 4, 6);
-    s.valueGlassEdge = QColor(90, 20, 20);
-    s.messageGlass = QColor(22, 3, 6);
-    s.tops = {68, 128, 189, 72, 110};
-    s.seed = 11;
-    return s;
-}
-
-ThemeStyle green() {
-    ThemeStyle s;
-    s.id = 2;
-    s.name = QStringLiteral("Green");
-    s.fileName = QStringLiteral("bm_gr.zqi");
-    s.surface = SurfaceKind::Felt;
-    s.feltCentre = QColor(30, 132, 62);
-    s.feltEdge = QColor(3, 34, 12);
-    s.panelColor = QColor(2, 52, 3);
-    s.trim = kBrass;
-    s.caption = QColor(255, 230, 140);
-    s.valueGlass = QColor(2, 22, 6);
-    s.valueGlassEdge = QColor(20, 80, 30);
-    s.messageGlass = QColor(2, 20, 6);
-    s.tops = {68, 128, 189, 72, 120};
-    s.seed = 22;
-    return s;
-}
-
-ThemeStyle modern() {
-    ThemeStyle s;
-    s.id = 3;
-    s.name = QStringLiteral("Modern");
-    s.fileName = QStringLiteral("bm_mod.zqi");
-    s.surface = SurfaceKind::Modern;
-    s.feltCentre = QColor(72, 36, 150);
-    s.feltEdge = QColor(10, 4, 34);
-    s.panelColor = QColor(24, 8, 90);
-    s.trim = kChrome;
-    s.caption = QColor(150, 235, 255);
-    s.valueGlass = QColor(14, 6, 48);
-    s.valueGlassEdge = QColor(90, 70, 200);
-    // The message line is navy in this theme, so its window is a light one.
-    s.messageGlass = QColor(206, 210, 236);
-    s.tops = {75, 137, 196, 75, 120};
-    s.seed = 33;
-    return s;
-}
-
-ThemeStyle wood() {
-    ThemeStyle s;
-    s.id = 4;
-    s.name = QStringLiteral("Wood");
-    s.fileName = QStringLiteral("bm_w.zqi");
-    s.surface = SurfaceKind::Wood;
-    s.feltCentre = QColor(150, 84, 36);
-    s.feltEdge = QColor(52, 24, 6);
-    s.panelColor = QColor(67, 38, 1);
-    s.trim = kCopper;
-    s.caption = QColor(255, 222, 160);
-    s.valueGlass = QColor(28, 14, 4);
-    s.valueGlassEdge = QColor(110, 66, 24);
-    s.messageGlass = QColor(30, 14, 4);
-    s.tops = {68, 128, 189, 72, 110};
-    s.seed = 44;
-    return s;
-}
-
-ThemeStyle nature() {
-    ThemeStyle s;
-    s.id = 5;
-    s.name = QStringLiteral("Nature");
-    s.fileName = QStringLiteral("bm_ntr.dat.jpg");
-    s.surface = SurfaceKind::Nature;
-    s.feltCentre = QColor(120, 170, 220);
-    s.feltEdge = QColor(30, 60, 40);
-    s.panelColor = QColor(69, 102, 141);
-    s.trim = kSilver;
-    s.caption = QColor(255, 255, 255);
-    // The value text of this theme is blue: light windows keep it readable.
-    s.valueGlass = QColor(236, 244, 255);
-    s.valueGlassEdge = QColor(150, 180, 215);
-    s.messageGlass = QColor(16, 36, 58);
-    // No label tops of its own: the window's layout defaults stay in force.
-    s.tops = LabelTops{};
-    s.seed = 55;
-    return s;
+// The painting of each theme, by the catalog's ID 1..ThemeCount in order.
+const std::array<ThemeStyle, ThemeCount>& Paintings() {
+    static const std::array<ThemeStyle, ThemeCount> paintings{{
+        {.Surface = SurfaceKind::Felt,
+         .FeltCentre = QColor(140, 22, 36),
+         .FeltEdge = QColor(38, 3, 8),
+         .Trim = Gold,
+         .ValueGlass = QColor(26, 4, 6),
+         .ValueGlassEdge = QColor(90, 20, 20),
+         .MessageGlass = QColor(22, 3, 6),
+         .Seed = 11},
+        {.Surface = SurfaceKind::Felt,
+         .FeltCentre = QColor(30, 132, 62),
+         .FeltEdge = QColor(3, 34, 12),
+         .Trim = Brass,
+         .ValueGlass = QColor(2, 22, 6),
+         .ValueGlassEdge = QColor(20, 80, 30),
+         .MessageGlass = QColor(2, 20, 6),
+         .Seed = 22},
+        {.Surface = SurfaceKind::Modern,
+         .FeltCentre = QColor(72, 36, 150),
+         .FeltEdge = QColor(10, 4, 34),
+         .Trim = Chrome,
+         .ValueGlass = QColor(14, 6, 48),
+         .ValueGlassEdge = QColor(90, 70, 200),
+         // The message line is navy in this theme, so its window is a light one.
+         .MessageGlass = QColor(206, 210, 236),
+         .Seed = 33},
+        {.Surface = SurfaceKind::Wood,
+         .FeltCentre = QColor(150, 84, 36),
+         .FeltEdge = QColor(52, 24, 6),
+         .Trim = Copper,
+         .ValueGlass = QColor(28, 14, 4),
+         .ValueGlassEdge = QColor(110, 66, 24),
+         .MessageGlass = QColor(30, 14, 4),
+         .Seed = 44},
+        {.Surface = SurfaceKind::Nature,
+         .FeltCentre = QColor(120, 170, 220),
+         .FeltEdge = QColor(30, 60, 40),
+         .Trim = Silver,
+         // The value text of this theme is blue: light windows keep it readable.
+         .ValueGlass = QColor(236, 244, 255),
+         .ValueGlassEdge = QColor(150, 180, 215),
+         .MessageGlass = QColor(16, 36, 58),
+         .Seed = 55},
+    }};
+    return paintings;
 }
 
 }  // namespace
 
-ThemeStyle themeStyle(int id) {
-    switch (id) {
-        case 1:
-            return classic();
-        case 2:
-            return green();
-        case 3:
-            return modern();
-        case 4:
-            return wood();
-        default:
-            return nature();
-    }
+ThemeStyle StyleOf(const ThemeRecord& theme) {
+    // An ID outside the catalog's range is painted as the last theme.
+    const int index = theme.ID >= 1 && theme.ID <= ThemeCount ? theme.ID - 1 : ThemeCount - 1;
+    ThemeStyle style = Paintings()[static_cast<std::size_t>(index)];
+    style.Theme = &theme;
+    return style;
 }
+
+QString ThemeStyle::Name() const {
+    return ToQString(Theme->Name);
+}
+
+QString ThemeStyle::BackgroundFile() const {
+    return ToQString(Theme->BackgroundFile);
+}
+
+QColor ThemeStyle::PanelColor() const {
+    return ToQColor(Theme->PanelColor);
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace orvane

@@ -5,21 +5,23 @@
 #include <cmath>
 #include <vector>
 
+namespace orvane {
+
 namespace {
 
-QPainterPath rounded(const QRectF& r, qreal radius) {
+QPainterPath Rounded(const QRectF& r, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;
 }
 
-QColor withAlpha(QColor c, int alpha) {
+QColor WithAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
     return c;
 }
 
 // One horizontal or vertical box-blur pass over 4-channel premultiplied pixels.
-void boxPass(std::vector<int>& dst, const std::vector<int>& src, int w, int h, int radius,
+void BoxPass(std::vector<int>& dst, const std::vector<int>& src, int w, int h, int radius,
              bool horizontal) {
     const int len = horizontal ? w : h;
     const int lines = horizontal ? h : w;
@@ -48,24 +50,24 @@ void boxPass(std::vector<int>& dst, const std::vector<int>& src, int w, int h, i
 
 }  // namespace
 
-QLinearGradient metalGradient(const QRectF& r, const Metal& m) {
+QLinearGradient MetalGradient(const QRectF& r, const Metal& m) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, m.light);
-    g.setColorAt(0.22, m.mid);
-    g.setColorAt(0.48, m.light.darker(104));
-    g.setColorAt(0.55, m.mid);
-    g.setColorAt(0.85, m.dark);
-    g.setColorAt(1.0, m.mid.darker(130));
+    g.setColorAt(0.0, m.Light);
+    g.setColorAt(0.22, m.Mid);
+    g.setColorAt(0.48, m.Light.darker(104));
+    g.setColorAt(0.55, m.Mid);
+    g.setColorAt(0.85, m.Dark);
+    g.setColorAt(1.0, m.Mid.darker(130));
     return g;
 }
 
-void drawBezel(QPainter& p, const QRectF& outer, qreal width, qreal radius, const Metal& m) {
+void DrawBezel(QPainter& p, const QRectF& outer, qreal width, qreal radius, const Metal& m) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = outer.adjusted(width, width, -width, -width);
     const qreal innerRadius = std::max<qreal>(radius - width, 1.0);
-    const QPainterPath ring = rounded(outer, radius) - rounded(inner, innerRadius);
-    p.fillPath(ring, metalGradient(outer, m));
+    const QPainterPath ring = Rounded(outer, radius) - Rounded(inner, innerRadius);
+    p.fillPath(ring, MetalGradient(outer, m));
     // A lit upper lip and a shaded lower lip make the ring read as a rounded moulding.
     QLinearGradient sheen(outer.topLeft(), outer.bottomLeft());
     sheen.setColorAt(0.0, QColor(255, 255, 255, 70));
@@ -73,19 +75,19 @@ void drawBezel(QPainter& p, const QRectF& outer, qreal width, qreal radius, cons
     sheen.setColorAt(1.0, QColor(0, 0, 0, 60));
     p.fillPath(ring, sheen);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(m.dark.darker(160), 230), 1.0));
+    p.setPen(QPen(WithAlpha(m.Dark.darker(160), 230), 1.0));
     p.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-    p.setPen(QPen(withAlpha(m.dark.darker(200), 220), 1.0));
+    p.setPen(QPen(WithAlpha(m.Dark.darker(200), 220), 1.0));
     p.drawRoundedRect(inner.adjusted(-0.5, -0.5, 0.5, 0.5), innerRadius, innerRadius);
-    p.setPen(QPen(withAlpha(m.light, 150), 1.0));
+    p.setPen(QPen(WithAlpha(m.Light, 150), 1.0));
     p.drawRoundedRect(outer.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1, radius - 1);
     p.restore();
 }
 
-void drawWell(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& rim) {
+void DrawWell(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& rim) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath path = rounded(r, radius);
+    const QPainterPath path = Rounded(r, radius);
     QLinearGradient body(r.topLeft(), r.bottomLeft());
     body.setColorAt(0.0, fill.darker(125));
     body.setColorAt(0.4, fill);
@@ -100,7 +102,7 @@ void drawWell(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, co
     }
     p.setClipping(false);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(rim, 230), 1.0));
+    p.setPen(QPen(WithAlpha(rim, 230), 1.0));
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     // The lip below catches the light.
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
@@ -109,8 +111,8 @@ void drawWell(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, co
     p.restore();
 }
 
-void drawGlass(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& rim) {
-    drawWell(p, r, radius, fill, rim);
+void DrawGlass(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& rim) {
+    DrawWell(p, r, radius, fill, rim);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF shine = r.adjusted(2, 2, -2, -r.height() * 0.52);
@@ -124,14 +126,14 @@ void drawGlass(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, c
     p.restore();
 }
 
-void drawEngraved(QPainter& p, const QRectF& r, const QString& text, const QFont& font,
+void DrawEngraved(QPainter& p, const QRectF& r, const QString& text, const QFont& font,
                   const Metal& m, Qt::Alignment align) {
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
-    p.setPen(withAlpha(m.dark.darker(250), 210));
+    p.setPen(WithAlpha(m.Dark.darker(250), 210));
     p.drawText(r.translated(0, 1.2), static_cast<int>(align), text);
-    p.setPen(withAlpha(m.light, 120));
+    p.setPen(WithAlpha(m.Light, 120));
     p.drawText(r.translated(0, -0.7), static_cast<int>(align), text);
     // The face: the glyphs drawn into a layer, then filled with the metal gradient.
     const QRect area = r.toAlignedRect();
@@ -149,30 +151,30 @@ void drawEngraved(QPainter& p, const QRectF& r, const QString& text, const QFont
         lp.setCompositionMode(QPainter::CompositionMode_SourceIn);
         const QFontMetricsF fm(font);
         const QRectF box = fm.boundingRect(r, static_cast<int>(align), text);
-        lp.fillRect(r, metalGradient(box, m));
+        lp.fillRect(r, MetalGradient(box, m));
     }
     layer.setDevicePixelRatio(scale);
     p.drawImage(area.topLeft(), layer);
     p.restore();
 }
 
-void drawRule(QPainter& p, const QPointF& a, const QPointF& b, const Metal& m) {
+void DrawRule(QPainter& p, const QPointF& a, const QPointF& b, const Metal& m) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 0, 0, 120), 1.0));
     p.drawLine(a + QPointF(0, 1.5), b + QPointF(0, 1.5));
     QLinearGradient g(a, b);
-    g.setColorAt(0.0, withAlpha(m.mid, 0));
-    g.setColorAt(0.15, m.mid);
-    g.setColorAt(0.5, m.light);
-    g.setColorAt(0.85, m.mid);
-    g.setColorAt(1.0, withAlpha(m.mid, 0));
+    g.setColorAt(0.0, WithAlpha(m.Mid, 0));
+    g.setColorAt(0.15, m.Mid);
+    g.setColorAt(0.5, m.Light);
+    g.setColorAt(0.85, m.Mid);
+    g.setColorAt(1.0, WithAlpha(m.Mid, 0));
     p.setPen(QPen(QBrush(g), 1.2));
     p.drawLine(a + QPointF(0, 0.5), b + QPointF(0, 0.5));
     p.restore();
 }
 
-void drawSoftShadow(QPainter& p, const QRectF& r, qreal radius, int blur, int alpha) {
+void DrawSoftShadow(QPainter& p, const QRectF& r, qreal radius, int blur, int alpha) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -186,7 +188,7 @@ void drawSoftShadow(QPainter& p, const QRectF& r, qreal radius, int blur, int al
     p.restore();
 }
 
-void drawVignette(QPainter& p, const QRectF& r, qreal strength) {
+void DrawVignette(QPainter& p, const QRectF& r, qreal strength) {
     p.save();
     const qreal radius = std::hypot(r.width(), r.height()) * 0.62;
     QRadialGradient g(r.center(), radius);
@@ -197,11 +199,11 @@ void drawVignette(QPainter& p, const QRectF& r, qreal strength) {
     p.restore();
 }
 
-void addGrain(QImage& img, const Noise& noise, int amount) {
+void AddGrain(QImage& img, const Noise& noise, int amount) {
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
-            const int d = static_cast<int>(std::lround(noise.white(x, y) * amount));
+            const int d = static_cast<int>(std::lround(noise.White(x, y) * amount));
             const QRgb c = line[x];
             line[x] = qRgba(std::clamp(qRed(c) + d, 0, 255), std::clamp(qGreen(c) + d, 0, 255),
                             std::clamp(qBlue(c) + d, 0, 255), qAlpha(c));
@@ -209,7 +211,7 @@ void addGrain(QImage& img, const Noise& noise, int amount) {
     }
 }
 
-QImage blurred(const QImage& src, int radius) {
+QImage Blurred(const QImage& src, int radius) {
     const QImage in = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = in.width();
     const int h = in.height();
@@ -226,8 +228,8 @@ QImage blurred(const QImage& src, int radius) {
     }
     std::vector<int> b(a.size());
     for (int pass = 0; pass < 3; ++pass) {
-        boxPass(b, a, w, h, radius, true);
-        boxPass(a, b, w, h, radius, false);
+        BoxPass(b, a, w, h, radius, true);
+        BoxPass(a, b, w, h, radius, false);
     }
     QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < h; ++y) {
@@ -242,7 +244,7 @@ QImage blurred(const QImage& src, int radius) {
     return out;
 }
 
-void drawGlow(QPainter& p, const QRectF& r, const QString& text, const QFont& font,
+void DrawGlow(QPainter& p, const QRectF& r, const QString& text, const QFont& font,
               const QColor& colour, int radius, Qt::Alignment align) {
     const QRect area = r.toAlignedRect().adjusted(-3 * radius, -3 * radius, 3 * radius, 3 * radius);
     const qreal scale = p.device()->devicePixelRatioF();
@@ -258,7 +260,7 @@ void drawGlow(QPainter& p, const QRectF& r, const QString& text, const QFont& fo
         lp.setPen(colour);
         lp.drawText(r, static_cast<int>(align), text);
     }
-    QImage glow = blurred(layer, std::max(1, static_cast<int>(radius * scale)));
+    QImage glow = Blurred(layer, std::max(1, static_cast<int>(radius * scale)));
     glow.setDevicePixelRatio(scale);
     p.save();
     p.drawImage(area.topLeft(), glow);
@@ -266,7 +268,7 @@ void drawGlow(QPainter& p, const QRectF& r, const QString& text, const QFont& fo
     p.restore();
 }
 
-QFont sansFont(qreal px, int weight, qreal spacing) {
+QFont SansFont(qreal px, int weight, qreal spacing) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
     f.setWeight(static_cast<QFont::Weight>(weight));
@@ -277,8 +279,10 @@ QFont sansFont(qreal px, int weight, qreal spacing) {
     return f;
 }
 
-QFont serifFont(qreal px, int weight, qreal spacing) {
-    QFont f = sansFont(px, weight, spacing);
+QFont SerifFont(qreal px, int weight, qreal spacing) {
+    QFont f = SansFont(px, weight, spacing);
     f.setFamily(QStringLiteral("DejaVu Serif"));
     return f;
 }
+
+}  // namespace orvane

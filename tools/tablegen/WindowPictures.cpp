@@ -8,11 +8,13 @@
 #include "OrvaneVersion.h"
 #include "Trim.h"
 
+namespace orvane {
+
 namespace {
 
-const Metal kGold{QColor(255, 240, 170), QColor(220, 170, 60), QColor(100, 62, 12)};
+const Metal Gold{QColor(255, 240, 170), QColor(220, 170, 60), QColor(100, 62, 12)};
 
-QPainterPath starPath(QPointF c, qreal outer, qreal inner) {
+QPainterPath StarPath(QPointF c, qreal outer, qreal inner) {
     QPainterPath path;
     for (int i = 0; i < 10; ++i) {
         const qreal r = i % 2 == 0 ? outer : inner;
@@ -28,7 +30,7 @@ QPainterPath starPath(QPointF c, qreal outer, qreal inner) {
     return path;
 }
 
-void paintHoldTag(QPainter& p) {
+void PaintHoldTag(QPainter& p) {
     const QRectF r(0.5, 0.5, 35, 9);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0.0, QColor(255, 90, 80));
@@ -37,14 +39,14 @@ void paintHoldTag(QPainter& p) {
     p.setPen(QPen(QColor(255, 214, 110), 1.0));
     p.setBrush(g);
     p.drawRoundedRect(r, 3, 3);
-    p.setFont(sansFont(8, QFont::Black, 1.2));
+    p.setFont(SansFont(8, QFont::Black, 1.2));
     p.setPen(QColor(60, 0, 0, 180));
     p.drawText(QRectF(0, 0.8, 36, 10), Qt::AlignCenter, QStringLiteral("HELD"));
     p.setPen(QColor(255, 246, 200));
     p.drawText(QRectF(0, 0, 36, 10), Qt::AlignCenter, QStringLiteral("HELD"));
 }
 
-void paintLamp(QPainter& p) {
+void PaintLamp(QPainter& p) {
     const QRectF r(0.5, 0.5, 20, 19);
     QRadialGradient body(QPointF(8, 6), 17);
     body.setColorAt(0.0, QColor(255, 255, 255));
@@ -65,8 +67,8 @@ void paintLamp(QPainter& p) {
     p.drawRoundedRect(QRectF(1.5, 1.5, 18, 17), 2.5, 2.5);
 }
 
-void paintStar(QPainter& p) {
-    const QPainterPath path = starPath(QPointF(6.5, 7.0), 6.3, 2.6);
+void PaintStar(QPainter& p) {
+    const QPainterPath path = StarPath(QPointF(6.5, 7.0), 6.3, 2.6);
     QRadialGradient g(QPointF(5.5, 5.0), 7);
     g.setColorAt(0.0, QColor(255, 255, 255));
     g.setColorAt(1.0, QColor(206, 206, 206));
@@ -75,7 +77,7 @@ void paintStar(QPainter& p) {
     p.drawPath(path);
 }
 
-void paintDupArrow(QPainter& p, bool up) {
+void PaintDupArrow(QPainter& p, bool up) {
     const QColor bright = up ? QColor(255, 236, 90) : QColor(255, 120, 60);
     const QColor deep = up ? QColor(196, 120, 0) : QColor(170, 20, 10);
     const int count = 4;
@@ -112,7 +114,7 @@ void paintDupArrow(QPainter& p, bool up) {
     p.setOpacity(1.0);
 }
 
-void paintButtonFace(QPainter& p, const QString& text) {
+void PaintButtonFace(QPainter& p, const QString& text) {
     const QRectF r(0.5, 0.5, 144, 16);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0.0, QColor(255, 255, 255));
@@ -125,7 +127,7 @@ void paintButtonFace(QPainter& p, const QString& text) {
     p.setPen(QPen(QColor(255, 255, 255, 200), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 1.5, 142, 14), 4, 4);
-    p.setFont(sansFont(10, QFont::Bold, 1.2));
+    p.setFont(SansFont(10, QFont::Bold, 1.2));
     p.setPen(QColor(255, 255, 255, 210));
     p.drawText(QRectF(0, 1, 145, 17), Qt::AlignCenter, text);
     p.setPen(QColor(40, 40, 40));
@@ -135,7 +137,7 @@ void paintButtonFace(QPainter& p, const QString& text) {
 // The red and the black double-up choice: a plate in the colour of its card group with
 // light lettering. The window shows these untinted, so they keep their colours in every
 // theme and match the cards.
-void paintColouredFace(QPainter& p, const QString& text, QColor top, QColor bottom, QColor rim) {
+void PaintColouredFace(QPainter& p, const QString& text, QColor top, QColor bottom, QColor rim) {
     const QRectF r(0.5, 0.5, 144, 16);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0.0, top);
@@ -148,7 +150,7 @@ void paintColouredFace(QPainter& p, const QString& text, QColor top, QColor bott
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 1.5, 142, 14), 4, 4);
-    p.setFont(sansFont(10, QFont::Bold, 1.6));
+    p.setFont(SansFont(10, QFont::Bold, 1.6));
     p.setPen(QColor(0, 0, 0, 170));
     p.drawText(QRectF(0, 1, 145, 17), Qt::AlignCenter, text);
     p.setPen(QColor(255, 248, 232));
@@ -156,8 +158,8 @@ void paintColouredFace(QPainter& p, const QString& text, QColor top, QColor bott
 }
 
 // A small playing card for the splash and the icon.
-void drawCard(QPainter& p, const QRectF& r, const QString& rank, const QString& suit, bool red) {
-    drawSoftShadow(p, r.translated(3, 4), r.width() * 0.08, 6, 140);
+void DrawCard(QPainter& p, const QRectF& r, const QString& rank, const QString& suit, bool red) {
+    DrawSoftShadow(p, r.translated(3, 4), r.width() * 0.08, 6, 140);
     QLinearGradient face(r.topLeft(), r.bottomRight());
     face.setColorAt(0.0, QColor(255, 255, 255));
     face.setColorAt(1.0, QColor(228, 228, 222));
@@ -166,21 +168,21 @@ void drawCard(QPainter& p, const QRectF& r, const QString& rank, const QString& 
     p.drawRoundedRect(r, r.width() * 0.08, r.width() * 0.08);
     const QColor ink = red ? QColor(200, 16, 30) : QColor(20, 20, 28);
     p.setPen(ink);
-    p.setFont(serifFont(r.width() * 0.2, QFont::Bold));
+    p.setFont(SerifFont(r.width() * 0.2, QFont::Bold));
     const QRectF corner(r.left() + r.width() * 0.07, r.top() + r.width() * 0.05, r.width() * 0.3,
                         r.width() * 0.26);
     p.drawText(corner, Qt::AlignCenter, rank);
-    p.setFont(serifFont(r.width() * 0.17, QFont::Normal));
+    p.setFont(SerifFont(r.width() * 0.17, QFont::Normal));
     p.drawText(corner.translated(0, r.width() * 0.22), Qt::AlignCenter, suit);
-    p.setFont(serifFont(r.width() * 0.55, QFont::Normal));
+    p.setFont(SerifFont(r.width() * 0.55, QFont::Normal));
     p.drawText(r.adjusted(0, r.height() * 0.08, 0, 0), Qt::AlignCenter, suit);
 }
 
-void drawFan(QPainter& p, QPointF pivot, qreal cardWidth, qreal spread) {
+void DrawFan(QPainter& p, QPointF pivot, qreal cardWidth, qreal spread) {
     struct Face {
-        const char* rank;
-        const char16_t* suit;
-        bool red;
+        const char* Rank;
+        const char16_t* Suit;
+        bool Red;
     };
     const Face faces[5] = {{"A", u"\u2660", false},
                            {"K", u"\u2665", true},
@@ -192,13 +194,13 @@ void drawFan(QPainter& p, QPointF pivot, qreal cardWidth, qreal spread) {
         p.save();
         p.translate(pivot);
         p.rotate((i - 2) * spread);
-        drawCard(p, card.translated(0, -cardWidth * 0.1), QString::fromUtf8(faces[i].rank),
-                 QString::fromUtf16(faces[i].suit), faces[i].red);
+        DrawCard(p, card.translated(0, -cardWidth * 0.1), QString::fromUtf8(faces[i].Rank),
+                 QString::fromUtf16(faces[i].Suit), faces[i].Red);
         p.restore();
     }
 }
 
-void fillPlate(QPainter& p, const QRectF& r, qreal radius, QColor centre, QColor edge) {
+void FillPlate(QPainter& p, const QRectF& r, qreal radius, QColor centre, QColor edge) {
     QRadialGradient g(r.center(), std::max(r.width(), r.height()) * 0.6);
     g.setColorAt(0.0, centre);
     g.setColorAt(1.0, edge);
@@ -207,9 +209,9 @@ void fillPlate(QPainter& p, const QRectF& r, qreal radius, QColor centre, QColor
     p.drawRoundedRect(r, radius, radius);
 }
 
-void paintFlash(QPainter& p) {
+void PaintFlash(QPainter& p) {
     const QRectF r(0, 0, 500, 72);
-    fillPlate(p, r.adjusted(2, 2, -2, -2), 12, QColor(110, 10, 24), QColor(18, 0, 4));
+    FillPlate(p, r.adjusted(2, 2, -2, -2), 12, QColor(110, 10, 24), QColor(18, 0, 4));
     // Rays behind the title, like a marquee.
     p.save();
     p.setClipRect(r.adjusted(4, 4, -4, -4));
@@ -224,28 +226,28 @@ void paintFlash(QPainter& p) {
         p.fillPath(ray, QColor(255, 200, 80, i % 2 == 0 ? 16 : 6));
     }
     p.restore();
-    drawBezel(p, r, 4, 12, kGold);
+    DrawBezel(p, r, 4, 12, Gold);
     const QRectF title(0, 4, 500, 48);
-    const QFont big = serifFont(38, QFont::Bold, 4);
-    drawGlow(p, title, QStringLiteral("ORVANE CARDS"), big, QColor(255, 170, 40, 220), 6);
-    drawEngraved(p, title, QStringLiteral("ORVANE CARDS"), big, kGold);
+    const QFont big = SerifFont(38, QFont::Bold, 4);
+    DrawGlow(p, title, QStringLiteral("ORVANE CARDS"), big, QColor(255, 170, 40, 220), 6);
+    DrawEngraved(p, title, QStringLiteral("ORVANE CARDS"), big, Gold);
     const Metal chrome{QColor(255, 255, 255), QColor(200, 200, 210), QColor(90, 90, 110)};
-    drawEngraved(p, QRectF(0, 48, 500, 16),
+    DrawEngraved(p, QRectF(0, 48, 500, 16),
                  QStringLiteral("\u2660  JOKER WILD VIDEO POKER  \u2665  INSERT COIN  \u2666"),
-                 sansFont(10.5, QFont::Bold, 2.2), chrome);
+                 SansFont(10.5, QFont::Bold, 2.2), chrome);
     for (int side = 0; side < 2; ++side) {
         const QPointF c(side == 0 ? 34 : 466, 36);
-        const QPainterPath s = starPath(c, 15, 6.2);
-        p.fillPath(s, metalGradient(s.boundingRect(), kGold));
-        p.setPen(QPen(kGold.dark, 1.0));
+        const QPainterPath s = StarPath(c, 15, 6.2);
+        p.fillPath(s, MetalGradient(s.boundingRect(), Gold));
+        p.setPen(QPen(Gold.Dark, 1.0));
         p.setBrush(Qt::NoBrush);
         p.drawPath(s);
     }
 }
 
-void paintSplash(QPainter& p) {
+void PaintSplash(QPainter& p) {
     const QRectF r(0, 0, 420, 270);
-    fillPlate(p, r, 0, QColor(130, 16, 32), QColor(20, 0, 6));
+    FillPlate(p, r, 0, QColor(130, 16, 32), QColor(20, 0, 6));
     p.save();
     p.setPen(Qt::NoPen);
     for (int y = 6; y < 270; y += 14) {
@@ -255,111 +257,111 @@ void paintSplash(QPainter& p) {
         }
     }
     p.restore();
-    drawFan(p, QPointF(210, 168), 54, 13);
+    DrawFan(p, QPointF(210, 168), 54, 13);
     const QRectF title(0, 160, 420, 56);
-    const QFont big = serifFont(44, QFont::Bold, 1.5);
-    drawGlow(p, title, QStringLiteral("Orvane Cards"), big, QColor(0, 0, 0, 255), 4);
-    drawGlow(p, title, QStringLiteral("Orvane Cards"), big, QColor(255, 170, 40, 170), 8);
-    drawEngraved(p, title, QStringLiteral("Orvane Cards"), big, kGold);
-    drawRule(p, QPointF(70, 220), QPointF(350, 220), kGold);
+    const QFont big = SerifFont(44, QFont::Bold, 1.5);
+    DrawGlow(p, title, QStringLiteral("Orvane Cards"), big, QColor(0, 0, 0, 255), 4);
+    DrawGlow(p, title, QStringLiteral("Orvane Cards"), big, QColor(255, 170, 40, 170), 8);
+    DrawEngraved(p, title, QStringLiteral("Orvane Cards"), big, Gold);
+    DrawRule(p, QPointF(70, 220), QPointF(350, 220), Gold);
     const Metal chrome{QColor(255, 255, 255), QColor(214, 214, 222), QColor(110, 110, 130)};
-    drawEngraved(p, QRectF(0, 224, 420, 18), QStringLiteral("JOKER WILD VIDEO POKER"),
-                 sansFont(11, QFont::Bold, 3), chrome);
-    p.setFont(sansFont(10, QFont::Normal, 0.5));
+    DrawEngraved(p, QRectF(0, 224, 420, 18), QStringLiteral("JOKER WILD VIDEO POKER"),
+                 SansFont(11, QFont::Bold, 3), chrome);
+    p.setFont(SansFont(10, QFont::Normal, 0.5));
     p.setPen(QColor(255, 226, 160, 220));
     p.drawText(QRectF(14, 246, 392, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Tessaly Software"));
     p.drawText(QRectF(14, 246, 392, 16), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Version %1").arg(QLatin1String(orvane::ProgramVersion)));
-    drawBezel(p, r, 5, 0.1, kGold);
+    DrawBezel(p, r, 5, 0.1, Gold);
 }
 
-void paintIcon(QPainter& p) {
+void PaintIcon(QPainter& p) {
     const QRectF r(8, 8, 240, 240);
-    drawSoftShadow(p, r.translated(0, 4), 48, 8, 160);
-    fillPlate(p, r, 48, QColor(170, 22, 40), QColor(50, 2, 10));
+    DrawSoftShadow(p, r.translated(0, 4), 48, 8, 160);
+    FillPlate(p, r, 48, QColor(170, 22, 40), QColor(50, 2, 10));
     p.save();
     QPainterPath clip;
     clip.addRoundedRect(r, 48, 48);
     p.setClipPath(clip);
-    drawCard(p, QRectF(0, 0, 96, 136).translated(52, 54), QStringLiteral("A"),
+    DrawCard(p, QRectF(0, 0, 96, 136).translated(52, 54), QStringLiteral("A"),
              QStringLiteral("\u2660"), false);
     p.save();
     p.translate(128, 200);
     p.rotate(14);
-    drawCard(p, QRectF(-48, -150, 96, 136), QStringLiteral("\u2605"), QStringLiteral("\u2665"),
+    DrawCard(p, QRectF(-48, -150, 96, 136), QStringLiteral("\u2605"), QStringLiteral("\u2665"),
              true);
     p.restore();
     p.restore();
-    const QPainterPath s = starPath(QPointF(196, 70), 30, 12.5);
-    drawSoftShadow(p, s.boundingRect().adjusted(8, 8, -8, -8), 10, 6, 120);
-    p.fillPath(s, metalGradient(s.boundingRect(), kGold));
-    p.setPen(QPen(kGold.dark, 1.5));
+    const QPainterPath s = StarPath(QPointF(196, 70), 30, 12.5);
+    DrawSoftShadow(p, s.boundingRect().adjusted(8, 8, -8, -8), 10, 6, 120);
+    p.fillPath(s, MetalGradient(s.boundingRect(), Gold));
+    p.setPen(QPen(Gold.Dark, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(s);
-    drawBezel(p, r, 9, 48, kGold);
+    DrawBezel(p, r, 9, 48, Gold);
 }
 
 }  // namespace
 
-std::vector<WindowPicture> windowPictures() {
+std::vector<WindowPicture> WindowPictures() {
     std::vector<WindowPicture> list{
-        {QStringLiteral("hold"), QSize(36, 10), paintHoldTag},
-        {QStringLiteral("lamp"), QSize(21, 20), paintLamp},
-        {QStringLiteral("star"), QSize(13, 13), paintStar},
-        {QStringLiteral("dup_up"), QSize(25, 100), [](QPainter& p) { paintDupArrow(p, true); }},
-        {QStringLiteral("dup_down"), QSize(25, 100), [](QPainter& p) { paintDupArrow(p, false); }},
+        {QStringLiteral("hold"), QSize(36, 10), PaintHoldTag},
+        {QStringLiteral("lamp"), QSize(21, 20), PaintLamp},
+        {QStringLiteral("star"), QSize(13, 13), PaintStar},
+        {QStringLiteral("dup_up"), QSize(25, 100), [](QPainter& p) { PaintDupArrow(p, true); }},
+        {QStringLiteral("dup_down"), QSize(25, 100), [](QPainter& p) { PaintDupArrow(p, false); }},
     };
     for (int i = 1; i <= 5; ++i) {
         list.push_back({QStringLiteral("hold%1").arg(i), QSize(145, 17), [i](QPainter& p) {
-                            paintButtonFace(p, QStringLiteral("HOLD %1").arg(i));
+                            PaintButtonFace(p, QStringLiteral("HOLD %1").arg(i));
                         }});
     }
     list.push_back({QStringLiteral("bet"), QSize(145, 17),
-                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("BET")); }});
+                    [](QPainter& p) { PaintButtonFace(p, QStringLiteral("BET")); }});
     list.push_back({QStringLiteral("cash"), QSize(145, 17),
-                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("CASH / COLLECT")); }});
+                    [](QPainter& p) { PaintButtonFace(p, QStringLiteral("CASH / COLLECT")); }});
     list.push_back({QStringLiteral("deal"), QSize(145, 17),
-                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("DEAL / DRAW")); }});
+                    [](QPainter& p) { PaintButtonFace(p, QStringLiteral("DEAL / DRAW")); }});
     // The faces of HOLD 2, HOLD 4 and HOLD 5 while a win is on offer.
     list.push_back({QStringLiteral("small"), QSize(145, 17),
-                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("SMALL")); }});
+                    [](QPainter& p) { PaintButtonFace(p, QStringLiteral("SMALL")); }});
     list.push_back({QStringLiteral("big"), QSize(145, 17),
-                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("BIG")); }});
+                    [](QPainter& p) { PaintButtonFace(p, QStringLiteral("BIG")); }});
     list.push_back({QStringLiteral("half"), QSize(145, 17),
-                    [](QPainter& p) { paintButtonFace(p, QStringLiteral("TAKE HALF")); }});
+                    [](QPainter& p) { PaintButtonFace(p, QStringLiteral("TAKE HALF")); }});
     list.push_back({QStringLiteral("red"), QSize(145, 17), [](QPainter& p) {
-                        paintColouredFace(p, QStringLiteral("RED"), QColor(238, 58, 58),
+                        PaintColouredFace(p, QStringLiteral("RED"), QColor(238, 58, 58),
                                           QColor(150, 6, 16), QColor(90, 0, 6));
                     }});
     list.push_back({QStringLiteral("black"), QSize(145, 17), [](QPainter& p) {
-                        paintColouredFace(p, QStringLiteral("BLACK"), QColor(54, 54, 60),
+                        PaintColouredFace(p, QStringLiteral("BLACK"), QColor(54, 54, 60),
                                           QColor(8, 8, 10), QColor(130, 130, 136));
                     }});
-    list.push_back({QStringLiteral("flash"), QSize(500, 72), paintFlash});
-    list.push_back({QStringLiteral("splash"), QSize(420, 270), paintSplash});
-    list.push_back({QStringLiteral("icon"), QSize(256, 256), paintIcon});
+    list.push_back({QStringLiteral("flash"), QSize(500, 72), PaintFlash});
+    list.push_back({QStringLiteral("splash"), QSize(420, 270), PaintSplash});
+    list.push_back({QStringLiteral("icon"), QSize(256, 256), PaintIcon});
     return list;
 }
 
-QImage renderPicture(const WindowPicture& picture, int scale) {
-    QImage img(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
+QImage RenderPicture(const WindowPicture& picture, int scale) {
+    QImage img(picture.Size * scale, QImage::Format_ARGB32_Premultiplied);
     img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    picture.paint(p);
+    picture.Paint(p);
     p.end();
     return img;
 }
 
-QImage renderIcon(int pixels) {
-    for (const WindowPicture& picture : windowPictures()) {
-        if (picture.name == QLatin1String("icon")) {
+QImage RenderIcon(int pixels) {
+    for (const WindowPicture& picture : WindowPictures()) {
+        if (picture.Name == QLatin1String("icon")) {
             QImage icon =
-                renderPicture(picture, 2)
+                RenderPicture(picture, 2)
                     .scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             icon.setDevicePixelRatio(1.0);
             return icon;
@@ -367,3 +369,5 @@ QImage renderIcon(int pixels) {
     }
     return {};
 }
+
+}  // namespace orvane

@@ -21,9 +21,10 @@
 
 Q_LOGGING_CATEGORY(lcTablegen, "orvane.tablegen")
 
+namespace orvane {
 namespace {
 
-bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
+bool Save(const QImage& image, const QString& path, const char* format, int quality = -1) {
     if (!image.save(path, format, quality)) {
         qCCritical(lcTablegen) << "cannot write" << path;
         return false;
@@ -31,39 +32,40 @@ bool save(const QImage& image, const QString& path, const char* format, int qual
     return true;
 }
 
-bool writeBackgrounds(const QDir& dir, std::vector<QImage>& backgrounds) {
+bool WriteBackgrounds(const QDir& dir, std::vector<QImage>& backgrounds) {
     bool ok = true;
-    for (int id = 1; id <= kThemeCount; ++id) {
-        const ThemeStyle style = themeStyle(id);
-        QImage bg = paintBackground(style);
+    for (const ThemeRecord& theme : Themes()) {
+        const ThemeStyle style = StyleOf(theme);
+        QImage bg = PaintBackground(style);
         // Only the last theme is a JPEG picture; the others are BMP under ".zqi".
-        const bool jpeg = style.fileName.endsWith(QLatin1String(".jpg"));
-        ok &= save(bg, dir.filePath(style.fileName), jpeg ? "JPEG" : "BMP", jpeg ? 92 : -1);
-        if (id <= 4) {
-            ok &= save(paintPreview(style, bg), dir.filePath(QStringLiteral("optt%1.zqi").arg(id)),
-                       "BMP");
+        const QString file = style.BackgroundFile();
+        const bool jpeg = file.endsWith(QLatin1String(".jpg"));
+        ok &= Save(bg, dir.filePath(file), jpeg ? "JPEG" : "BMP", jpeg ? 92 : -1);
+        // The options list shows a preview of every theme it offers.
+        if (theme.PreviewFile) {
+            ok &= Save(PaintPreview(style, bg), dir.filePath(ToQString(*theme.PreviewFile)), "BMP");
         }
         backgrounds.push_back(std::move(bg));
     }
     return ok;
 }
 
-bool writeWindowPictures(const QDir& dir) {
+bool WriteWindowPictures(const QDir& dir) {
     const QString folder = QStringLiteral("Data/gfx");
     if (!dir.mkpath(folder)) {
         qCCritical(lcTablegen) << "cannot create" << dir.filePath(folder);
         return false;
     }
     bool ok = true;
-    for (const WindowPicture& picture : windowPictures()) {
-        const QString base = dir.filePath(folder + QLatin1Char('/') + picture.name);
-        ok &= save(renderPicture(picture, 1), base + QStringLiteral(".png"), "PNG");
-        ok &= save(renderPicture(picture, 2), base + QStringLiteral("@2x.png"), "PNG");
+    for (const WindowPicture& picture : WindowPictures()) {
+        const QString base = dir.filePath(folder + QLatin1Char('/') + picture.Name);
+        ok &= Save(RenderPicture(picture, 1), base + QStringLiteral(".png"), "PNG");
+        ok &= Save(RenderPicture(picture, 2), base + QStringLiteral("@2x.png"), "PNG");
     }
     return ok;
 }
 
-bool writeSounds(const QDir& dir) {
+bool WriteSounds(const QDir& dir) {
     bool ok = true;
     for (int scheme = 1; scheme <= 2; ++scheme) {
         const QString folder = QStringLiteral("Data/zqs%1").arg(scheme);
@@ -71,10 +73,10 @@ bool writeSounds(const QDir& dir) {
             qCCritical(lcTablegen) << "cannot create" << dir.filePath(folder);
             return false;
         }
-        for (const SoundClip& clip : soundScheme(scheme)) {
+        for (const SoundClip& clip : SoundScheme(scheme)) {
             const QString path =
-                dir.filePath(folder + QLatin1Char('/') + clip.name + QStringLiteral(".zqs"));
-            if (!writeWav(path, clip.pcm, Synth::kRate)) {
+                dir.filePath(folder + QLatin1Char('/') + clip.Name + QStringLiteral(".zqs"));
+            if (!WriteWav(path, clip.Pcm, Synth::Rate)) {
                 qCCritical(lcTablegen) << "cannot write" << path;
                 ok = false;
             }
@@ -84,7 +86,7 @@ bool writeSounds(const QDir& dir) {
 }
 
 // Five backgrounds at half size, three over two, with their names.
-QImage themesSheet(const std::vector<QImage>& backgrounds) {
+QImage ThemesSheet(const std::vector<QImage>& backgrounds) {
     const int w = 376;
     const int h = 250;
     const int gap = 6;
@@ -99,15 +101,16 @@ QImage themesSheet(const std::vector<QImage>& backgrounds) {
         const int y = gap + row * (h + 18 + gap);
         p.drawImage(QRect(x, y, w, h), backgrounds[i]);
         p.setPen(QColor(230, 220, 200));
-        p.setFont(sansFont(12, QFont::Bold, 1));
-        const ThemeStyle style = themeStyle(static_cast<int>(i) + 1);
-        p.drawText(QRect(x, y + h, w, 18), Qt::AlignCenter,
-                   QStringLiteral("%1 (%2)").arg(style.name, style.fileName));
+        p.setFont(SansFont(12, QFont::Bold, 1));
+        const ThemeRecord& theme = Themes()[i];
+        p.drawText(
+            QRect(x, y + h, w, 18), Qt::AlignCenter,
+            QStringLiteral("%1 (%2)").arg(ToQString(theme.Name), ToQString(theme.BackgroundFile)));
     }
     return sheet;
 }
 
-bool writeIcons(const QDir& dir, const QStringList& sizes) {
+bool WriteIcons(const QDir& dir, const QStringList& sizes) {
     bool ok = !sizes.isEmpty();
     for (const QString& text : sizes) {
         const int pixels = text.toInt();
@@ -121,13 +124,14 @@ bool writeIcons(const QDir& dir, const QStringList& sizes) {
             qCCritical(lcTablegen) << "cannot create" << dir.filePath(folder);
             return false;
         }
-        ok &= save(renderIcon(pixels), dir.filePath(folder + QStringLiteral("/orvane-cards.png")),
+        ok &= Save(RenderIcon(pixels), dir.filePath(folder + QStringLiteral("/orvane-cards.png")),
                    "PNG");
     }
     return ok;
 }
 
 }  // namespace
+}  // namespace orvane
 
 int main(int argc, char** argv) {
     // Painting needs fonts but never a screen.
@@ -135,7 +139,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 3 && args.at(1) == QLatin1String("--icons")) {
-        return writeIcons(QDir(args.at(2)), args.mid(3)) ? 0 : 1;
+        return orvane::WriteIcons(QDir(args.at(2)), args.mid(3)) ? 0 : 1;
     }
     if (args.size() < 2) {
         qCCritical(lcTablegen) << "usage: tablegen <program folder> [--themes-sheet <png>]";
@@ -148,13 +152,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<QImage> backgrounds;
-    bool ok = writeBackgrounds(dir, backgrounds);
-    ok &= writeWindowPictures(dir);
-    ok &= writeSounds(dir);
+    bool ok = orvane::WriteBackgrounds(dir, backgrounds);
+    ok &= orvane::WriteWindowPictures(dir);
+    ok &= orvane::WriteSounds(dir);
     const qsizetype sheetArg = args.indexOf(QStringLiteral("--themes-sheet"));
     if (sheetArg > 0 && sheetArg + 1 < args.size()) {
-        ok &= save(themesSheet(backgrounds).scaledToWidth(900, Qt::SmoothTransformation),
-                   args.at(sheetArg + 1), "PNG");
+        ok &= orvane::Save(
+            orvane::ThemesSheet(backgrounds).scaledToWidth(900, Qt::SmoothTransformation),
+            args.at(sheetArg + 1), "PNG");
     }
     return ok ? 0 : 1;
 }

@@ -51,11 +51,11 @@ void FakeDisplay::ShowPayValues(const Multipliers& amounts, const std::string& l
     orvaneLine = line;
 }
 void FakeDisplay::ClearPayHighlight() {
-    highlighted = 0;
+    highlighted = NoPrize;
     log.push_back("highlight clear");
 }
 void FakeDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
-    highlighted = opaque ? prize : 0;
+    highlighted = opaque ? prize : NoPrize;
     log.push_back("highlight " + std::to_string(prize) + (opaque ? " on" : " off"));
 }
 void FakeDisplay::ShowStars(int count) {

@@ -55,7 +55,7 @@ class FakeDisplay : public TableDisplay {
     std::int32_t credit = -1, bet = -1, win = -1, jackpot = -1, bonusPicture = -1;
     std::string winCaption, orvaneLine;
     Multipliers payValues{};
-    PrizeIndex highlighted = 0;
+    PrizeIndex highlighted = NoPrize;
     int stars = -1;
     std::optional<ButtonLayout> buttonLayout;
     bool doubleUpPanel = false, idleRunning = false, indicatorBlinking = false;

@@ -1,12 +1,23 @@
 // Complete rounds driven through the four events with a seeded random source.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "TableFixture.h"
 
 namespace orvane::test {
 namespace {
 
 using RoundFlow = TableFixture;
+
+// A plain number is no state of the table: passing one where a state is meant does not
+// compile.
+static_assert(!std::is_convertible_v<int, RoundPhase>);
+static_assert(!std::is_convertible_v<int, DrawStage>);
+static_assert(!std::is_convertible_v<int, ButtonLayout>);
+static_assert(!std::is_convertible_v<int, DupMode>);
+static_assert(!std::is_convertible_v<int, Suit>);
+static_assert(!std::is_convertible_v<int, PrizeIndex>);
 
 // Seed 6 deals 6c J♠ 8♥ J♥ 2♥ (suits 1..4), with 7♦ 9♦ 2♦ 2♠ 4♠ for the first draw and
 // 4♣ 3♠ A♠ 9♠ 10♥ for the second: a high pair dealt, kept and drawn to twice.

@@ -21,7 +21,7 @@ class NullDisplay : public TableDisplay {
     void ClearPayHighlight() override {}
     void SetPayLineOpaque(PrizeIndex, bool) override {}
     void ShowStars(int) override {}
-    void SetButtonLayout(int) override {}
+    void SetButtonLayout(ButtonLayout) override {}
     void ShowChoiceButtons(ChoiceButtons) override {}
     void ShowDoubleUpPanel(bool) override {}
     void SetMessage(Message, bool) override {}
@@ -42,7 +42,7 @@ class NullPause : public Pause {
 class ZeroDelaySettings : public TableSettings {
   public:
     bool AutoHoldEnabled() const override { return true; }
-    int DoubleUpMode() const override { return 1; }
+    DupMode DoubleUpMode() const override { return DupMode::SmallBig; }
     int HoldDelayMs() const override { return 0; }
     int DealDelayMs() const override { return 0; }
     Statistics& Stats() override { return stats_; }

@@ -31,7 +31,7 @@ void HeadlessRounds(benchmark::State& state) {
             table.Hold(1);
         }
         table.Deal();
-        if (table.State().DupActive) {
+        if (table.DoubleUpOffer().IsOpen()) {
             table.Cash();
             ++wins;
         }

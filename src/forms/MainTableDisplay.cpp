@@ -26,7 +26,7 @@ void ShowCardView(TCard* view, const Card& card) {
         return;
     }
     view->SetCardValue(card.Value);
-    view->SetSuit(card.Suit);  // the joker carries the suit the evaluation gave it
+    view->SetSuit(SuitNumber(card.Suit));  // the joker carries the suit the evaluation gave it
     view->SetBack(card.ShowBack);
     view->Show();
 }
@@ -136,7 +136,7 @@ void MainTableDisplay::ShowStars(int count) {
     }
 }
 
-void MainTableDisplay::SetButtonLayout(int layout) {
+void MainTableDisplay::SetButtonLayout(ButtonLayout layout) {
     const std::optional<ButtonTints> tints =
         TintsForLayout(layout, settings_.InteractiveButtonsEnabled);
     if (!tints) {

@@ -38,7 +38,7 @@ class MainTableDisplay : public TableDisplay {
     void ClearPayHighlight() override;
     void SetPayLineOpaque(PrizeIndex prize, bool opaque) override;
     void ShowStars(int count) override;
-    void SetButtonLayout(int layout) override;
+    void SetButtonLayout(ButtonLayout layout) override;
     void ShowChoiceButtons(ChoiceButtons choices) override;
     void ShowDoubleUpPanel(bool visible) override;
     void SetMessage(Message message, bool blink) override;

@@ -318,7 +318,8 @@ void TfrmMain::fcShapeBtnClick(int button) {
 }
 
 void TfrmMain::pmCreditPopup() {
-    menus_->Cashout1->setEnabled(table_->State().RoundState == 0 && table_->State().Ready);
+    menus_->Cashout1->setEnabled(table_->State().RoundState == RoundPhase::Idle &&
+                                 table_->State().Ready);
 }
 
 void TfrmMain::pmOptionsPopup() {
@@ -333,7 +334,7 @@ void TfrmMain::Addcredit1Click() {
 }
 
 void TfrmMain::Cashout1Click() {
-    if (table_->State().RoundState != 0 || !table_->State().Ready) {
+    if (table_->State().RoundState != RoundPhase::Idle || !table_->State().Ready) {
         return;
     }
     if (AskYes(QStringLiteral("Confirm"), QStringLiteral("Cash out ?"))) {
@@ -352,7 +353,7 @@ void TfrmMain::Sound1Click() {
 void TfrmMain::Interactivebuttons1Click() {
     settings_->InteractiveButtonsEnabled = menus_->Interactivebuttons1->isChecked();
     if (!settings_->InteractiveButtonsEnabled) {
-        display_->SetButtonLayout(-1);
+        display_->SetButtonLayout(ButtonLayout::AllLit);
     }
 }
 
@@ -372,7 +373,7 @@ void TfrmMain::General2Click() {
         table_->ShowChoiceButtons();
     }
     if (!settings_->InteractiveButtonsEnabled) {
-        display_->SetButtonLayout(-1);
+        display_->SetButtonLayout(ButtonLayout::AllLit);
     }
 }
 
@@ -525,7 +526,7 @@ void TfrmMain::ApplyTheme() {
                              .arg(QDir::toNativeSeparators(file), why));
     }
     ApplyWindowTheme(c_, *theme, background);
-    table_->DrawMeter(true);
+    table_->RedrawMeter();
     display_->ApplyPayLineColors();
 }
 

@@ -1,7 +1,6 @@
-// The bonus meter: one ten-step countdown per bet index, stepped and emptied by bonus
-// hands, paid out as a jackpot at zero and refilled when the win is over.
+#include "BonusMeter.h"
+
 #include "Amount.h"
-#include "GameTable.h"
 
 namespace orvane {
 
@@ -13,20 +12,31 @@ constexpr int SlowSquareMs = 300;
 
 }  // namespace
 
-std::int32_t& GameTable::MeterOfBet() {
-    return orvane_.State[static_cast<std::size_t>(s_.BetIndex)];
+BonusMeter::BonusMeter(TableDisplay& display, Pause& pause, TableState& table)
+    : display_(display), pause_(pause), table_(table) {}
+
+std::int32_t& BonusMeter::OfBet() {
+    return countdowns_.State[static_cast<std::size_t>(table_.BetIndex)];
 }
 
-std::int32_t GameTable::Jackpot() const {
-    return SaturatingMul(SaturatingMul(s_.Bet(), s_.OrvaneNumber), 100);
+std::int32_t BonusMeter::OfBet() const {
+    return countdowns_.State[static_cast<std::size_t>(table_.BetIndex)];
 }
 
-void GameTable::ShowJackpot() {
+bool BonusMeter::Empty() const {
+    return OfBet() == 0;
+}
+
+std::int32_t BonusMeter::Jackpot() const {
+    return SaturatingMul(SaturatingMul(table_.Bet(), table_.OrvaneNumber), 100);
+}
+
+void BonusMeter::ShowJackpot() {
     display_.ShowJackpot(Jackpot());
 }
 
-void GameTable::DrawMeter(bool quick) {
-    const std::int32_t countdown = MeterOfBet();
+void BonusMeter::Draw(bool quick) {
+    const std::int32_t countdown = OfBet();
     for (int square = Squares; square >= 1; --square) {
         display_.SetMeterSquare(square, true);
     }
@@ -44,38 +54,42 @@ void GameTable::DrawMeter(bool quick) {
     }
 }
 
-void GameTable::RefillCheck() {
-    if (s_.BetIndex != 0 && MeterOfBet() == 0) {
-        MeterOfBet() = TOrvane::Full;
-        DrawMeter(true);
-        s_.OrvaneNumber = SaturatingAdd(s_.OrvaneNumber, 1);
-        if (s_.OrvaneNumber == LastOrvaneNumber + 1) {
-            s_.OrvaneNumber = FirstOrvaneNumber;
-        }
-        SelectBet(false);  // rewrites the bonus line; the meter is full, so no second refill
-        ShowJackpot();
+bool BonusMeter::RefillIfEmpty() {
+    // Index 0 is the empty machine's, which never pays a jackpot.
+    if (table_.BetIndex == 0 || !Empty()) {
+        return false;
     }
-    display_.ShowBonusPicture(s_.OrvaneNumber);
+    OfBet() = TOrvane::Full;
+    Draw(true);
+    table_.OrvaneNumber = SaturatingAdd(table_.OrvaneNumber, 1);
+    if (table_.OrvaneNumber == LastOrvaneNumber + 1) {
+        table_.OrvaneNumber = FirstOrvaneNumber;
+    }
+    return true;
 }
 
-void GameTable::StepMeterForPrize() {
-    if (s_.LastPrize == OrvaneThree || s_.MeterStepFlag) {
-        MeterOfBet() = SaturatingAdd(MeterOfBet(), -1);
+bool BonusMeter::PrizeSteps() const {
+    return table_.LastPrize == OrvaneThree || table_.MeterStepFlag;
+}
+
+void BonusMeter::StepForPrize() {
+    if (PrizeSteps()) {
+        OfBet() = SaturatingAdd(OfBet(), -1);
     }
-    if (s_.JackpotFlag) {
-        s_.SavedMeter = MeterOfBet();
-        MeterOfBet() = 0;
+    if (table_.JackpotFlag) {
+        savedCountdown_ = OfBet();
+        OfBet() = 0;
     }
 }
 
-void GameTable::UndoMeterForPrize() {
-    if (s_.LastPrize == OrvaneThree || s_.MeterStepFlag) {
-        MeterOfBet() = SaturatingAdd(MeterOfBet(), 1);
-        DrawMeter(true);
+void BonusMeter::UndoForPrize() {
+    if (PrizeSteps()) {
+        OfBet() = SaturatingAdd(OfBet(), 1);
+        Draw(true);
     }
-    if (s_.JackpotFlag) {
-        MeterOfBet() = s_.SavedMeter;
-        DrawMeter(true);
+    if (table_.JackpotFlag) {
+        OfBet() = savedCountdown_;
+        Draw(true);
     }
 }
 

@@ -7,8 +7,7 @@ namespace {
 constexpr bool L = true;
 constexpr bool D = false;
 
-// Rows are layouts 0..4: idle, after the deal, the offer after the first draw, after
-// continuing, the offer after the second draw (also the first double-up choice).
+// Rows are the layouts Idle..SecondDrawOffer in their order.
 // Columns follow GameButton: HOLD 1..5, CASH, DEAL, BET.
 constexpr std::array<ButtonTints, 5> Layouts = {{
     {D, D, D, D, D, D, L, L},
@@ -20,16 +19,17 @@ constexpr std::array<ButtonTints, 5> Layouts = {{
 
 }  // namespace
 
-std::optional<ButtonTints> TintsForLayout(int layout, bool interactiveButtons) {
-    if (layout == AllButtonsLit) {
+std::optional<ButtonTints> TintsForLayout(ButtonLayout layout, bool interactiveButtons) {
+    if (layout == ButtonLayout::AllLit) {
         ButtonTints all{};
         all.fill(true);
         return all;
     }
-    if (!interactiveButtons || layout < 0 || layout >= static_cast<int>(Layouts.size())) {
+    const auto row = static_cast<int>(layout);
+    if (!interactiveButtons || row < 0 || row >= static_cast<int>(Layouts.size())) {
         return std::nullopt;
     }
-    return Layouts[static_cast<std::size_t>(layout)];
+    return Layouts[static_cast<std::size_t>(row)];
 }
 
 }  // namespace orvane

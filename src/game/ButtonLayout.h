@@ -12,13 +12,22 @@ inline constexpr int GameButtonCount = 8;
 // Lit (true) or dim (false) for each GameButton.
 using ButtonTints = std::array<bool, GameButtonCount>;
 
-// The layout that lights every button, used when the guidance is switched off.
-inline constexpr int AllButtonsLit = -1;
+// Which buttons guide the player in each state of the round. AllLit is used when the
+// guidance is switched off.
+enum class ButtonLayout : int {
+    AllLit = -1,
+    Idle = 0,
+    Dealt = 1,
+    FirstDrawOffer = 2,
+    Continued = 3,
+    // Also the layout once the first double-up choice was made.
+    SecondDrawOffer = 4,
+};
 
 // Which buttons a layout lights. The tints only guide the player; the rules alone decide
-// which events are taken. Layout -1 lights everything whatever the setting; the other
+// which events are taken. AllLit lights everything whatever the setting; the other
 // layouts change nothing (nullopt) while the guidance is off, so the buttons keep the
 // colours they had. An unknown layout changes nothing either.
-std::optional<ButtonTints> TintsForLayout(int layout, bool interactiveButtons);
+std::optional<ButtonTints> TintsForLayout(ButtonLayout layout, bool interactiveButtons);
 
 }  // namespace orvane

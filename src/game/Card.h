@@ -11,8 +11,14 @@ inline constexpr CardValue JokerValue = 53;
 inline constexpr std::int32_t JokerRank = 99;
 inline constexpr std::int32_t CardsInDeck = 53;
 
+// The suits in card-number order; diamonds and hearts are the red ones.
+enum class Suit : std::int32_t { Clubs = 1, Diamonds = 2, Hearts = 3, Spades = 4 };
+
 constexpr std::int32_t SuitOfValue(CardValue v) {
     return (v - 1) / 13 + 1;
+}
+constexpr std::int32_t SuitNumber(Suit suit) {
+    return static_cast<std::int32_t>(suit);
 }
 constexpr std::int32_t RankOfValue(CardValue v) {
     return v == JokerValue ? JokerRank : (v - 1) % 13 + 1;
@@ -25,7 +31,7 @@ constexpr bool IsSeven(CardValue v) {
 // the player and the deal change.
 struct Card {
     CardValue Value = 1;
-    std::int32_t Suit = 1;
+    orvane::Suit Suit = orvane::Suit::Clubs;
     std::int32_t Rank = 1;
     bool Held = false;
     bool ShowBack = true;
@@ -35,7 +41,7 @@ struct Card {
         Value = v;
         Rank = RankOfValue(v);
         if (v != JokerValue) {
-            Suit = SuitOfValue(v);
+            Suit = static_cast<orvane::Suit>(SuitOfValue(v));
         }
     }
 };

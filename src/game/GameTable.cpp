@@ -19,18 +19,39 @@ class GameTable::GateGuard {
     bool& ready_;
 };
 
+namespace {
+
+RoundPhase PhaseOfWin(DrawStage stage) {
+    return stage == DrawStage::FirstDraw ? RoundPhase::FirstDrawWon : RoundPhase::SecondDrawWon;
+}
+
+HandRanks RanksOf(const TableState& s) {
+    HandRanks hand;
+    for (int slot = 1; slot <= 5; ++slot) {
+        hand.Rank[static_cast<std::size_t>(slot - 1)] = s.HandCard(slot).Rank;
+        hand.Suit[static_cast<std::size_t>(slot - 1)] = SuitNumber(s.HandCard(slot).Suit);
+    }
+    return hand;
+}
+
+}  // namespace
+
 GameTable::GameTable(TableDisplay& display, Pause& pause, TableSettings& settings)
-    : display_(display), pause_(pause), settings_(settings) {}
+    : display_(display),
+      pause_(pause),
+      settings_(settings),
+      meter_(display, pause, s_),
+      dup_(display, pause, s_) {}
 
 void GameTable::Start(std::uint32_t seedSeconds) {
     s_.Ready = false;
     s_.Credit = 0;
     s_.BetIndex = 0;
-    SetRoundState(0);
+    EndRound();
     display_.ShowStars(0);
     SelectBet(false);
     display_.ShowCredit(s_.Credit);
-    DrawMeter(true);
+    meter_.Draw(true);
     display_.SetMessage(Message::InsertCoin, true);
     display_.StartIdleAnimation();
     random_.Seed(seedSeconds);
@@ -43,57 +64,60 @@ void GameTable::Deal() {
     if (!s_.Ready) {
         return;
     }
-    const bool offerOpen = s_.DupActive;
-    if ((s_.RoundState == 2 && s_.Gambled) || (s_.RoundState != 2 && offerOpen)) {
+    // Only a first-draw win that was neither gambled nor partly taken can be given up.
+    const bool firstDrawWon = s_.RoundState == RoundPhase::FirstDrawWon;
+    if ((firstDrawWon && dup_.Gambled()) || (!firstDrawWon && dup_.IsOpen())) {
         return;
     }
     GateGuard gate(s_.Ready);
     display_.SetMessage(Message::None, false);
+    const bool betChanged = s_.BetIndex != s_.BetIndexAtDeal;
     switch (s_.RoundState) {
-        case 0:
-            PlayStage(1);
+        case RoundPhase::Idle:
+            PlayStage(DrawStage::Deal);
             break;
-        case 1:
+        case RoundPhase::Dealt:
             if (!AnyHeld()) {
-                if (s_.LastPrize == NoPrize || s_.BetIndex != s_.BetIndexAtDeal) {
-                    PlayStage(1);
+                if (s_.LastPrize == NoPrize || betChanged) {
+                    PlayStage(DrawStage::Deal);
                 } else {
                     HoldAll();  // the dealt win is taken without a draw
-                    PlayStage(2);
+                    PlayStage(DrawStage::FirstDraw);
                 }
             } else {
-                PlayStage(s_.BetIndex != s_.BetIndexAtDeal ? 1 : 2);
+                PlayStage(betChanged ? DrawStage::Deal : DrawStage::FirstDraw);
             }
             break;
-        case 2:
+        case RoundPhase::FirstDrawWon:
             if (!s_.Continued) {
                 ContinueAfterWin();
             } else {
                 if (!AnyHeld()) {
                     HoldAll();
                 }
-                PlayStage(3);
+                PlayStage(DrawStage::SecondDraw);
             }
             break;
-        default:
+        case RoundPhase::SecondDrawWon:
             break;
     }
 }
 
 void GameTable::Hold(int slot) {
-    if (!s_.Ready || slot < 1 || slot > 5 || s_.RoundState == 0) {
+    if (!s_.Ready || slot < 1 || slot > 5 || s_.RoundState == RoundPhase::Idle) {
         return;
     }
     GateGuard gate(s_.Ready);
-    if (s_.DupActive) {
+    if (dup_.IsOpen()) {
         DoubleUpChoice(slot);
-    } else if (s_.RoundState == 1 || s_.RoundState == 2) {
+    } else if (s_.RoundState == RoundPhase::Dealt || s_.RoundState == RoundPhase::FirstDrawWon) {
         ToggleHold(slot);
     }
 }
 
 void GameTable::Bet() {
-    if (!s_.Ready || (s_.RoundState != 0 && s_.RoundState != 1)) {
+    // A bet changed under a win on offer would step another bet's countdown back.
+    if (!s_.Ready || (s_.RoundState != RoundPhase::Idle && s_.RoundState != RoundPhase::Dealt)) {
         return;
     }
     GateGuard gate(s_.Ready);
@@ -101,13 +125,13 @@ void GameTable::Bet() {
 }
 
 void GameTable::Cash() {
-    if (!s_.Ready || s_.RoundState == 0) {
+    if (!s_.Ready || s_.RoundState == RoundPhase::Idle) {
         return;
     }
     GateGuard gate(s_.Ready);
-    if (s_.DupActive) {
+    if (dup_.IsOpen()) {
         CollectWin(true);
-        SetRoundState(0);
+        EndRound();
     } else {
         ClearHolds();
     }
@@ -133,8 +157,8 @@ CreditChange GameTable::AddCredit(std::int32_t amount, bool count) {
         stats.CreditIn = SaturatingAdd(stats.CreditIn, amount);
         stats.RunCreditIn = SaturatingAdd(stats.RunCreditIn, amount);
     }
-    if (s_.RoundState == 0) {
-        SelectBet(false);
+    if (s_.RoundState == RoundPhase::Idle) {
+        SelectBet(false);  // a running round keeps the bet it was dealt with
     }
     return CreditChange::Done;
 }
@@ -143,7 +167,7 @@ CreditChange GameTable::CashOut(bool count) {
     if (!s_.Ready) {
         return CreditChange::NotReady;
     }
-    if (s_.RoundState != 0) {
+    if (s_.RoundState != RoundPhase::Idle) {
         return CreditChange::NotIdle;
     }
     GateGuard gate(s_.Ready);
@@ -195,22 +219,41 @@ void GameTable::SelectBet(bool advance) {
     ShowPayValues();
     RefillCheck();
     if (s_.BetIndex != entry) {
-        ShowJackpot();
-        DrawMeter(true);
+        meter_.ShowJackpot();
+        meter_.Draw(true);
     }
 }
 
 // ---- the round -------------------------------------------------------------------
 
-void GameTable::PlayStage(int stage) {
-    if (stage == 1) {
-        s_.Gambled = false;
+void GameTable::PlayStage(DrawStage stage) {
+    if (!ChargeForStage(stage)) {
+        return;
+    }
+    TurnUpCards(stage);
+    s_.LastPrize = EvaluateHand();
+    HighlightPrize(s_.LastPrize);
+    display_.ShowStars(StageNumber(stage));
+    if (stage == DrawStage::Deal) {
+        MarkHolds(true);
+        display_.SetButtonLayout(ButtonLayout::Dealt);
+        s_.RoundState = RoundPhase::Dealt;
+    } else {
+        SettleDraw(stage);
+    }
+}
+
+// Takes the stake of a deal or a draw, clearing the table for a new deal. False when the
+// credit cannot pay it; a draw that keeps all five cards of a win is free.
+bool GameTable::ChargeForStage(DrawStage stage) {
+    if (stage == DrawStage::Deal) {
+        dup_.StartRound();
         if (s_.Credit < BetLadder[1]) {
             display_.SetMessage(Message::InsertCoin, true);
         }
         SelectBet(false);
         if (s_.BetIndex < 1) {
-            return;
+            return false;
         }
         display_.SetMessage(Message::None, false);
         display_.StopIdleAnimation();
@@ -220,31 +263,21 @@ void GameTable::PlayStage(int stage) {
         HighlightPrize(NoPrize);
         s_.BetIndexAtDeal = s_.BetIndex;
         ChargeCredit(s_.Bet());
-    } else {
-        const bool allHeld = AllHeld();
-        const bool freeDraw = s_.LastPrize >= 1 && allHeld;
-        if (!freeDraw && s_.Bet() > s_.Credit) {
-            display_.SetMessage(Message::InsertCoin, true);
-            return;
-        }
-        if (!allHeld) {
-            ChargeCredit(s_.Bet());
-        }
+        return true;
     }
-    TurnUpCards(stage);
-    s_.LastPrize = EvaluateHand();
-    HighlightPrize(s_.LastPrize);
-    display_.ShowStars(stage);
-    if (stage == 1) {
-        MarkHolds(true);
-        display_.SetButtonLayout(1);
-        s_.RoundState = 1;
-    } else {
-        SettleDraw(stage);
+    const bool allHeld = AllHeld();
+    const bool freeDraw = s_.LastPrize >= 1 && allHeld;
+    if (!freeDraw && s_.Bet() > s_.Credit) {
+        display_.SetMessage(Message::InsertCoin, true);
+        return false;
     }
+    if (!allHeld) {
+        ChargeCredit(s_.Bet());
+    }
+    return true;
 }
 
-void GameTable::TurnUpCards(int stage) {
+void GameTable::TurnUpCards(DrawStage stage) {
     for (int slot = 1; slot <= 5; ++slot) {
         Card& card = s_.HandCard(slot);
         if (!card.Held) {
@@ -255,7 +288,7 @@ void GameTable::TurnUpCards(int stage) {
     for (int slot = 1; slot <= 5; ++slot) {
         display_.SetHoldMark(slot, false);
     }
-    const int offset = (stage - 1) * 5;
+    const int offset = (StageNumber(stage) - 1) * 5;
     for (int slot = 1; slot <= 5; ++slot) {
         Card& card = s_.HandCard(slot);
         if (card.Held) {
@@ -270,27 +303,22 @@ void GameTable::TurnUpCards(int stage) {
     }
 }
 
-void GameTable::SettleDraw(int stage) {
+void GameTable::SettleDraw(DrawStage stage) {
     if (s_.LastPrize == NoPrize) {
-        SetRoundState(0);
+        EndRound();
         return;
     }
-    StepMeterForPrize();
+    meter_.StepForPrize();
     OfferWin(stage);
     CountPrize(1);
-    s_.RoundState = stage;
+    s_.RoundState = PhaseOfWin(stage);
     s_.Continued = false;
 }
 
 PrizeIndex GameTable::EvaluateHand() {
-    HandRanks hand;
-    for (int slot = 1; slot <= 5; ++slot) {
-        hand.Rank[static_cast<std::size_t>(slot - 1)] = s_.HandCard(slot).Rank;
-        hand.Suit[static_cast<std::size_t>(slot - 1)] = s_.HandCard(slot).Suit;
-    }
-    const Evaluation e = Evaluate(hand, s_.OrvaneNumber);
+    const Evaluation e = Evaluate(RanksOf(s_), s_.OrvaneNumber);
     if (e.JokerSlot >= 0) {
-        s_.HandCard(e.JokerSlot + 1).Suit = e.JokerSuit;
+        s_.HandCard(e.JokerSlot + 1).Suit = static_cast<Suit>(e.JokerSuit);
     }
     if (e.SetsWinRank) {
         s_.WinRank = e.WinRank;
@@ -306,16 +334,16 @@ PrizeIndex GameTable::EvaluateHand() {
 void GameTable::ContinueAfterWin() {
     s_.Win = 0;
     display_.ShowWin(0);
-    s_.DupActive = false;
+    dup_.Close();
     ShowChoiceButtons();
     // The offer is gone, so its indicator need not keep blinking behind the pay table.
     display_.SetIndicatorBlink(false);
     ClearHolds();
     display_.ShowDoubleUpPanel(false);
     CountPrize(-1);
-    UndoMeterForPrize();
+    meter_.UndoForPrize();
     MarkHolds(true);
-    display_.SetButtonLayout(3);
+    display_.SetButtonLayout(ButtonLayout::Continued);
     s_.Continued = true;
 }
 
@@ -327,17 +355,15 @@ void GameTable::CountPrize(std::int32_t delta) {
     stats.RunPrizeStat[line] = SaturatingAdd(stats.RunPrizeStat[line], delta);
 }
 
-void GameTable::SetRoundState(int state) {
-    s_.RoundState = state;
-    if (state == 0) {
-        if (s_.DupActive) {
-            s_.DupActive = false;
-            ShowChoiceButtons();
-        }
-        display_.SetButtonLayout(0);
-        display_.StartIdleAnimation();
-        display_.SetMessage(Message::None, false);
+void GameTable::EndRound() {
+    s_.RoundState = RoundPhase::Idle;
+    if (dup_.IsOpen()) {
+        dup_.Close();
+        ShowChoiceButtons();
     }
+    display_.SetButtonLayout(ButtonLayout::Idle);
+    display_.StartIdleAnimation();
+    display_.SetMessage(Message::None, false);
 }
 
 // ---- holds -----------------------------------------------------------------------
@@ -349,15 +375,12 @@ void GameTable::MarkHolds(bool afterDeal) {
             return;
         }
     }
-    HandRanks hand;
     for (int slot = 1; slot <= 5; ++slot) {
         Card& card = s_.HandCard(slot);
         card.Held = false;
         display_.SetHandCardHeld(slot, card);
-        hand.Rank[static_cast<std::size_t>(slot - 1)] = card.Rank;
-        hand.Suit[static_cast<std::size_t>(slot - 1)] = card.Suit;
     }
-    const HoldMask holds = ChooseHolds(hand, s_.LastPrize, s_.WinRank, s_.SecondRank);
+    const HoldMask holds = ChooseHolds(RanksOf(s_), s_.LastPrize, s_.WinRank, s_.SecondRank);
     for (int slot = 1; slot <= 5; ++slot) {
         if (holds[static_cast<std::size_t>(slot - 1)]) {
             Card& card = s_.HandCard(slot);
@@ -437,7 +460,8 @@ void GameTable::ShowPayValues() {
 }
 
 void GameTable::HighlightPrize(PrizeIndex prize) {
-    if (prize != NoPrize && s_.RoundState == 0 && prize >= FullHouse && prize <= HighPair) {
+    if (prize != NoPrize && s_.RoundState == RoundPhase::Idle && prize >= FullHouse &&
+        prize <= HighPair) {
         display_.PlaySoundEffect(Sound::Win);
     }
     display_.ClearPayHighlight();
@@ -454,6 +478,110 @@ void GameTable::HighlightPrize(PrizeIndex prize) {
             pause_.Wait(250);
         }
     }
+}
+
+// ---- the win offer ---------------------------------------------------------------
+
+void GameTable::OfferWin(DrawStage stage) {
+    ClearHolds();
+    dup_.Open();
+    if (meter_.Empty()) {
+        pause_.Wait(1000);  // let the jackpot register before the hand is named
+    }
+    display_.ShowWinCaption(PrizeCaption(s_.LastPrize, s_.OrvaneNumber));
+    s_.Win = SaturatingMul(s_.Bet(), s_.Multiplier[static_cast<std::size_t>(s_.LastPrize)]);
+    display_.ShowWin(s_.Win);
+    if (s_.LastPrize == OrvaneThree || s_.MeterStepFlag || s_.JackpotFlag) {
+        meter_.Draw(false);
+    }
+    if (meter_.Empty()) {
+        s_.Win = SaturatingAdd(s_.Win, meter_.Jackpot());
+        display_.ShowWin(s_.Win);
+    }
+    display_.PlaySoundEffect(Sound::ShowDoubleUp);
+    display_.ShowDoubleUpPanel(true);
+    display_.Repaint();
+    display_.SetButtonLayout(stage == DrawStage::FirstDraw ? ButtonLayout::FirstDrawOffer
+                                                           : ButtonLayout::SecondDrawOffer);
+    ShowChoiceButtons();
+    MarkHolds(false);
+    display_.SetMessage(Message::Winner, false);
+    display_.SetIndicatorBlink(true);
+    dup_.ShowNextCard();
+}
+
+// HOLD 2 and HOLD 4 guess, HOLD 5 takes half; HOLD 1 and HOLD 3 only draw the cards.
+void GameTable::DoubleUpChoice(int button) {
+    if (button == 5) {
+        if (s_.Win <= 1) {
+            CollectWin(true);
+            EndRound();
+        } else {
+            CollectWin(false);
+        }
+        return;
+    }
+    if (dup_.BeforeFirstGuess()) {
+        // Until the first guess every press draws the double-up cards anew.
+        dup_.DrawCards(random_);
+        display_.SetButtonLayout(ButtonLayout::SecondDrawOffer);
+    }
+    if (button == 2 || button == 4) {
+        Gamble(button == 2);
+    }
+}
+
+void GameTable::Gamble(bool choiceA) {
+    const bool right = dup_.GuessIsRight(settings_.DoubleUpMode(), choiceA);
+    if (right) {
+        display_.SetIndicatorBlink(false);
+    }
+    switch (dup_.Reveal(right)) {
+        case DoubleUp::Outcome::Doubled:
+            display_.SetIndicatorBlink(true);
+            break;
+        case DoubleUp::Outcome::DoubledOnTheLastCard:
+            // The offer is over; its indicator stays still.
+            CollectWin(true);
+            EndRound();
+            break;
+        case DoubleUp::Outcome::Lost:
+            RefillCheck();
+            display_.SetIndicatorBlink(false);
+            EndRound();
+            break;
+    }
+}
+
+void GameTable::CollectWin(bool all) {
+    dup_.Collect(all);
+    if (all) {
+        RefillCheck();
+    }
+}
+
+void GameTable::ShowChoiceButtons() {
+    if (!dup_.IsOpen()) {
+        display_.ShowChoiceButtons(ChoiceButtons::Off);
+    } else {
+        display_.ShowChoiceButtons(settings_.DoubleUpMode() == DupMode::RedBlack
+                                       ? ChoiceButtons::RedBlack
+                                       : ChoiceButtons::SmallBig);
+    }
+}
+
+// ---- bonus meter -----------------------------------------------------------------
+
+void GameTable::RefillCheck() {
+    if (meter_.RefillIfEmpty()) {
+        SelectBet(false);  // rewrites the bonus line; the meter is full, so no second refill
+        meter_.ShowJackpot();
+    }
+    display_.ShowBonusPicture(s_.OrvaneNumber);
+}
+
+void GameTable::RedrawMeter() {
+    meter_.Draw(true);
 }
 
 }  // namespace orvane

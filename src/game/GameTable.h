@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "BonusMeter.h"
+#include "DoubleUp.h"
+#include "DrawStage.h"
 #include "RandomSource.h"
 #include "TOrvane.h"
 #include "TableDisplay.h"
@@ -18,18 +21,21 @@ enum class CreditChange {
     InvalidAmount,  // credit is added in positive amounts only
 };
 
-// The game table: the rules of a round from the idle table through deal, holds, draws,
-// the win offer, the double-up and the bonus meter. It owns its state and reaches the
-// screen only through TableDisplay and waits only through Pause.
+// The game table: the rules of a round from the idle table through deal, holds, draws
+// and the win offer; the double-up and the bonus meter are parts of its own. It reaches
+// the screen only through TableDisplay and waits only through Pause.
 class GameTable {
   public:
     GameTable(TableDisplay& display, Pause& pause, TableSettings& settings);
 
+    // The settings are loaded into and saved from these; tests set a table up through
+    // them before driving it with the events.
     TableState& State() { return s_; }
     const TableState& State() const { return s_; }
-    TOrvane& Orvane() { return orvane_; }
-    const TOrvane& Orvane() const { return orvane_; }
-    RandomSource& Random() { return random_; }
+    TOrvane& Orvane() { return meter_.Countdowns(); }
+    const TOrvane& Orvane() const { return meter_.Countdowns(); }
+    const DoubleUp& DoubleUpOffer() const { return dup_; }
+    const RandomSource& Random() const { return random_; }
 
     // The table's part of the main window's creation: an empty machine, the bet and
     // meter shown, the banner asking for coins, the random source seeded, the gate open.
@@ -45,54 +51,52 @@ class GameTable {
     CreditChange AddCredit(std::int32_t amount, bool count);
     CreditChange CashOut(bool count);
 
-    // The operations of a round; public so that the window and tests can drive a step.
-    void PlayStage(int stage);
-    void SelectBet(bool advance);
-    void ChargeCredit(std::int32_t amount);
-    void SetRoundState(int state);
-    void ContinueAfterWin();
-    void MarkHolds(bool afterDeal);
-    void ShowPayValues();
-    void HighlightPrize(PrizeIndex prize);
-
-    // Double-up.
-    void OfferWin(int stage);
-    void DoubleUpChoice(int button);
-    void Gamble(bool choiceA);
-    void CollectWin(bool all);
-    // Tells the display what the hold buttons do now: the choices of the double-up mode
-    // while an offer is open, holding cards otherwise. Called again when the mode changes.
+    // For the window: the meter's squares take their colours from the theme, and the
+    // hold buttons' faces from the double-up mode and the pictures, so a change of
+    // either shows them again.
+    void RedrawMeter();
     void ShowChoiceButtons();
-
-    // Bonus meter.
-    void DrawMeter(bool quick);
-    void RefillCheck();
-    void ShowJackpot();
-    std::int32_t Jackpot() const;
 
   private:
     class GateGuard;
 
+    // The round.
+    void PlayStage(DrawStage stage);
+    bool ChargeForStage(DrawStage stage);
+    void TurnUpCards(DrawStage stage);
+    void SettleDraw(DrawStage stage);
     PrizeIndex EvaluateHand();
-    void ToggleHold(int slot);
+    void ContinueAfterWin();
+    void EndRound();
     void CountPrize(std::int32_t delta);
+
+    // Credit and bet.
+    void ChargeCredit(std::int32_t amount);
+    void SelectBet(bool advance);
+    void ShowPayValues();
+    void HighlightPrize(PrizeIndex prize);
+
+    // Holds.
+    void MarkHolds(bool afterDeal);
+    void ToggleHold(int slot);
     void HoldAll();
     void ClearHolds();
     bool AllHeld() const;
     bool AnyHeld() const;
-    void TurnUpCards(int stage);
-    void SettleDraw(int stage);
-    void Reveal(bool won);
-    void TransferStep(std::int32_t amount);
-    void StepMeterForPrize();
-    void UndoMeterForPrize();
-    std::int32_t& MeterOfBet();
+
+    // The win offer.
+    void OfferWin(DrawStage stage);
+    void DoubleUpChoice(int button);
+    void Gamble(bool choiceA);
+    void CollectWin(bool all);
+    void RefillCheck();
 
     TableDisplay& display_;
     Pause& pause_;
     TableSettings& settings_;
     TableState s_;
-    TOrvane orvane_;
+    BonusMeter meter_;
+    DoubleUp dup_;
     RandomSource random_;
 };
 

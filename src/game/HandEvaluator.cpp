@@ -65,7 +65,7 @@ Evaluation EvaluateNaturalSorted(const HandRanks& hand, std::int32_t orvane) {
         const std::int32_t rank = r[static_cast<std::size_t>(std::countr_zero(pairs | 0b10000U))];
         const bool high = (pairs != 0) & ((rank == 1) | (rank >= 11));
         const std::int32_t isHigh = high;
-        e.Prize = HighPair * isHigh;
+        e.Prize = static_cast<PrizeIndex>(HighPair * isHigh);
         e.WinRank = rank * isHigh;
         e.SetsWinRank = high;
         return e;
@@ -146,7 +146,7 @@ Evaluation EvaluateNatural(const HandRanks& hand, std::int32_t orvane) {
     const unsigned pair = seen ^ odd;  // 0 without a pair
     const std::int32_t rank = std::countr_zero(pair);
     const std::int32_t isHigh = (pair != 0) & ((rank == 1) | (rank >= 11));
-    e.Prize = HighPair * isHigh;
+    e.Prize = static_cast<PrizeIndex>(HighPair * isHigh);
     e.WinRank = rank * isHigh;
     e.SetsWinRank = isHigh != 0;
     return e;

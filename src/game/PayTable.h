@@ -6,21 +6,23 @@
 
 namespace orvane {
 
-// 0 is no prize; 1..11 are the pay lines, a lower index being a higher prize.
-using PrizeIndex = std::int32_t;
-
-inline constexpr PrizeIndex NoPrize = 0;
-inline constexpr PrizeIndex FiveOfAKind = 1;
-inline constexpr PrizeIndex RoyalFlush = 2;
-inline constexpr PrizeIndex StraightFlush = 3;
-inline constexpr PrizeIndex Poker = 4;
-inline constexpr PrizeIndex FullHouse = 5;
-inline constexpr PrizeIndex Flush = 6;
-inline constexpr PrizeIndex Straight = 7;
-inline constexpr PrizeIndex ThreeOfAKind = 8;
-inline constexpr PrizeIndex TwoPairs = 9;
-inline constexpr PrizeIndex HighPair = 10;
-inline constexpr PrizeIndex OrvaneThree = 11;
+// 0 is no prize; 1..11 are the pay lines, a lower index being a higher prize. The
+// numbers index the multipliers, the statistics and the pay table's labels, so they
+// convert to a number freely; a number becomes a pay line only by an explicit cast.
+enum PrizeIndex : std::int32_t {
+    NoPrize = 0,
+    FiveOfAKind = 1,
+    RoyalFlush = 2,
+    StraightFlush = 3,
+    Poker = 4,
+    FullHouse = 5,
+    Flush = 6,
+    Straight = 7,
+    ThreeOfAKind = 8,
+    TwoPairs = 9,
+    HighPair = 10,
+    OrvaneThree = 11,
+};
 inline constexpr int PrizeLines = 11;
 
 // Indexed 1..11; index 0 unused.

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "ButtonLayout.h"
 #include "Card.h"
 #include "PayTable.h"
 
@@ -49,7 +50,7 @@ class TableDisplay {
     virtual void SetPayLineOpaque(PrizeIndex prize, bool opaque) = 0;
 
     virtual void ShowStars(int count) = 0;
-    virtual void SetButtonLayout(int layout) = 0;
+    virtual void SetButtonLayout(ButtonLayout layout) = 0;
     virtual void ShowChoiceButtons(ChoiceButtons choices) = 0;
     // true: the double-up panel replaces the pay table; false: the reverse.
     virtual void ShowDoubleUpPanel(bool visible) = 0;

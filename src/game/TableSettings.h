@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DupMode.h"
 #include "Statistics.h"
 
 namespace orvane {
@@ -10,7 +11,7 @@ class TableSettings {
   public:
     virtual ~TableSettings() = default;
     virtual bool AutoHoldEnabled() const = 0;
-    virtual int DoubleUpMode() const = 0;  // 1 small/big, 2 red/black
+    virtual DupMode DoubleUpMode() const = 0;
     virtual int HoldDelayMs() const = 0;
     virtual int DealDelayMs() const = 0;
     virtual Statistics& Stats() = 0;

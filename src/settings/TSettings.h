@@ -42,7 +42,7 @@ class TSettings final : public TableSettings {
 
     // What the rules read.
     bool AutoHoldEnabled() const override { return AutoHold; }
-    int DoubleUpMode() const override { return DupMode; }
+    ::orvane::DupMode DoubleUpMode() const override { return DupModeOf(DupMode); }
     int HoldDelayMs() const override { return HoldDelay; }
     int DealDelayMs() const override { return DealDelay; }
     Statistics& Stats() override { return Counters; }

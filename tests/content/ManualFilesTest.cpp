@@ -98,9 +98,11 @@ TEST(ManualFiles, PayTableGivesTheDefaultPayOfEveryLine) {
     ASSERT_EQ(rows.size(), orvane::PrizeLines);
     for (int line = 1; line <= orvane::PrizeLines; ++line) {
         const auto& [hand, pay] = rows.at(line - 1);
-        const std::string caption = line == orvane::OrvaneThree
-                                        ? orvane::OrvaneLineLabel(orvane::FirstOrvaneNumber)
-                                        : orvane::PrizeCaption(line, orvane::FirstOrvaneNumber);
+        const std::string caption =
+            line == orvane::OrvaneThree
+                ? orvane::OrvaneLineLabel(orvane::FirstOrvaneNumber)
+                : orvane::PrizeCaption(static_cast<orvane::PrizeIndex>(line),
+                                       orvane::FirstOrvaneNumber);
         EXPECT_EQ(hand.toStdString(), caption) << "line " << line;
         EXPECT_EQ(pay.toInt(), orvane::DefaultMultipliers.at(static_cast<std::size_t>(line)))
             << "line " << line;

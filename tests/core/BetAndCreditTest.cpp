@@ -19,7 +19,7 @@ TEST_F(BetAndCredit, WithNoCreditBetShowsOneAndDealAsksForCoins) {
     EXPECT_EQ(display.message, Message::InsertCoin);
     EXPECT_TRUE(display.messageBlinks);
     EXPECT_EQ(display.CountSounds("dcard1"), 0);
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
 }
 
 TEST_F(BetAndCredit, FourCreditsAllowNoDeal) {
@@ -27,7 +27,7 @@ TEST_F(BetAndCredit, FourCreditsAllowNoDeal) {
     table.Deal();
     EXPECT_EQ(table.State().BetIndex, 0);
     EXPECT_EQ(table.State().Credit, 4);
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
 }
 
 TEST_F(BetAndCredit, BetCyclesThroughTheAffordableAmounts) {
@@ -63,14 +63,25 @@ TEST_F(BetAndCredit, AnUnaffordableBetIsLoweredToTheHighestAffordableStep) {
     EXPECT_EQ(display.bet, 50);
 }
 
+// One credit after a deal of the last five would leave no bet if the bet were chosen
+// again; the round keeps its own, and its draw is still a draw.
 TEST_F(BetAndCredit, CreditAddedDuringARoundKeepsThatRoundsBet) {
-    StartWithCredit(10);
+    settings.autoHold = false;
+    StartWithCredit(5);
     table.Deal();
-    ASSERT_EQ(table.State().RoundState, 1);
-    ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
+    ASSERT_EQ(table.State().RoundState, RoundPhase::Dealt);
+    ASSERT_EQ(display.credit, 0);
+    ASSERT_EQ(table.AddCredit(1, true), CreditChange::Done);
     EXPECT_EQ(display.bet, 5);
-    EXPECT_EQ(display.credit, 1005);
+    EXPECT_EQ(table.State().BetIndex, 1);
+    EXPECT_EQ(display.credit, 1);
     EXPECT_EQ(display.CountSounds("addcrdt"), 1);
+
+    ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
+    table.Hold(1);
+    table.Deal();
+    EXPECT_EQ(display.stars, 2);
+    EXPECT_EQ(display.credit, 996);
 }
 
 TEST_F(BetAndCredit, CashOutEmptiesTheMachineAndCountsOnlyWhenAsked) {
@@ -127,6 +138,13 @@ TEST_F(BetAndCredit, AHugeStoredMultiplierShowsAndPaysTheLargestAmount) {
     table.State().Multiplier[1] = MaxAmount;
     StartWithCredit(100);
     EXPECT_EQ(display.payValues[1], MaxAmount);
+    table.Deal();
+    StackDealtHand({C(1, 1), C(1, 2), C(1, 3), C(1, 4), Joker}, {true, true, true, true, true},
+                   {0, 0, 0, 0, 0});
+    table.Deal();
+    ASSERT_EQ(table.State().LastPrize, FiveOfAKind);
+    EXPECT_EQ(display.win, MaxAmount);
+    EXPECT_EQ(table.State().Win, MaxAmount);
 }
 
 using Highlight = TableFixture;
@@ -155,13 +173,22 @@ TEST_F(Highlight, ADealtPokerBlinksItsLineFiveTimesWithBigWin) {
     EXPECT_EQ(display.holdMark, (std::array<bool, 6>{false, true, false, true, true, true}));
 }
 
+// The last hand's line goes dark before the new cards turn up, not only once the new
+// hand is evaluated.
 TEST_F(Highlight, TheNextDealRemovesTheHighlight) {
     StartWithCredit(100, 2293);
     table.Deal();
+    ASSERT_EQ(display.highlighted, FullHouse);
     table.Cash();  // release holds
     table.Bet();   // change the bet so the next DEAL deals afresh
+    display.ClearLog();
     table.Deal();
-    EXPECT_EQ(std::count(display.log.begin(), display.log.end(), "highlight 5 on"), 1);
+    const auto cleared = std::find(display.log.begin(), display.log.end(), "highlight clear");
+    const auto firstFace = std::find_if(display.log.begin(), display.log.end(), [](const auto& l) {
+        return l.rfind("card ", 0) == 0 && l.find("back") == std::string::npos;
+    });
+    ASSERT_NE(firstFace, display.log.end());
+    EXPECT_LT(cleared, firstFace);
     EXPECT_EQ(display.highlighted, table.State().LastPrize);
 }
 

@@ -71,7 +71,6 @@ TEST_F(BonusMeter, FourNaturalBonusCardsEmptyTheMeterAtOnceWhateverItsState) {
     table.Deal();
     EXPECT_EQ(table.State().LastPrize, Poker);
     EXPECT_TRUE(table.State().JackpotFlag);
-    EXPECT_EQ(table.State().SavedMeter, 8);
     EXPECT_EQ(Meter(), 0);
     EXPECT_EQ(display.win, 5 * 40 + 3500);
 
@@ -99,8 +98,10 @@ TEST_F(BonusMeter, GivingUpAStepWinStepsBackAndUndoesTheCount) {
     table.Deal();
     ASSERT_EQ(Meter(), 2);
     ASSERT_EQ(settings.stats.PrizeStat[OrvaneThree], 1);
+    ASSERT_EQ(LitSquares(), 2);
     table.Deal();
     EXPECT_EQ(Meter(), 3);
+    EXPECT_EQ(LitSquares(), 3);
     EXPECT_EQ(settings.stats.PrizeStat[OrvaneThree], 0);
 }
 
@@ -113,20 +114,39 @@ TEST_F(BonusMeter, ALostGambleRefillsAnEmptiedMeter) {
     DealSlots cards{};
     DrawDeck(copy, cards, 10, false);
     table.Hold(RankOfValue(cards[1]) <= 6 ? 4 : 2);  // the wrong guess
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(Meter(), 10);
     EXPECT_EQ(table.State().OrvaneNumber, 8);
 }
 
-TEST_F(BonusMeter, SlowDrawOfAnEmptyMeterTakes3250Milliseconds) {
-    StartWithCredit(100);
-    table.Orvane().State[1] = 0;
-    table.DrawMeter(false);
-    EXPECT_EQ(pause.total, 3250);
-    pause.total = 0;
-    table.Orvane().State[1] = 10;
-    table.DrawMeter(false);
-    EXPECT_EQ(pause.total, 250);  // a full meter shows no darkening
+// The slow meter lights every square, waits, then darkens the spent squares from the
+// top, one pause before each.
+TEST_F(BonusMeter, TheSlowMeterLightsAllThenDarkensEachSpentSquareInTurn) {
+    DealtAtBetFive(1);
+    StackDealtHand({C(7, 1), C(7, 2), C(7, 3), C(2, 4), C(9, 1)}, {true, true, true, false, false},
+                   {0, 0, 0, C(4, 1), C(12, 2)});
+    table.Deal();
+    std::vector<int> expected = {100, 100};    // the two drawn cards
+    expected.insert(expected.end(), 10, 250);  // the bonus line blinks
+    expected.push_back(1000);                  // the jackpot registers
+    expected.push_back(250);                   // all squares lit
+    expected.insert(expected.end(), 10, 300);  // each square goes dark
+    EXPECT_EQ(pause.waits, expected);
+
+    std::vector<std::string> squares;
+    for (const std::string& line : display.log) {
+        if (line.rfind("square ", 0) == 0) {
+            squares.push_back(line);
+        }
+    }
+    std::vector<std::string> lightUpThenDarken;
+    for (int square = 10; square >= 1; --square) {
+        lightUpThenDarken.push_back("square " + std::to_string(square) + " on");
+    }
+    for (int square = 10; square >= 1; --square) {
+        lightUpThenDarken.push_back("square " + std::to_string(square) + " off");
+    }
+    EXPECT_EQ(squares, lightUpThenDarken);
 }
 
 TEST_F(BonusMeter, ChangingTheBetShowsThatBetsOwnCountdownAndJackpot) {
@@ -155,14 +175,14 @@ TEST_F(BonusMeter, TheRankWrapsFromTenToSevenAndAnOddRankJustCountsUp) {
 
     table.State().OrvaneNumber = 25;  // a stored value outside 7..10 is taken as it is
     table.Orvane().State[1] = 0;
-    table.RefillCheck();
+    ASSERT_EQ(table.AddCredit(5, false), CreditChange::Done);
     EXPECT_EQ(table.State().OrvaneNumber, 26);
 }
 
 TEST_F(BonusMeter, AnEmptyMachineRefillsNothingAndShowsNoLamps) {
     table.Start(1);
     table.Orvane().State[0] = 0;
-    table.RefillCheck();
+    table.Bet();
     EXPECT_EQ(table.State().OrvaneNumber, 7);
     EXPECT_EQ(display.bonusPicture, 7);
     EXPECT_EQ(LitSquares(), 0);
@@ -172,7 +192,7 @@ TEST_F(BonusMeter, AnEmptyMachineRefillsNothingAndShowsNoLamps) {
 TEST_F(BonusMeter, ACountdownAboveTenIsDrawnFull) {
     StartWithCredit(100);
     table.Orvane().State[1] = 25;
-    table.DrawMeter(true);
+    table.RedrawMeter();
     EXPECT_EQ(LitSquares(), 10);
 }
 

@@ -190,7 +190,7 @@ TEST(DrawDeck, SeededTableDealsTheReferenceHand) {
         EXPECT_EQ(table.State().HandCard(slot).Value, dealt[static_cast<std::size_t>(slot - 1)]);
     }
     // Joker in slot 1 takes the suit of slot 5 (40: ace, suit 4).
-    EXPECT_EQ(table.State().HandCard(1).Suit, 4);
+    EXPECT_EQ(table.State().HandCard(1).Suit, Suit::Spades);
     // The joker with an ace is a high pair of aces; both are held.
     EXPECT_EQ(table.State().LastPrize, HighPair);
     EXPECT_EQ(table.State().WinRank, 1);

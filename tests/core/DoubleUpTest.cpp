@@ -17,7 +17,7 @@ class DoubleUp : public TableFixture {
         StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
                        {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
         table.Deal();
-        ASSERT_TRUE(table.State().DupActive);
+        ASSERT_TRUE(table.DoubleUpOffer().IsOpen());
         display.ClearLog();
         pause.waits.clear();
     }
@@ -36,8 +36,8 @@ class DoubleUp : public TableFixture {
 TEST_F(DoubleUp, OfferShowsTheWinAndTheFirstCardFaceDown) {
     OfferHighPair();
     EXPECT_EQ(table.State().Win, 10);
-    EXPECT_EQ(table.State().DupStep, 1);
-    EXPECT_FALSE(table.State().Gambled);
+    EXPECT_TRUE(table.DoubleUpOffer().BeforeFirstGuess());
+    EXPECT_FALSE(table.DoubleUpOffer().Gambled());
     EXPECT_TRUE(display.dupVisible[1]);
     EXPECT_FALSE(display.dupVisible[2]);
     // Only the winning cards are marked.
@@ -57,19 +57,34 @@ TEST_F(DoubleUp, RightGuessesDoubleAndAWrongOneLosesEverything) {
     EXPECT_TRUE(display.dupVisible[2]);
     EXPECT_TRUE(display.dupCards[2].ShowBack);
     EXPECT_TRUE(display.indicatorBlinking);
-    EXPECT_EQ(display.buttonLayout, 4);
-    EXPECT_TRUE(table.State().Gambled);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::SecondDrawOffer);
+    EXPECT_TRUE(table.DoubleUpOffer().Gambled());
 
     table.Deal();  // no second draw once a guess was made
-    EXPECT_EQ(table.State().RoundState, 2);
-    EXPECT_TRUE(table.State().DupActive);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    EXPECT_TRUE(table.DoubleUpOffer().IsOpen());
 
     table.Hold(IsSmall(cards[2]) ? 4 : 2);
     EXPECT_EQ(display.win, 0);
     EXPECT_EQ(table.State().Credit, creditBefore);
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_FALSE(display.indicatorBlinking);
     EXPECT_TRUE(display.doubleUpPanel);  // stays until the next deal or the idle animation
+}
+
+TEST_F(DoubleUp, TheNextDealHidesThePanelALostOrCollectedWinLeftOpen) {
+    OfferHighPair();
+    const DealSlots cards = PredictDupCards();
+    table.Hold(IsSmall(cards[1]) ? 4 : 2);  // a wrong guess
+    ASSERT_TRUE(display.doubleUpPanel);
+    table.Deal();
+    EXPECT_FALSE(display.doubleUpPanel);
+
+    OfferHighPair();
+    table.Cash();
+    ASSERT_TRUE(display.doubleUpPanel);
+    table.Deal();
+    EXPECT_FALSE(display.doubleUpPanel);
 }
 
 TEST_F(DoubleUp, ChoiceButtonsShowTheModeWhileTheOfferIsOpen) {
@@ -81,11 +96,11 @@ TEST_F(DoubleUp, ChoiceButtonsShowTheModeWhileTheOfferIsOpen) {
     table.Cash();
     EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
 
-    settings.dupMode = 2;
+    settings.dupMode = DupMode::RedBlack;
     OfferHighPair();
     EXPECT_EQ(display.choiceButtons, ChoiceButtons::RedBlack);
     // A mode changed while the offer is open shows once the table is asked again.
-    settings.dupMode = 1;
+    settings.dupMode = DupMode::SmallBig;
     table.ShowChoiceButtons();
     EXPECT_EQ(display.choiceButtons, ChoiceButtons::SmallBig);
 }
@@ -99,7 +114,7 @@ TEST_F(DoubleUp, ChoiceButtonsHoldCardsAgainWhenTheOfferEnds) {
     OfferHighPair();
     const DealSlots cards = PredictDupCards();
     table.Hold(IsSmall(cards[1]) ? 4 : 2);  // a wrong guess
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(display.choiceButtons, ChoiceButtons::Off);
 
     OfferHighPair();
@@ -114,7 +129,7 @@ TEST_F(DoubleUp, ARoundWithoutAWinLeavesTheHoldButtonsAlone) {
     StackDealtHand({C(2, 1), C(5, 4), C(9, 2), C(12, 3), C(4, 1)},
                    {true, false, false, false, false}, {0, C(6, 2), C(13, 3), C(8, 4), C(10, 1)});
     table.Deal();
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(display.choiceButtonCalls, 0);
 }
 
@@ -122,28 +137,28 @@ TEST_F(DoubleUp, TheDoubleUpDeckHasNoSevensAndNoJoker) {
     OfferHighPair();
     table.Hold(1);  // draws the cards without guessing
     for (int i = 1; i <= 10; ++i) {
-        const CardValue v = table.State().DupCard(i).Value;
+        const CardValue v = table.DoubleUpOffer().CardAt(i).Value;
         EXPECT_FALSE(IsSeven(v)) << v;
         EXPECT_NE(v, JokerValue);
     }
-    EXPECT_FALSE(table.State().Gambled);
+    EXPECT_FALSE(table.DoubleUpOffer().Gambled());
 }
 
 TEST_F(DoubleUp, UntilTheFirstGuessEveryPressDrawsTheCardsAnew) {
     OfferHighPair();
     const DealSlots first = PredictDupCards();
     table.Hold(3);
-    EXPECT_EQ(table.State().DupCard(1).Value, first[1]);
+    EXPECT_EQ(table.DoubleUpOffer().CardAt(1).Value, first[1]);
     const DealSlots second = PredictDupCards();
     table.Hold(1);
-    EXPECT_EQ(table.State().DupCard(1).Value, second[1]);
+    EXPECT_EQ(table.DoubleUpOffer().CardAt(1).Value, second[1]);
     // The pre-drawn second-draw cards are untouched, so continuing still works.
     table.Deal();
     EXPECT_TRUE(table.State().Continued);
 }
 
 TEST_F(DoubleUp, RedBlackModeDecidesBySuitGroup) {
-    settings.dupMode = 2;
+    settings.dupMode = DupMode::RedBlack;
     OfferHighPair();
     const DealSlots cards = PredictDupCards();
     const std::int32_t suit = SuitOfValue(cards[1]);
@@ -158,7 +173,7 @@ TEST_F(DoubleUp, TenRightGuessesPay1024TimesAndEndTheRound) {
     for (int i = 1; i <= 10; ++i) {
         table.Hold(IsSmall(cards[static_cast<std::size_t>(i)]) ? 2 : 4);
     }
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(table.State().Win, 0);
     EXPECT_EQ(table.State().Credit, 90 + 10 * 1024);
     EXPECT_FALSE(display.indicatorBlinking);
@@ -170,11 +185,11 @@ TEST_F(DoubleUp, TakingHalfPaysTheLargerHalfAndEndsTheChanceToContinue) {
     table.Hold(5);
     EXPECT_EQ(table.State().Credit, 94);
     EXPECT_EQ(table.State().Win, 3);
-    EXPECT_TRUE(table.State().DupActive);
+    EXPECT_TRUE(table.DoubleUpOffer().IsOpen());
     EXPECT_TRUE(display.indicatorBlinking);
     table.Deal();
     EXPECT_FALSE(table.State().Continued);
-    EXPECT_TRUE(table.State().DupActive);
+    EXPECT_TRUE(table.DoubleUpOffer().IsOpen());
 }
 
 TEST_F(DoubleUp, TakingHalfOfOneCollectsItAndEndsTheRound) {
@@ -182,7 +197,7 @@ TEST_F(DoubleUp, TakingHalfOfOneCollectsItAndEndsTheRound) {
     table.State().Win = 1;
     table.Hold(5);
     EXPECT_EQ(table.State().Credit, 91);
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
 }
 
 struct CollectCase {
@@ -194,18 +209,27 @@ struct CollectCase {
 
 class Collect : public DoubleUp, public ::testing::WithParamInterface<CollectCase> {};
 
+// CASH collects all; HOLD 5 takes half. Each step shows the credit once, so the credits
+// shown one after the other give the steps themselves.
 TEST_P(Collect, CountsInTheDescribedSteps) {
     OfferHighPair();
     const CollectCase& c = GetParam();
     table.State().Win = c.win;
     const std::int32_t start = table.State().Credit;
-    table.CollectWin(c.all);
-    EXPECT_EQ(table.State().Win, c.left);
-    std::int32_t expectedTotal = 0;
-    for (std::int32_t s : c.steps) {
-        expectedTotal += s;
+    if (c.all) {
+        table.Cash();
+    } else {
+        table.Hold(5);
     }
-    EXPECT_EQ(table.State().Credit, start + expectedTotal);
+    std::vector<std::int32_t> steps;
+    std::int32_t previous = start;
+    for (std::int32_t shown : display.creditTrace) {
+        steps.push_back(shown - previous);
+        previous = shown;
+    }
+    EXPECT_EQ(steps, c.steps);
+    EXPECT_EQ(table.State().Win, c.left);
+    EXPECT_EQ(display.win, c.left);
     EXPECT_EQ(display.CountSounds("cash"), static_cast<int>(c.steps.size()));
     EXPECT_EQ(CountWaits(30), static_cast<int>(c.steps.size()));
 }
@@ -218,48 +242,23 @@ std::vector<std::int32_t> Steps(std::initializer_list<std::pair<int, std::int32_
     return out;
 }
 
-INSTANTIATE_TEST_SUITE_P(WholeAndHalf, Collect,
-                         ::testing::Values(CollectCase{250, true, Steps({{50, 1}, {2, 100}}), 0},
-                                           CollectCase{100, true, Steps({{100, 1}}), 0},
-                                           CollectCase{1999, false,
-                                                       Steps({{1, 99}, {9, 100}, {1, 1}}), 999},
-                                           CollectCase{7, false, Steps({{4, 1}}), 3},
-                                           CollectCase{101, false, Steps({{1, 1}, {50, 1}}), 50}));
-
-// The counting order itself: the credit label shows 1999 being taken as 99, nine
-// hundreds and a last single credit.
-class CreditTrace : public FakeDisplay {
-  public:
-    void ShowCredit(std::int32_t c) override {
-        trace.push_back(c);
-        FakeDisplay::ShowCredit(c);
-    }
-    std::vector<std::int32_t> trace;
-};
-
-TEST(CollectOrder, HalfOf1999PaysOddPartThenHundredsThenTheRest) {
-    CreditTrace display;
-    FakePause pause;
-    FakeSettings settings;
-    GameTable table(display, pause, settings);
-    table.Start(1);
-    table.State().DupActive = true;
-    table.State().Win = 1999;
-    display.trace.clear();
-    table.CollectWin(false);
-    std::vector<std::int32_t> expected = {99};
-    for (int i = 1; i <= 9; ++i) {
-        expected.push_back(99 + 100 * i);
-    }
-    expected.push_back(1000);
-    EXPECT_EQ(display.trace, expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    WholeAndHalf, Collect,
+    ::testing::Values(CollectCase{250, true, Steps({{50, 1}, {2, 100}}), 0},
+                      CollectCase{150, true, Steps({{50, 1}, {1, 100}}), 0},
+                      CollectCase{100, true, Steps({{100, 1}}), 0},
+                      CollectCase{1999, false, Steps({{1, 99}, {9, 100}, {1, 1}}), 999},
+                      CollectCase{7, false, Steps({{4, 1}}), 3},
+                      CollectCase{101, false, Steps({{1, 1}, {50, 1}}), 50},
+                      // A round amount still counts its odd part and its rest, both empty.
+                      CollectCase{1000, false, Steps({{1, 0}, {5, 100}, {1, 0}}), 500},
+                      CollectCase{350, false, Steps({{1, 50}, {1, 100}, {1, 25}}), 175}));
 
 TEST_F(DoubleUp, AWinOverflowingTheCreditStopsAtTheLargestAmount) {
     OfferHighPair();
     table.State().Credit = MaxAmount - 5;
     table.State().Win = 10;
-    table.CollectWin(true);
+    table.Cash();
     EXPECT_EQ(table.State().Credit, MaxAmount);
 }
 

@@ -32,6 +32,7 @@ void FakeDisplay::SetHoldMark(int slot, bool visible) {
 }
 void FakeDisplay::ShowCredit(std::int32_t c) {
     credit = c;
+    creditTrace.push_back(c);
 }
 void FakeDisplay::ShowBet(std::int32_t b) {
     bet = b;
@@ -50,18 +51,19 @@ void FakeDisplay::ShowPayValues(const Multipliers& amounts, const std::string& l
     orvaneLine = line;
 }
 void FakeDisplay::ClearPayHighlight() {
-    highlighted = 0;
+    highlighted = NoPrize;
+    log.push_back("highlight clear");
 }
 void FakeDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
-    highlighted = opaque ? prize : 0;
+    highlighted = opaque ? prize : NoPrize;
     log.push_back("highlight " + std::to_string(prize) + (opaque ? " on" : " off"));
 }
 void FakeDisplay::ShowStars(int count) {
     stars = count;
 }
-void FakeDisplay::SetButtonLayout(int layout) {
+void FakeDisplay::SetButtonLayout(ButtonLayout layout) {
     buttonLayout = layout;
-    log.push_back("layout " + std::to_string(layout));
+    log.push_back("layout " + std::to_string(static_cast<int>(layout)));
 }
 void FakeDisplay::ShowChoiceButtons(ChoiceButtons choices) {
     choiceButtons = choices;
@@ -91,6 +93,7 @@ void FakeDisplay::PlaySoundEffect(std::string_view name) {
 }
 void FakeDisplay::SetMeterSquare(int square, bool lit) {
     meterLit[At(square)] = lit;
+    log.push_back("square " + std::to_string(square) + (lit ? " on" : " off"));
 }
 void FakeDisplay::ShowBonusPicture(std::int32_t n) {
     bonusPicture = n;

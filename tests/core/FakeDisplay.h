@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ class FakeDisplay : public TableDisplay {
     void ClearPayHighlight() override;
     void SetPayLineOpaque(PrizeIndex prize, bool opaque) override;
     void ShowStars(int count) override;
-    void SetButtonLayout(int layout) override;
+    void SetButtonLayout(ButtonLayout layout) override;
     void ShowChoiceButtons(ChoiceButtons choices) override;
     void ShowDoubleUpPanel(bool visible) override;
     void SetMessage(Message message, bool blink) override;
@@ -42,6 +43,7 @@ class FakeDisplay : public TableDisplay {
     void ClearLog() {
         log.clear();
         sounds.clear();
+        creditTrace.clear();
     }
 
     // Visible state, as the last call left it.
@@ -53,8 +55,9 @@ class FakeDisplay : public TableDisplay {
     std::int32_t credit = -1, bet = -1, win = -1, jackpot = -1, bonusPicture = -1;
     std::string winCaption, orvaneLine;
     Multipliers payValues{};
-    PrizeIndex highlighted = 0;
-    int stars = -1, buttonLayout = -99;
+    PrizeIndex highlighted = NoPrize;
+    int stars = -1;
+    std::optional<ButtonLayout> buttonLayout;
     bool doubleUpPanel = false, idleRunning = false, indicatorBlinking = false;
     Message message = Message::None;
     ChoiceButtons choiceButtons = ChoiceButtons::Off;
@@ -62,7 +65,8 @@ class FakeDisplay : public TableDisplay {
     bool messageBlinks = false;
 
     std::vector<std::string> sounds;
-    std::vector<std::string> log;  // one line per call, for order checks
+    std::vector<std::int32_t> creditTrace;  // every credit shown, in order
+    std::vector<std::string> log;           // one line per call, for order checks
 };
 
 class FakePause : public Pause {
@@ -78,13 +82,13 @@ class FakePause : public Pause {
 class FakeSettings : public TableSettings {
   public:
     bool AutoHoldEnabled() const override { return autoHold; }
-    int DoubleUpMode() const override { return dupMode; }
+    DupMode DoubleUpMode() const override { return dupMode; }
     int HoldDelayMs() const override { return holdDelay; }
     int DealDelayMs() const override { return dealDelay; }
     Statistics& Stats() override { return stats; }
 
     bool autoHold = true;
-    int dupMode = 1;
+    DupMode dupMode = DupMode::SmallBig;
     int holdDelay = 50;
     int dealDelay = 100;
     Statistics stats;

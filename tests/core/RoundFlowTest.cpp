@@ -1,12 +1,23 @@
 // Complete rounds driven through the four events with a seeded random source.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "TableFixture.h"
 
 namespace orvane::test {
 namespace {
 
 using RoundFlow = TableFixture;
+
+// A plain number is no state of the table: passing one where a state is meant does not
+// compile.
+static_assert(!std::is_convertible_v<int, RoundPhase>);
+static_assert(!std::is_convertible_v<int, DrawStage>);
+static_assert(!std::is_convertible_v<int, ButtonLayout>);
+static_assert(!std::is_convertible_v<int, DupMode>);
+static_assert(!std::is_convertible_v<int, Suit>);
+static_assert(!std::is_convertible_v<int, PrizeIndex>);
 
 // Seed 6 deals 6c J♠ 8♥ J♥ 2♥ (suits 1..4), with 7♦ 9♦ 2♦ 2♠ 4♠ for the first draw and
 // 4♣ 3♠ A♠ 9♠ 10♥ for the second: a high pair dealt, kept and drawn to twice.
@@ -23,7 +34,7 @@ TEST_F(RoundFlow, StartShowsAnEmptyMachine) {
     EXPECT_TRUE(display.messageBlinks);
     EXPECT_TRUE(display.idleRunning);
     EXPECT_EQ(display.stars, 0);
-    EXPECT_EQ(display.buttonLayout, 0);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Idle);
     EXPECT_EQ(display.payValues, DefaultMultipliers);  // bare multipliers on an empty machine
     EXPECT_EQ(display.orvaneLine, "ORVANE 3x7");
     for (int square = 1; square <= 10; ++square) {
@@ -49,23 +60,23 @@ TEST_F(RoundFlow, DealHoldDrawWinAndCollect) {
     EXPECT_EQ(display.highlighted, HighPair);
     EXPECT_EQ(display.CountSounds("win"), 1);  // a dealt win from the idle table
     EXPECT_EQ(display.stars, 1);
-    EXPECT_EQ(display.buttonLayout, 1);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Dealt);
     EXPECT_EQ(display.message, Message::HoldAndDraw);
     EXPECT_FALSE(display.idleRunning);
     // Auto-hold keeps the two jacks, one mark at a time.
     EXPECT_EQ(display.holdMark, (std::array<bool, 6>{false, false, true, false, true, false}));
     EXPECT_EQ(CountWaits(50), 2);
-    EXPECT_EQ(table.State().RoundState, 1);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
 
     table.Deal();
     EXPECT_EQ(display.credit, 90);
     EXPECT_EQ(ShownHand(), (std::array<CardValue, 6>{0, 20, 50, 15, 37, 43}));
     EXPECT_EQ(display.stars, 2);
-    EXPECT_EQ(table.State().RoundState, 2);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
     EXPECT_EQ(display.win, 10);
     EXPECT_EQ(display.winCaption, "HIGH PAIR");
     EXPECT_TRUE(display.doubleUpPanel);
-    EXPECT_EQ(display.buttonLayout, 2);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::FirstDrawOffer);
     EXPECT_EQ(display.message, Message::Winner);
     EXPECT_TRUE(display.indicatorBlinking);
     EXPECT_TRUE(display.dupVisible[1]);
@@ -83,9 +94,9 @@ TEST_F(RoundFlow, DealHoldDrawWinAndCollect) {
     EXPECT_EQ(display.win, 0);
     EXPECT_EQ(display.CountSounds("cash"), 10);
     EXPECT_EQ(CountWaits(30), 10);
-    EXPECT_EQ(table.State().RoundState, 0);
-    EXPECT_FALSE(table.State().DupActive);
-    EXPECT_EQ(display.buttonLayout, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
+    EXPECT_FALSE(table.DoubleUpOffer().IsOpen());
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Idle);
     EXPECT_TRUE(display.idleRunning);
     EXPECT_EQ(settings.stats.CreditOut, 0);  // collecting is not a cash-out
 }
@@ -97,7 +108,7 @@ TEST_F(RoundFlow, DrawWithoutPrizeEndsTheRound) {
     table.Deal();
     EXPECT_EQ(ShownHand(), (std::array<CardValue, 6>{0, 21, 2, 48, 11, 12}));
     EXPECT_EQ(table.State().LastPrize, NoPrize);
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(display.credit, 90);
     EXPECT_FALSE(display.doubleUpPanel);
     EXPECT_TRUE(display.idleRunning);
@@ -108,16 +119,16 @@ TEST_F(RoundFlow, ContinuingAfterAWinDropsItAndDrawsAgain) {
     StartWithCredit(100, HighPairSeed);
     table.Deal();
     table.Deal();
-    ASSERT_EQ(table.State().RoundState, 2);
+    ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
 
     table.Deal();  // give the win up
     EXPECT_EQ(display.win, 0);
     EXPECT_EQ(settings.stats.PrizeStat[HighPair], 0);
     EXPECT_EQ(settings.stats.RunPrizeStat[HighPair], 0);
     EXPECT_FALSE(display.doubleUpPanel);
-    EXPECT_FALSE(table.State().DupActive);
+    EXPECT_FALSE(table.DoubleUpOffer().IsOpen());
     EXPECT_TRUE(table.State().Continued);
-    EXPECT_EQ(display.buttonLayout, 3);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Continued);
     EXPECT_EQ(display.holdMark, (std::array<bool, 6>{false, false, true, false, true, false}));
     EXPECT_EQ(display.credit, 90);
 
@@ -125,16 +136,16 @@ TEST_F(RoundFlow, ContinuingAfterAWinDropsItAndDrawsAgain) {
     EXPECT_EQ(display.credit, 85);
     EXPECT_EQ(ShownHand(), (std::array<CardValue, 6>{0, 4, 50, 40, 37, 36}));
     EXPECT_EQ(display.stars, 3);
-    EXPECT_EQ(table.State().RoundState, 3);
-    EXPECT_EQ(display.buttonLayout, 4);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::SecondDrawWon);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::SecondDrawOffer);
     EXPECT_EQ(display.win, 10);
     EXPECT_EQ(settings.stats.PrizeStat[HighPair], 1);
 
     table.Deal();  // the second win can only be gambled or collected
-    EXPECT_EQ(table.State().RoundState, 3);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::SecondDrawWon);
     table.Cash();
     EXPECT_EQ(display.credit, 95);
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
 }
 
 TEST_F(RoundFlow, DealingOnADealtWinWithoutHoldsTakesItForFree) {
@@ -145,7 +156,7 @@ TEST_F(RoundFlow, DealingOnADealtWinWithoutHoldsTakesItForFree) {
     table.Deal();
     EXPECT_EQ(display.credit, 95);  // no second charge
     EXPECT_EQ(ShownHand(), (std::array<CardValue, 6>{0, 6, 50, 34, 37, 28}));
-    EXPECT_EQ(table.State().RoundState, 2);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
     EXPECT_EQ(display.win, 10);
 }
 
@@ -158,7 +169,7 @@ TEST_F(RoundFlow, DealingAgainWithoutHoldsOnALosingHandDealsAFreshCharge) {
     const auto first = ShownHand();
     table.Deal();
     EXPECT_EQ(display.credit, 90);
-    EXPECT_EQ(table.State().RoundState, 1);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
     EXPECT_NE(ShownHand(), first);
 }
 
@@ -168,7 +179,7 @@ TEST_F(RoundFlow, ChangingTheBetAfterTheDealDealsAFreshHand) {
     table.Bet();
     EXPECT_EQ(display.bet, 7);
     table.Deal();
-    EXPECT_EQ(table.State().RoundState, 1);  // a fresh deal, not a draw
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);  // a fresh deal, not a draw
     EXPECT_EQ(display.credit, 88);
     EXPECT_EQ(display.stars, 1);
 }
@@ -182,7 +193,7 @@ TEST_F(RoundFlow, ADrawTheCreditCannotPayIsRefused) {
     table.Deal();
     EXPECT_EQ(display.message, Message::InsertCoin);
     EXPECT_TRUE(display.messageBlinks);
-    EXPECT_EQ(table.State().RoundState, 1);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
     EXPECT_EQ(ShownHand(), hand);
     EXPECT_EQ(table.State().HandCard(2).Held, false);
     EXPECT_EQ(table.State().HandCard(1).Held, held[1]);
@@ -212,10 +223,81 @@ TEST_F(RoundFlow, EventsAreDroppedWhileTheGateIsClosed) {
     table.State().Ready = false;
     table.Deal();
     table.Bet();
-    EXPECT_EQ(table.State().RoundState, 0);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(table.State().Credit, 100);
     EXPECT_EQ(display.bet, 5);
     EXPECT_EQ(table.AddCredit(100, true), CreditChange::NotReady);
+}
+
+TEST_F(RoundFlow, AFirstDrawWinCanBeGivenUpAfterAnEarlierWinWasCollected) {
+    StartWithCredit(100, HighPairSeed);
+    table.Deal();
+    table.Deal();
+    ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    table.Cash();  // collecting ends any chance to give this win up
+
+    table.Deal();
+    StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
+                   {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
+    table.Deal();
+    ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    table.Deal();  // a new round's win can be given up again
+    EXPECT_TRUE(table.State().Continued);
+    EXPECT_EQ(display.win, 0);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Continued);
+}
+
+TEST_F(RoundFlow, BetIsRefusedWhileAWinIsOnOffer) {
+    StartWithCredit(100, HighPairSeed);
+    table.Deal();
+    table.Deal();
+    ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    const std::int32_t jackpot = display.jackpot;
+    table.Bet();
+    EXPECT_EQ(table.State().BetIndex, 1);
+    EXPECT_EQ(display.bet, 5);
+    EXPECT_EQ(display.jackpot, jackpot);
+
+    table.Deal();  // given up: still the first draw's state until the second draw
+    ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    table.Bet();
+    EXPECT_EQ(display.bet, 5);
+
+    table.Deal();
+    ASSERT_EQ(table.State().RoundState, RoundPhase::SecondDrawWon);
+    table.Bet();
+    EXPECT_EQ(table.State().BetIndex, 1);
+    EXPECT_EQ(display.bet, 5);
+    EXPECT_EQ(display.jackpot, jackpot);
+}
+
+// Seed 2293 deals 7♣ 2♦ 7♠ 7♥ 2♣, a full house that auto-hold keeps whole.
+constexpr std::uint32_t FullHouseSeed = 2293;
+
+TEST_F(RoundFlow, KeepingAllFiveCardsOfAWinDrawsForFreeEvenWithoutCredit) {
+    StartWithCredit(5, FullHouseSeed);
+    table.Deal();
+    ASSERT_EQ(display.credit, 0);
+    ASSERT_EQ(table.State().LastPrize, FullHouse);
+    ASSERT_EQ(display.holdMark, (std::array<bool, 6>{false, true, true, true, true, true}));
+    table.Deal();
+    EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    EXPECT_EQ(display.credit, 0);
+    EXPECT_EQ(display.win, 50);
+    EXPECT_EQ(display.stars, 2);
+}
+
+TEST_F(RoundFlow, KeepingAllFiveCardsOfALosingHandStillCostsTheBet) {
+    StartWithCredit(5, LosingSeed);
+    table.Deal();
+    ASSERT_EQ(display.credit, 0);
+    ASSERT_EQ(table.State().LastPrize, NoPrize);
+    table.Hold(2);  // auto-hold kept the other four
+    ASSERT_EQ(display.holdMark, (std::array<bool, 6>{false, true, true, true, true, true}));
+    table.Deal();
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
+    EXPECT_EQ(display.message, Message::InsertCoin);
+    EXPECT_EQ(display.stars, 1);
 }
 
 // A display that fails once, as a picture that cannot be read would.

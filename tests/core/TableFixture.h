@@ -40,7 +40,7 @@ class TableFixture : public ::testing::Test {
             card.ShowBack = false;
             card.Held = held[i];
         }
-        s.RoundState = 1;
+        s.RoundState = RoundPhase::Dealt;
         s.LastPrize = NoPrize;
         s.BetIndexAtDeal = s.BetIndex;
     }

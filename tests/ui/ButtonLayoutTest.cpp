@@ -7,7 +7,7 @@ namespace {
 
 // Writes a layout as a string in GameButton order (HOLD 1..5, CASH, DEAL, BET), L lit, D dim.
 std::string Pattern(int layout, bool interactive = true) {
-    const auto tints = TintsForLayout(layout, interactive);
+    const auto tints = TintsForLayout(static_cast<ButtonLayout>(layout), interactive);
     if (!tints) {
         return "unchanged";
     }
@@ -27,8 +27,8 @@ TEST(ButtonLayout, EachLayoutLightsTheButtonsThatGuideThatState) {
 }
 
 TEST(ButtonLayout, AllLitLayoutIgnoresTheSetting) {
-    EXPECT_EQ(Pattern(AllButtonsLit, true), "LLLLLLLL");
-    EXPECT_EQ(Pattern(AllButtonsLit, false), "LLLLLLLL");
+    EXPECT_EQ(Pattern(-1, true), "LLLLLLLL");
+    EXPECT_EQ(Pattern(-1, false), "LLLLLLLL");
 }
 
 TEST(ButtonLayout, GuidanceOffKeepsTheColoursThroughTheRound) {

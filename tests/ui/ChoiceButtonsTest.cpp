@@ -20,7 +20,7 @@ class ChoiceButtons : public MainWindowTest {
         AddCredit();
         window->btnDealClick();
         window->btnDealClick();
-        ASSERT_TRUE(window->Table().State().DupActive);
+        ASSERT_TRUE(window->Table().DoubleUpOffer().IsOpen());
     }
 
     // Plain one-colour faces under Data/gfx, so a test can tell tinted from untinted.
@@ -99,7 +99,7 @@ TEST_F(ChoiceButtons, HoldButtonsReturnWhenTheOfferEnds) {
     Key(Qt::Key_5);  // take half: the offer stays
     EXPECT_EQ(Captions(), (QStringList{"RED", "BLACK", "TAKE HALF"}));
     Key(Qt::Key_7);  // collect the rest
-    EXPECT_EQ(window->Table().State().RoundState, 0);
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
     EXPECT_EQ(Captions(), HoldCaptions);
     EXPECT_FALSE(HintsShown());
     EXPECT_FALSE(Find<TImageButton>("btnHold2")->KeepsOwnColour());
@@ -113,7 +113,7 @@ TEST_F(ChoiceButtons, HoldButtonsReturnWhenTheOfferEnds) {
     window.reset();
 
     OpenOffer("1");
-    while (window->Table().State().DupActive) {
+    while (window->Table().DoubleUpOffer().IsOpen()) {
         Key(Qt::Key_2);  // guess small until the gamble ends
     }
     EXPECT_EQ(Captions(), HoldCaptions);

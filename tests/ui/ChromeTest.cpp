@@ -167,7 +167,7 @@ TEST_F(Chrome, TheTablePlaysInFullScreen) {
     Key(Qt::Key_A);  // BET
     EXPECT_NE(Text("lblBet"), bet);
     QTest::mousePress(Find("imgBackground"), Qt::RightButton);  // a right press deals
-    EXPECT_EQ(window->Table().State().RoundState, 1);
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Dealt);
     const bool held = window->Table().State().HandCard(1).Held;
     QTest::mouseClick(HandCard(1), Qt::LeftButton);
     EXPECT_NE(window->Table().State().HandCard(1).Held, held);

@@ -41,7 +41,7 @@ TEST_F(ErrorHandler, AFailedDealReopensTheTable) {
 
     broken = false;
     Key(Qt::Key_Return);
-    EXPECT_EQ(window->Table().State().RoundState, 1);
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Dealt);
     EXPECT_EQ(errors.size(), 1);
 }
 

@@ -224,7 +224,7 @@ TEST_F(WindowKeys, EachDealKeyDeals) {
         AddCredit();
         Key(key);
         EXPECT_EQ(Text("lblCredit"), "95") << "key " << key;
-        EXPECT_EQ(window->Table().State().RoundState, 1) << "key " << key;
+        EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Dealt) << "key " << key;
         window.reset();
     }
 }
@@ -356,7 +356,7 @@ TEST_F(TypedWindowKeys, AzertyDigitRowPlays) {
     EXPECT_FALSE(HandCard(1)->Held);
     // 8 (_) draws.
     Send(Qt::Key_Underscore, Qt::NoModifier, QStringLiteral("_"));
-    EXPECT_NE(window->Table().State().RoundState, 1);
+    EXPECT_NE(window->Table().State().RoundState, RoundPhase::Dealt);
 }
 
 TEST_F(TypedWindowKeys, AzertySixStepsTheBetOnlyOnItsOwnKey) {

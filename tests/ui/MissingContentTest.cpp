@@ -82,7 +82,7 @@ TEST_F(MissingContent, MissingBonusPictureKeepsThePreviousOne) {
     Open();
     ASSERT_FALSE(Find<QLabel>("imgOrvaneCards")->pixmap().isNull());
     window->Table().State().OrvaneNumber = 8;
-    window->Table().RefillCheck();
+    window->btnBetClick();  // shows the bonus picture of the rank again
     EXPECT_FALSE(Find<QLabel>("imgOrvaneCards")->pixmap().isNull());
 }
 

@@ -24,7 +24,7 @@ TEST_F(OptionsFromMenu, AMissingPreviewIsReportedAndTheTablePlaysOn) {
     EXPECT_TRUE(dialogs.isEmpty());  // the dialog does not appear
     AddCredit();
     Key(Qt::Key_Return);
-    EXPECT_EQ(window->Table().State().RoundState, 1);
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Dealt);
 }
 
 TEST_F(OptionsFromMenu, AThemeChosenAndConfirmedDressesTheTableAndIsSaved) {

@@ -1,9 +1,14 @@
+#include <algorithm>
+
 #include "MainWindowFixture.h"
 
 namespace orvane::test {
 namespace {
 
 using PayTable = MainWindowTest;
+
+// Deals A♠ 7♠ joker A♥ A♣: a poker on the deal.
+constexpr std::uint32_t PokerSeed = 260;
 
 TEST_F(PayTable, ValuesFollowTheBet) {
     Open();
@@ -49,16 +54,23 @@ TEST_F(PayTable, LinesSitInRowsWithNamesLeftAndAmountsRight) {
 }
 
 TEST_F(PayTable, BigWinHighlightBlinksAndEndsOpaque) {
-    Open();
+    Open(PokerSeed);
+    AddCredit();
     waits.clear();
-    window->Table().HighlightPrize(Poker);
-    EXPECT_EQ(waits, std::vector<int>(10, 250));
+    window->btnDealClick();
+    ASSERT_EQ(window->Table().State().LastPrize, Poker);
+    EXPECT_EQ(std::count(waits.begin(), waits.end(), 250), 10);
     EXPECT_TRUE(Label(4)->autoFillBackground());
     EXPECT_TRUE(Label(15)->autoFillBackground());
     EXPECT_EQ(TextColor(Label(4)), Red);
     EXPECT_FALSE(Label(5)->autoFillBackground());
 
-    window->Table().HighlightPrize(NoPrize);
+    // A fresh deal leaves at most its own line lit, and the others their own colours.
+    window->btnCashClick();  // releases the holds
+    window->btnBetClick();   // a new bet deals afresh
+    window->btnDealClick();
+    const PrizeIndex prize = window->Table().State().LastPrize;
+    ASSERT_EQ(prize, NoPrize);
     for (int n = 1; n <= 22; ++n) {
         EXPECT_FALSE(Label(n)->autoFillBackground()) << "Label" << n;
     }

@@ -161,7 +161,7 @@ TEST_F(RoundDisplay, CashCollectsTheWinAndReturnsToTheIdleTints) {
     EXPECT_EQ(Text("lblWinScore"), "0");
     EXPECT_EQ(Tints(), "DDDDDDLL");
     EXPECT_EQ(Text("lblMessage"), "");
-    EXPECT_EQ(window->Table().State().RoundState, 0);
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
 }
 
 TEST_F(RoundDisplay, GivingUpTheFirstWinShowsThePayTableAgain) {

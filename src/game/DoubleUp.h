@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "Card.h"
+#include "DupMode.h"
+#include "RandomSource.h"
+#include "TableDisplay.h"
+#include "TableState.h"
+
+namespace orvane {
+
+// The double-up of a win on offer: ten face-down cards, a guess at each in turn that
+// doubles the win or loses it, and the counted collection of the win into the credit.
+// It works on the table's win and credit; the table decides when a round ends.
+class DoubleUp {
+  public:
+    static constexpr int CardCount = 10;
+
+    enum class Outcome { Doubled, DoubledOnTheLastCard, Lost };
+
+    DoubleUp(TableDisplay& display, Pause& pause, TableState& table);
+
+    bool IsOpen() const { return open_; }
+    // A guess was made or part of the win taken: the win can no longer be given up.
+    bool Gambled() const { return gambled_; }
+    bool BeforeFirstGuess() const { return step_ == 1; }
+    const Card& CardAt(int index) const { return cards_[static_cast<std::size_t>(index)]; }
+
+    void StartRound() { gambled_ = false; }
+    // The panel's cards hidden and face down, the first one next.
+    void Open();
+    void ShowNextCard();
+    void Close() { open_ = false; }
+
+    void DrawCards(RandomSource& random);
+    bool GuessIsRight(DupMode mode, bool choiceA) const;
+    // Turns the current card up and doubles or loses the win.
+    Outcome Reveal(bool right);
+
+    // Counts the win into the credit the way a coin hopper would: single credits for
+    // the odd part, then hundreds. Taking half pays the larger half and leaves the rest
+    // on offer.
+    void Collect(bool all);
+
+  private:
+    Card& CurrentCard() { return cards_[static_cast<std::size_t>(step_)]; }
+    void CollectAll();
+    void CollectHalf();
+    void TransferStep(std::int32_t amount);
+
+    TableDisplay& display_;
+    Pause& pause_;
+    TableState& table_;
+    bool open_ = false;
+    bool gambled_ = false;
+    int step_ = 1;                             // the card 1..10 guessed next
+    std::array<Card, CardCount + 1> cards_{};  // 1..10
+};
+
+}  // namespace orvane

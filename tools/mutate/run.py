@@ -22,6 +22,7 @@ Usage examples:
   tools/mutate/run.py --list
   tools/mutate/run.py --build build --sample 80 --seed 7
   tools/mutate/run.py --build build --filter 'DoubleUp|GameTable' --max 40
+  tools/mutate/run.py --survivors-of before.json   # after adding tests: the survivors again
 """
 
 from __future__ import annotations
@@ -356,6 +357,11 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
     )
     p.add_argument("--build-timeout", type=float, default=900.0, help="seconds per build")
     p.add_argument("--jobs", type=int, default=2, help="build jobs (default: 2)")
+    p.add_argument(
+        "--survivors-of",
+        default=None,
+        help="run only the mutants that survived in this earlier --report file",
+    )
     p.add_argument("--list", action="store_true", help="only print the mutants")
     p.add_argument("--report", default=None, help="also write the results as JSON here")
     return p.parse_args(argv)
@@ -368,6 +374,14 @@ def select(args: argparse.Namespace) -> list[Mutant]:
     if args.operators:
         wanted = {o.strip() for o in args.operators.split(",")}
         mutants = [m for m in mutants if m.operator in wanted]
+    if args.survivors_of:
+        earlier = json.loads(Path(args.survivors_of).read_text(encoding="utf-8"))
+        wanted_keys = {
+            (r["where"], r["column"], r["operator"])
+            for r in earlier["results"]
+            if r["outcome"] == "survived"
+        }
+        mutants = [m for m in mutants if (m.where(), m.column, m.operator) in wanted_keys]
     if args.sample is not None and args.sample < len(mutants):
         mutants = random.Random(args.seed).sample(mutants, args.sample)
         mutants.sort(key=lambda m: (m.path, m.line, m.column, m.operator))

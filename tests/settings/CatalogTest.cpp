@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
 #include "settings/CardLibraryCatalog.h"
 #include "settings/MemoryStore.h"
 #include "settings/SoundThemeCatalog.h"
@@ -9,126 +15,201 @@
 namespace orvane::test {
 namespace {
 
-constexpr Rgb Yellow{255, 255, 0};
-constexpr Rgb Cyan{0, 255, 255};
-constexpr Rgb Navy{0, 0, 128};
+std::string Numbered(const char* prefix, int id, const char* suffix = "") {
+    return prefix + std::to_string(id) + suffix;
+}
 
-TEST(ThemeCatalog, HoldsTheFiveThemesByIdWithTheirNames) {
-    std::vector<std::string_view> names;
+// The theme colours the settings hold, for comparing two moments.
+struct Colours {
+    explicit Colours(const TSettings& s)
+        : button(s.ButtonColor),
+          buttonDim(s.ButtonDimColor),
+          meterLit(s.MeterLitColor),
+          meterUnlit(s.MeterUnlitColor),
+          messageFlash(s.MessageFlashColor),
+          message(s.MessageColor),
+          menu(s.MenuColor),
+          menuText(s.MenuTextColor),
+          payLines(s.PayLineColor) {}
+    Rgb button, buttonDim, meterLit, meterUnlit, messageFlash, message, menu, menuText;
+    PayLineColors payLines;
+    friend bool operator==(const Colours&, const Colours&) = default;
+};
+
+const std::vector<int> UnknownIds = {0, -1, 6, 100};
+
+TEST(ThemeCatalog, EveryThemeIsFoundByItsOwnIdAndNoOtherNumberFindsOne) {
+    ASSERT_EQ(static_cast<int>(Themes().size()), ThemeCount);
+    std::set<std::string_view> names, backgrounds;
+    int expectedId = 1;
     for (const ThemeRecord& theme : Themes()) {
+        EXPECT_EQ(theme.ID, expectedId++);
         EXPECT_EQ(FindTheme(theme.ID), &theme);
-        names.push_back(theme.Name);
+        EXPECT_FALSE(theme.Name.empty());
+        EXPECT_FALSE(theme.FontName.empty()) << theme.Name;
+        names.insert(theme.Name);
+        backgrounds.insert(theme.BackgroundFile);
     }
-    EXPECT_EQ(names,
-              (std::vector<std::string_view>{"Classic", "Green", "Modern", "Wood", "Nature"}));
-    EXPECT_EQ(FindTheme(0), nullptr);
-    EXPECT_EQ(FindTheme(6), nullptr);
-    EXPECT_EQ(FindTheme(-1), nullptr);
-    EXPECT_TRUE(FindTheme(4)->Listed);
-    EXPECT_FALSE(FindTheme(5)->Listed);
-    EXPECT_EQ(FindTheme(2)->PreviewFile, "optt2.zqi");
-}
-
-TEST(ThemeCatalog, WoodUsesPlainTimesAndItsOwnPositions) {
-    const ThemeRecord& wood = *FindTheme(4);
-    EXPECT_EQ(wood.BackgroundFile, "bm_w.zqi");
-    EXPECT_EQ(wood.FontName, "Times New Roman");
-    EXPECT_FALSE(wood.Bold);
-    EXPECT_EQ(wood.CreditTop, 68);
-    EXPECT_EQ(wood.BonusCardsTop, 110);
-    EXPECT_EQ(wood.ButtonDimColor, (Rgb{149, 149, 0}));
-}
-
-TEST(ThemeCatalog, NatureLeavesPositionsMessageAndPayLineColoursUnset) {
-    const ThemeRecord& nature = *FindTheme(5);
-    EXPECT_EQ(nature.BackgroundFile, "bm_ntr.dat.jpg");
-    EXPECT_EQ(nature.FontName, "Impact");
-    EXPECT_FALSE(nature.CreditTop || nature.BetTop || nature.WinTop || nature.BonusTop ||
-                 nature.BonusCardsTop);
-    EXPECT_FALSE(nature.MessageFlashColor || nature.MessageColor || nature.PayLineColor);
-}
-
-TEST(ThemeColours, GreenAfterClassicRecoloursThePayLines) {
-    MemoryStore store;
-    TSettings settings(store);
-    settings.ThemeID = 1;
-    settings.SelectThemeColours();
-    EXPECT_EQ(settings.PayLineColor[3], (Rgb{222, 198, 162}));
-    settings.ThemeID = 2;
-    settings.SelectThemeColours();
-    for (std::size_t line = 3; line <= 10; ++line) {
-        EXPECT_EQ(settings.PayLineColor[line], Cyan) << line;
+    EXPECT_EQ(static_cast<int>(names.size()), ThemeCount) << "two themes share a name";
+    EXPECT_EQ(static_cast<int>(backgrounds.size()), ThemeCount) << "two share a background";
+    EXPECT_EQ(FindTheme(ThemeCount + 1), nullptr);
+    for (const int id : UnknownIds) {
+        if (id < 1 || id > ThemeCount) {
+            EXPECT_EQ(FindTheme(id), nullptr) << id;
+        }
     }
-    EXPECT_EQ(settings.PayLineColor[11], Yellow);
-    EXPECT_EQ(settings.PayLineColor[2], (Rgb{255, 0, 0}));
-    EXPECT_EQ(settings.MeterLitColor, (Rgb{0, 255, 0}));
 }
 
-TEST(ThemeColours, NatureKeepsTheColoursItLeavesUnset) {
-    MemoryStore store;
-    TSettings settings(store);
-    settings.ThemeID = 3;
-    settings.SelectThemeColours();
-    settings.ThemeID = 5;
-    settings.SelectThemeColours();
-    EXPECT_EQ(settings.ButtonColor, (Rgb{128, 0, 0}));
-    EXPECT_EQ(settings.MenuTextColor, (Rgb{255, 255, 255}));
-    EXPECT_EQ(settings.MessageColor, Navy);
-    EXPECT_EQ(settings.MessageFlashColor, Navy);
-    EXPECT_EQ(settings.PayLineColor[11], Yellow);
+// The options list shows a preview for each theme it offers, named after the theme.
+TEST(ThemeCatalog, AThemeIsOfferedExactlyWhenItHasAPreviewNamedAfterIt) {
+    int offered = 0;
+    for (const ThemeRecord& theme : Themes()) {
+        EXPECT_EQ(theme.Listed, theme.PreviewFile.has_value()) << theme.Name;
+        if (theme.PreviewFile) {
+            EXPECT_EQ(*theme.PreviewFile, Numbered("optt", theme.ID, ".zqi")) << theme.Name;
+            ++offered;
+        }
+    }
+    EXPECT_GT(offered, 0);
 }
 
-TEST(ThemeColours, UnknownThemeChangesNothingButStillCallsTheWindow) {
-    MemoryStore store;
-    TSettings settings(store);
-    settings.ThemeID = 2;
-    settings.SelectThemeColours();
-    int windowCalls = 0;
-    settings.OnApplyTheme = [&] { ++windowCalls; };
-    settings.ThemeID = 6;
-    settings.ApplyTheme();
-    EXPECT_EQ(windowCalls, 1);
-    EXPECT_EQ(settings.MenuColor, (Rgb{2, 52, 3}));
-    EXPECT_EQ(settings.PayLineColor[5], Cyan);
+// The value labels sit one under the other in the info panel, on the table; a theme that
+// does not place them places none, and the labels keep where the last theme put them.
+TEST(ThemeCatalog, LabelPositionsAreSetTogetherAndStackDownTheInfoPanel) {
+    constexpr int TableHeight = 556;
+    for (const ThemeRecord& theme : Themes()) {
+        const std::vector<std::optional<int>> tops = {theme.CreditTop, theme.BetTop, theme.WinTop,
+                                                      theme.BonusTop, theme.BonusCardsTop};
+        const auto set =
+            std::count_if(tops.begin(), tops.end(), [](auto t) { return t.has_value(); });
+        EXPECT_TRUE(set == 0 || set == 5) << theme.Name << " places only " << set << " labels";
+        if (set != 5) {
+            continue;
+        }
+        for (const auto& top : tops) {
+            EXPECT_GT(*top, 0) << theme.Name;
+            EXPECT_LT(*top, TableHeight) << theme.Name;
+        }
+        EXPECT_LT(*theme.CreditTop, *theme.BetTop) << theme.Name;
+        EXPECT_LT(*theme.BetTop, *theme.WinTop) << theme.Name;
+        EXPECT_LT(*theme.BonusTop, *theme.BonusCardsTop) << theme.Name;
+    }
 }
 
-TEST(CardLibraryCatalog, NamesTheLibraryOfEachSetAndKeepsItForUnknownIds) {
-    EXPECT_EQ(FindCardLibrary(3)->LibraryFile, "zqcsrl_asi.dll");
-    EXPECT_EQ(FindCardLibrary(1)->ListText, "Card Set 1");
-    EXPECT_EQ(FindCardLibrary(2)->PreviewFile, "optcs2.zqi");
-    EXPECT_EQ(FindCardLibrary(4), nullptr);
+// After any theme, applying another takes every colour the second one has and keeps the
+// ones it leaves unset as the first one left them.
+TEST(ThemeColours, AThemeTakesTheColoursItHasAndKeepsTheOnesItLeavesUnset) {
+    for (const ThemeRecord& first : Themes()) {
+        for (const ThemeRecord& second : Themes()) {
+            MemoryStore store;
+            TSettings settings(store);
+            settings.ThemeID = first.ID;
+            settings.SelectThemeColours();
+            const Colours before(settings);
+            settings.ThemeID = second.ID;
+            settings.SelectThemeColours();
+            const Colours after(settings);
+            SCOPED_TRACE(std::string(first.Name) + " then " + std::string(second.Name));
 
-    MemoryStore store;
-    TSettings settings(store);
-    settings.CardLibraryID = 4;
-    settings.SetCardLibraryFile();
-    EXPECT_EQ(settings.CardLibraryFile, "");
-    settings.CardLibraryID = 2;
-    std::string handedToViews;
-    settings.OnApplyCardLibrary = [&] { handedToViews = settings.CardLibraryFile; };
-    settings.ApplyCardLibrary();
-    EXPECT_EQ(handedToViews, "zqcsrl_pl.dll");
-    settings.CardLibraryID = 0;
-    settings.SetCardLibraryFile();
-    EXPECT_EQ(settings.CardLibraryFile, "zqcsrl_pl.dll");
+            EXPECT_EQ(after.button, second.ButtonColor);
+            EXPECT_EQ(after.buttonDim, second.ButtonDimColor);
+            EXPECT_EQ(after.meterLit, second.MeterLitColor);
+            EXPECT_EQ(after.meterUnlit, second.MeterUnlitColor);
+            EXPECT_EQ(after.menu, second.MenuColor);
+            EXPECT_EQ(after.menuText, second.MenuTextColor);
+            EXPECT_EQ(after.messageFlash, second.MessageFlashColor.value_or(before.messageFlash));
+            EXPECT_EQ(after.message, second.MessageColor.value_or(before.message));
+            EXPECT_EQ(after.payLines, second.PayLineColor.value_or(before.payLines));
+        }
+    }
 }
 
-TEST(SoundThemeCatalog, AnyIdGivesAFolderUnderTheProgramFolder) {
-    EXPECT_EQ(FindSoundTheme(2)->ListText, "Scheme 2");
-    EXPECT_EQ(FindSoundTheme(3), nullptr);
-
+TEST(ThemeColours, BeforeAnyThemeIsAppliedTheColoursAreTheFirstThemes) {
     MemoryStore store;
-    TSettings settings(store, "/opt/orvane");
-    EXPECT_EQ(settings.ProgramFolder(), "/opt/orvane/");
-    std::string folderAtHook;
-    settings.OnApplySoundTheme = [&] { folderAtHook = settings.SoundThemeFolder; };
-    settings.SoundThemeID = 7;
-    settings.ApplySoundTheme();
-    EXPECT_EQ(folderAtHook, "/opt/orvane/Data/zqs7/");
-    settings.SetProgramFolder("");
-    settings.SoundThemeID = 1;
-    settings.ApplySoundTheme();
-    EXPECT_EQ(settings.SoundThemeFolder, "Data/zqs1/");
+    TSettings fresh(store);
+    TSettings applied(store);
+    applied.ThemeID = Themes().front().ID;
+    applied.SelectThemeColours();
+    EXPECT_TRUE(Colours(fresh) == Colours(applied));
+}
+
+TEST(ThemeColours, AnUnknownThemeChangesNoColourButStillDressesTheWindow) {
+    for (const ThemeRecord& known : Themes()) {
+        for (const int unknown : UnknownIds) {
+            MemoryStore store;
+            TSettings settings(store);
+            settings.ThemeID = known.ID;
+            settings.SelectThemeColours();
+            const Colours before(settings);
+            int windowCalls = 0;
+            settings.OnApplyTheme = [&] { ++windowCalls; };
+            settings.ThemeID = unknown;
+            settings.ApplyTheme();
+            EXPECT_EQ(windowCalls, 1);
+            EXPECT_TRUE(Colours(settings) == before) << known.Name << " then " << unknown;
+        }
+    }
+}
+
+TEST(CardLibraryCatalog, EachLibraryIsFoundByItsIdWithFilesNamedAfterIt) {
+    ASSERT_EQ(static_cast<int>(CardLibraries().size()), CardLibraryCount);
+    std::set<std::string_view> files;
+    int expectedId = 1;
+    for (const CardLibraryRecord& library : CardLibraries()) {
+        EXPECT_EQ(library.ID, expectedId++);
+        EXPECT_EQ(FindCardLibrary(library.ID), &library);
+        EXPECT_EQ(library.ListText, Numbered("Card Set ", library.ID));
+        EXPECT_EQ(library.PreviewFile, Numbered("optcs", library.ID, ".zqi"));
+        EXPECT_TRUE(library.LibraryFile.ends_with(".dll")) << library.LibraryFile;
+        EXPECT_EQ(library.LibraryFile.find('/'), std::string_view::npos);  // the program folder
+        files.insert(library.LibraryFile);
+    }
+    EXPECT_EQ(static_cast<int>(files.size()), CardLibraryCount) << "two share a file";
+    EXPECT_EQ(FindCardLibrary(CardLibraryCount + 1), nullptr);
+    EXPECT_EQ(FindCardLibrary(0), nullptr);
+}
+
+TEST(CardLibraryCatalog, AnUnknownIdKeepsTheLibraryInUseAndTheViewsGetTheFileInForce) {
+    for (const CardLibraryRecord& library : CardLibraries()) {
+        MemoryStore store;
+        TSettings settings(store);
+        std::string handedToViews;
+        settings.OnApplyCardLibrary = [&] { handedToViews = settings.CardLibraryFile; };
+        settings.CardLibraryID = library.ID;
+        settings.ApplyCardLibrary();
+        EXPECT_EQ(handedToViews, library.LibraryFile);
+        for (const int unknown : {0, CardLibraryCount + 1, -5}) {
+            settings.CardLibraryID = unknown;
+            settings.ApplyCardLibrary();
+            EXPECT_EQ(settings.CardLibraryFile, library.LibraryFile) << unknown;
+            EXPECT_EQ(handedToViews, library.LibraryFile) << unknown;
+        }
+    }
+}
+
+TEST(SoundThemeCatalog, EveryIdGivesItsOwnFolderUnderTheProgramFolder) {
+    int expectedId = 1;
+    for (const SoundThemeRecord& theme : SoundThemes()) {
+        EXPECT_EQ(theme.ID, expectedId++);
+        EXPECT_EQ(FindSoundTheme(theme.ID), &theme);
+        EXPECT_EQ(theme.ListText, Numbered("Scheme ", theme.ID));
+    }
+    EXPECT_EQ(FindSoundTheme(SoundThemeCount + 1), nullptr);
+
+    // Listed or not, a number names a folder; one that is missing only silences the sounds.
+    for (const char* folder : {"/opt/orvane", ""}) {
+        MemoryStore store;
+        TSettings settings(store, folder);
+        const std::string base = settings.ProgramFolder();
+        EXPECT_EQ(base, *folder ? std::string(folder) + "/" : "");
+        for (const int id : {1, 2, 7, 12}) {
+            std::string folderAtHook;
+            settings.OnApplySoundTheme = [&] { folderAtHook = settings.SoundThemeFolder; };
+            settings.SoundThemeID = id;
+            settings.ApplySoundTheme();
+            EXPECT_EQ(folderAtHook, base + Numbered("Data/zqs", id, "/"));
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QMetaObject>
 #include <QStringList>
 #include <algorithm>
 #include <memory>
@@ -254,6 +255,79 @@ TEST_F(FlashTest, IndicatorPicturesTakeTurnsWhileBlinking) {
     EXPECT_FALSE(flash.IndicatorTimer.isActive());
     EXPECT_FALSE(target.indicatorUp);
     EXPECT_TRUE(target.indicatorDown);
+}
+
+// An effects object of its own, for tests that compare two of them.
+struct FlashRig {
+    FlashRig()
+        : sounds(std::make_unique<test::RecordingSoundBackend>(played)),
+          flash(
+              target, [] { return FlashSettings{}; }, sounds) {
+        // Every step has something to do: a blinking banner, a blinking indicator, an
+        // idle animation under way with the picture half sharp and the joker on card 2.
+        flash.SetMessage(1, true);
+        flash.SetIndicatorBlink(true);
+        flash.StartIdleAnimation();
+        flash.FlashLevel = 3;
+        flash.JokerSlot = 2;
+    }
+
+    // Everything a step can change, as one text.
+    QString Effects() const {
+        return QStringLiteral(
+                   "banner '%1' up %2 down %3 joker %4 level %5 timers %6%7%8%9%10 log %11")
+            .arg(target.bannerText)
+            .arg(target.indicatorUp)
+            .arg(target.indicatorDown)
+            .arg(flash.JokerSlot)
+            .arg(flash.FlashLevel)
+            .arg(flash.IdleDelayTimer.isActive())
+            .arg(flash.JokerTimer.isActive())
+            .arg(flash.FlashTimer.isActive())
+            .arg(flash.BlinkTimer.isActive())
+            .arg(flash.IndicatorTimer.isActive())
+            .arg(target.log.join(QStringLiteral(", ")));
+    }
+
+    FakeFlashTarget target;
+    QStringList played;
+    SoundPlayer sounds;
+    TFlash flash;
+};
+
+struct TimerAndStep {
+    const char* name;
+    QTimer TFlash::*timer;
+    void (TFlash::*step)();
+};
+
+// A timer's firing runs exactly its own step: nothing else checks that each of the five
+// is connected, and to the right handler.
+TEST(FlashTimers, EachTimerWhenItFiresRunsItsOwnStepAndNoOther) {
+    const TimerAndStep timers[] = {
+        {"IdleDelayTimer", &TFlash::IdleDelayTimer, &TFlash::IdleDelayTimerTimer},
+        {"JokerTimer", &TFlash::JokerTimer, &TFlash::JokerTimerTimer},
+        {"FlashTimer", &TFlash::FlashTimer, &TFlash::FlashTimerTimer},
+        {"BlinkTimer", &TFlash::BlinkTimer, &TFlash::BlinkTimerTimer},
+        {"IndicatorTimer", &TFlash::IndicatorTimer, &TFlash::IndicatorTimerTimer},
+    };
+    QStringList effects;
+    for (const TimerAndStep& t : timers) {
+        FlashRig fired;
+        FlashRig stepped;
+        const QString before = fired.Effects();
+        // The timeout signal is what the timer emits when its interval is up.
+        ASSERT_TRUE(
+            QMetaObject::invokeMethod(&(fired.flash.*t.timer), "timeout", Qt::DirectConnection))
+            << t.name;
+        (stepped.flash.*t.step)();
+        EXPECT_EQ(fired.Effects(), stepped.Effects()) << t.name;
+        EXPECT_NE(fired.Effects(), before) << t.name << " changed nothing";
+        effects << fired.Effects();
+    }
+    // The five steps are told apart by what they do, so a swap of two would show.
+    effects.removeDuplicates();
+    EXPECT_EQ(effects.size(), 5);
 }
 
 }  // namespace

@@ -177,17 +177,46 @@ TEST_F(RoundDisplay, GivingUpTheFirstWinShowsThePayTableAgain) {
     EXPECT_EQ(Tints(), "LLLLLLLD");
 }
 
-TEST_F(RoundDisplay, ADoubleUpGuessTurnsTheFirstCard) {
+// Each guess is judged by the card it turns (small/big: HOLD 2 wins on ranks 1..6, HOLD 4
+// on 8..13): a right guess doubles the win and brings the next card face down, a wrong one
+// shows 0 and ends the round. Guessing on until the first wrong guess sees both.
+TEST_F(RoundDisplay, EachDoubleUpGuessIsJudgedByTheCardItTurns) {
     Open();
     AddCredit();
     window->btnDealClick();
     window->btnDealClick();
-    Key(Qt::Key_2);  // "small"
+    ASSERT_EQ(Text("lblWinScore"), "25");
+    const QString credit = Text("lblCredit");
 
-    EXPECT_FALSE(DupCard(1)->ShowBack);
-    const int win = Text("lblWinScore").toInt();
-    EXPECT_TRUE(win == 50 || win == 0) << win;
-    EXPECT_EQ(DupCard(2)->isVisibleTo(window.get()), win == 50);
+    int win = 25;
+    int rightGuesses = 0;
+    for (int step = 1; step <= 10; ++step) {
+        const bool guessSmall = step % 2 == 1;
+        Key(guessSmall ? Qt::Key_2 : Qt::Key_4);
+        TCard* card = DupCard(step);
+        ASSERT_FALSE(card->ShowBack) << "card " << step;
+        const int rank = card->Rank;
+        ASSERT_TRUE((rank >= 1 && rank <= 6) || (rank >= 8 && rank <= 13)) << rank;
+        const bool right = (rank <= 6) == guessSmall;
+        win = right ? win * 2 : 0;
+        EXPECT_EQ(Text("lblWinScore").toInt(), win) << "card " << step << " rank " << rank;
+        EXPECT_EQ(Text("lblCredit"), credit);  // nothing is paid by guessing
+        if (!right) {
+            EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
+            EXPECT_EQ(Tints(), "DDDDDDLL");
+            if (step < 10) {
+                EXPECT_FALSE(DupCard(step + 1)->isVisibleTo(window.get()));
+            }
+            break;
+        }
+        ++rightGuesses;
+        ASSERT_LT(step, 10) << "ten right guesses: the deck no longer tests a wrong one";
+        EXPECT_TRUE(DupCard(step + 1)->isVisibleTo(window.get()));
+        EXPECT_TRUE(DupCard(step + 1)->ShowBack);
+        EXPECT_EQ(Tints(), "DLDLLLDD");  // DEAL goes dark: the win can no longer be given up
+    }
+    EXPECT_GT(rightGuesses, 0) << "the deck no longer tests a right guess";
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
 }
 
 TEST_F(RoundDisplay, RightPressOnTheTableOrACardDeals) {

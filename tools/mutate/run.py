@@ -1,0 +1,497 @@
+#!/usr/bin/env python3
+"""Mutation runner for the rules library.
+
+Applies small faults ("mutants") one at a time to the sources under src/game, rebuilds
+the rules tests, runs them and reports every mutant that no test notices. A surviving
+mutant is a change of the code that the tests cannot tell from the real thing.
+
+Mutations:
+  cmp-flip   a comparison turned around      (<  ->  >=, == -> !=, ...)
+  boundary   a comparison's limit moved by one (<  ->  <=, >  ->  >=, ...)
+  and-or     && and || swapped
+  negate     a condition negated (if (c) -> if (!(c)), !c -> c, true <-> false)
+  arith      + and - swapped (also += and -=, ++ and --)
+  delete     a whole statement line deleted
+
+The runner never leaves a mutated file behind: the original text is restored in a finally
+block, on Ctrl-C and on SIGTERM, and a journal in the build folder lets the next run put a
+file back if the runner itself was killed. It refuses to start when src/game has changes
+that are not committed, so the restore can never overwrite someone's work.
+
+Usage examples:
+  tools/mutate/run.py --list
+  tools/mutate/run.py --build build --sample 80 --seed 7
+  tools/mutate/run.py --build build --filter 'DoubleUp|GameTable' --max 40
+  tools/mutate/run.py --survivors-of before.json   # after adding tests: the survivors again
+"""
+
+from __future__ import annotations
+
+import argparse
+import json
+import os
+import random
+import re
+import signal
+import subprocess
+import sys
+import time
+from dataclasses import dataclass
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+JOURNAL_NAME = "mutate-journal.json"
+
+
+@dataclass(frozen=True)
+class Mutant:
+    path: str  # relative to ROOT
+    line: int  # 1-based
+    column: int  # 1-based, where the change starts
+    operator: str
+    before: str  # the changed text
+    after: str
+
+    def describe(self) -> str:
+        if self.operator == "delete":
+            return "delete statement: " + self.before.strip()
+        return f"{self.before.strip()!s} -> {self.after.strip()!s}"
+
+    def where(self) -> str:
+        return f"{self.path}:{self.line}"
+
+
+# ---- reading the source -------------------------------------------------------------
+
+
+def mask_code(text: str) -> str:
+    """The text with comments, string and character literals blanked out (same length,
+    newlines kept), so that operators are looked for in code only."""
+    out = list(text)
+    i, n = 0, len(text)
+    while i < n:
+        c = text[i]
+        if text.startswith("//", i):
+            j = text.find("\n", i)
+            j = n if j < 0 else j
+            for k in range(i, j):
+                out[k] = " "
+            i = j
+        elif text.startswith("/*", i):
+            j = text.find("*/", i + 2)
+            j = n if j < 0 else j + 2
+            for k in range(i, j):
+                if out[k] != "\n":
+                    out[k] = " "
+            i = j
+        elif c in "\"'":
+            j = i + 1
+            while j < n and text[j] != c and text[j] != "\n":
+                j += 2 if text[j] == "\\" else 1
+            j = min(j + 1, n)
+            for k in range(i + 1, j - 1):
+                out[k] = " "
+            i = j
+        else:
+            i += 1
+    return "".join(out)
+
+
+# Binary operators are found with a space on each side: the sources are formatted, so
+# template brackets (std::array<int, 5>) and stream or shift operators never match.
+COMPARISON_FLIP = {"<": ">=", ">=": "<", ">": "<=", "<=": ">", "==": "!=", "!=": "=="}
+BOUNDARY = {"<": "<=", "<=": "<", ">": ">=", ">=": ">"}
+BINARY_RE = re.compile(r"(?<=\s)(<=|>=|==|!=|<|>|&&|\|\||\+=|-=|\+|-)(?=\s)")
+BOOL_RE = re.compile(r"\b(true|false)\b")
+NOT_RE = re.compile(r"!(?!=)")
+INCDEC_RE = re.compile(r"(\+\+|--)")
+CONDITION_RE = re.compile(r"\b(if|while)\s*\(")
+
+DECLARATION_RE = re.compile(
+    r"^(?:(?:static|const|constexpr|inline|thread_local|mutable|extern)\s+)*"
+    r"[A-Za-z_][\w:]*(?:<[^;]*>)?[\s&*]+[A-Za-z_]\w*\s*(?:=|\{|\(|;|\[|,)"
+)
+NOT_DELETABLE_START = re.compile(
+    r"^(return|break|continue|case|default|using|namespace|template|typedef|friend|"
+    r"public|private|protected|class|struct|enum|else|do|goto|#)\b"
+)
+
+
+def matching_paren(code: str, open_index: int) -> int:
+    depth = 0
+    for i in range(open_index, len(code)):
+        if code[i] == "(":
+            depth += 1
+        elif code[i] == ")":
+            depth -= 1
+            if depth == 0:
+                return i
+    return -1
+
+
+def statement_line(lines: list[str], index: int) -> bool:
+    """True when masked line `index` holds exactly one whole expression statement that
+    can be removed without breaking the syntax (a call, an assignment, a step)."""
+    line = lines[index].strip()
+    if not line.endswith(";") or line.count(";") != 1:
+        return False
+    if NOT_DELETABLE_START.match(line) or DECLARATION_RE.match(line):
+        return False
+    if line.count("(") != line.count(")") or line.count("{") != line.count("}"):
+        return False
+    if not re.search(r"[(=]|\+\+|--", line):
+        return False
+    # The statement must begin on this line: the previous code line ends a statement or
+    # opens or closes a block, or is a label.
+    j = index - 1
+    while j >= 0 and not lines[j].strip():
+        j -= 1
+    if j >= 0:
+        prev = lines[j].strip()
+        if not (prev.endswith((";", "{", "}", ":")) or prev.startswith("#")):
+            return False
+        # A body without braces (if (x) y;) must keep its statement.
+        if re.match(r"^(if|for|while|else)\b", prev) and not prev.endswith(("{", ";")):
+            return False
+    return True
+
+
+def mutants_of_file(path: Path) -> list[Mutant]:
+    rel = path.relative_to(ROOT).as_posix()
+    text = path.read_text(encoding="utf-8")
+    raw_lines = text.split("\n")
+    masked_lines = mask_code(text).split("\n")
+    found: list[Mutant] = []
+
+    def add(line_no: int, col: int, op: str, before: str, after: str) -> None:
+        found.append(Mutant(rel, line_no + 1, col + 1, op, before, after))
+
+    for n, code in enumerate(masked_lines):
+        stripped = code.strip()
+        # Assertions are compiled out of the measured build: their mutants prove nothing.
+        if not stripped or stripped.startswith("#") or re.search(r"\b(static_)?assert\b", code):
+            continue
+        for m in BINARY_RE.finditer(code):
+            op = m.group(1)
+            if op in COMPARISON_FLIP:
+                add(n, m.start(), "cmp-flip", op, COMPARISON_FLIP[op])
+            if op in BOUNDARY:
+                add(n, m.start(), "boundary", op, BOUNDARY[op])
+            if op in ("&&", "||"):
+                add(n, m.start(), "and-or", op, "||" if op == "&&" else "&&")
+            if op in ("+", "-", "+=", "-="):
+                swapped = {"+": "-", "-": "+", "+=": "-=", "-=": "+="}[op]
+                add(n, m.start(), "arith", op, swapped)
+        for m in INCDEC_RE.finditer(code):
+            op = m.group(1)
+            add(n, m.start(), "arith", op, "--" if op == "++" else "++")
+        for m in BOOL_RE.finditer(code):
+            word = m.group(1)
+            add(n, m.start(), "negate", word, "false" if word == "true" else "true")
+        for m in NOT_RE.finditer(code):
+            add(n, m.start(), "negate", "!", "")
+        for m in CONDITION_RE.finditer(code):
+            open_index = m.end() - 1
+            close = matching_paren(code, open_index)
+            if close < 0:
+                continue
+            condition = raw_lines[n][open_index + 1 : close]
+            if not condition.strip() or ";" in condition:
+                continue
+            if re.fullmatch(r"\s*![\w.:>-]+\s*", condition):
+                continue  # the removal of that "!" is the same mutant
+            add(n, open_index + 1, "negate", condition, f"!({condition})")
+        if path.suffix != ".h" and statement_line(masked_lines, n):
+            add(n, len(raw_lines[n]) - len(raw_lines[n].lstrip()), "delete", raw_lines[n], "")
+    return found
+
+
+def apply(text: str, mutant: Mutant) -> str:
+    lines = text.split("\n")
+    i = mutant.line - 1
+    line = lines[i]
+    if mutant.operator == "delete":
+        indent = line[: len(line) - len(line.lstrip())]
+        lines[i] = indent + ";  // mutant: statement deleted"
+    else:
+        c = mutant.column - 1
+        if line[c : c + len(mutant.before)] != mutant.before:
+            raise RuntimeError(f"{mutant.where()}: source changed since the list was made")
+        lines[i] = line[:c] + mutant.after + line[c + len(mutant.before) :]
+    return "\n".join(lines)
+
+
+def source_files(pattern: str | None, source_dir: str) -> list[Path]:
+    base = ROOT / source_dir
+    files = sorted(p for p in base.rglob("*") if p.suffix in (".cpp", ".h") and p.is_file())
+    if pattern:
+        rx = re.compile(pattern)
+        files = [p for p in files if rx.search(p.relative_to(ROOT).as_posix())]
+    return files
+
+
+# ---- keeping the tree clean ---------------------------------------------------------
+
+
+class Restorer:
+    """Holds the original text of the one file being mutated and puts it back."""
+
+    def __init__(self, journal: Path):
+        self.journal = journal
+        self.path: Path | None = None
+        self.original: bytes | None = None
+
+    def recover_from_journal(self) -> None:
+        if not self.journal.exists():
+            return
+        data = json.loads(self.journal.read_text(encoding="utf-8"))
+        target = ROOT / data["path"]
+        target.write_bytes(data["original"].encode("utf-8"))
+        self.journal.unlink()
+        print(f"restored {data['path']} left mutated by an earlier run", file=sys.stderr)
+
+    def mutate(self, path: Path, new_text: str) -> None:
+        self.original = path.read_bytes()
+        self.path = path
+        self.journal.write_text(
+            json.dumps(
+                {
+                    "path": path.relative_to(ROOT).as_posix(),
+                    "original": self.original.decode("utf-8"),
+                }
+            ),
+            encoding="utf-8",
+        )
+        path.write_text(new_text, encoding="utf-8")
+
+    def restore(self) -> None:
+        if self.path is not None and self.original is not None:
+            self.path.write_bytes(self.original)
+            self.path = None
+            self.original = None
+        if self.journal.exists():
+            self.journal.unlink()
+
+
+def dirty_files(source_dir: str) -> list[str]:
+    result = subprocess.run(
+        ["git", "status", "--porcelain", "--", source_dir],
+        cwd=ROOT,
+        capture_output=True,
+        text=True,
+        check=True,
+    )
+    return [line for line in result.stdout.splitlines() if line.strip()]
+
+
+def raise_interrupt(signum, _frame):
+    raise KeyboardInterrupt(f"signal {signum}")
+
+
+# ---- building and testing ----------------------------------------------------------
+
+
+def build(build_dir: Path, target: str, jobs: int, timeout: float) -> tuple[bool, str]:
+    try:
+        result = subprocess.run(
+            ["cmake", "--build", str(build_dir), "--parallel", str(jobs), "--target", target],
+            cwd=ROOT,
+            capture_output=True,
+            text=True,
+            timeout=timeout,
+        )
+    except subprocess.TimeoutExpired:
+        return False, "build timed out"
+    return result.returncode == 0, result.stdout[-2000:] + result.stderr[-2000:]
+
+
+def run_tests(command: list[str], timeout: float) -> str:
+    """'killed' when a test fails, 'timeout' when the tests hang, 'survived' otherwise."""
+    try:
+        proc = subprocess.Popen(
+            command,
+            cwd=ROOT,
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+            start_new_session=True,
+        )
+    except OSError as error:
+        raise SystemExit(f"cannot run the tests: {error}")
+    try:
+        code = proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        os.killpg(proc.pid, signal.SIGKILL)
+        proc.wait()
+        return "timeout"
+    return "survived" if code == 0 else "killed"
+
+
+# ---- main ---------------------------------------------------------------------------
+
+
+def parse_args(argv: list[str]) -> argparse.Namespace:
+    p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
+    p.add_argument("--build", default="build", help="configured build folder (default: build)")
+    p.add_argument("--target", default="core_tests", help="build target (default: core_tests)")
+    p.add_argument(
+        "--test",
+        default=None,
+        help="test command, split on spaces (default: <build>/bin/<target> --gtest_brief=1 "
+        "--gtest_fail_fast)",
+    )
+    p.add_argument("--source", default="src/game", help="folder to mutate (default: src/game)")
+    p.add_argument("--filter", default=None, help="regular expression on file paths")
+    p.add_argument(
+        "--operators",
+        default=None,
+        help="comma list of operators (cmp-flip,boundary,and-or,negate,arith,delete)",
+    )
+    p.add_argument("--sample", type=int, default=None, help="test a random sample of N mutants")
+    p.add_argument("--seed", type=int, default=1, help="seed of the sample (default: 1)")
+    p.add_argument("--max", type=int, default=None, help="stop after N mutants")
+    p.add_argument(
+        "--timeout",
+        type=float,
+        default=None,
+        help="seconds per test run (default: ten times the unmutated run, at least 10)",
+    )
+    p.add_argument("--build-timeout", type=float, default=900.0, help="seconds per build")
+    p.add_argument("--jobs", type=int, default=2, help="build jobs (default: 2)")
+    p.add_argument(
+        "--survivors-of",
+        default=None,
+        help="run only the mutants that survived in this earlier --report file",
+    )
+    p.add_argument("--list", action="store_true", help="only print the mutants")
+    p.add_argument("--report", default=None, help="also write the results as JSON here")
+    return p.parse_args(argv)
+
+
+def select(args: argparse.Namespace) -> list[Mutant]:
+    mutants: list[Mutant] = []
+    for path in source_files(args.filter, args.source):
+        mutants.extend(mutants_of_file(path))
+    if args.operators:
+        wanted = {o.strip() for o in args.operators.split(",")}
+        mutants = [m for m in mutants if m.operator in wanted]
+    if args.survivors_of:
+        earlier = json.loads(Path(args.survivors_of).read_text(encoding="utf-8"))
+        wanted_keys = {
+            (r["where"], r["column"], r["operator"])
+            for r in earlier["results"]
+            if r["outcome"] == "survived"
+        }
+        mutants = [m for m in mutants if (m.where(), m.column, m.operator) in wanted_keys]
+    if args.sample is not None and args.sample < len(mutants):
+        mutants = random.Random(args.seed).sample(mutants, args.sample)
+        mutants.sort(key=lambda m: (m.path, m.line, m.column, m.operator))
+    if args.max is not None:
+        mutants = mutants[: args.max]
+    return mutants
+
+
+def main(argv: list[str]) -> int:
+    args = parse_args(argv)
+    mutants = select(args)
+    if args.list:
+        for m in mutants:
+            print(f"{m.where()}:{m.column}\t{m.operator}\t{m.describe()}")
+        print(f"{len(mutants)} mutants", file=sys.stderr)
+        return 0
+
+    build_dir = (ROOT / args.build).resolve()
+    if not (build_dir / "build.ninja").exists() and not (build_dir / "Makefile").exists():
+        print(f"{build_dir} is not a configured build folder", file=sys.stderr)
+        return 2
+    test_command = (
+        args.test.split()
+        if args.test
+        else [str(build_dir / "bin" / args.target), "--gtest_brief=1", "--gtest_fail_fast"]
+    )
+    restorer = Restorer(build_dir / JOURNAL_NAME)
+    restorer.recover_from_journal()
+    dirty = dirty_files(args.source)
+    if dirty:
+        print(f"{args.source} has uncommitted changes; commit or stash them first:", file=sys.stderr)
+        print("\n".join(dirty), file=sys.stderr)
+        return 2
+
+    signal.signal(signal.SIGTERM, raise_interrupt)
+    signal.signal(signal.SIGHUP, raise_interrupt)
+
+    ok, log = build(build_dir, args.target, args.jobs, args.build_timeout)
+    baseline_start = time.monotonic()
+    if not ok or run_tests(test_command, args.timeout or 600.0) != "survived":
+        print("the unmutated tree does not build or its tests fail; nothing to measure", file=sys.stderr)
+        print(log, file=sys.stderr)
+        return 2
+
+    if args.timeout is None:
+        args.timeout = max(10.0, 10 * (time.monotonic() - baseline_start))
+    print(f"{len(mutants)} mutants, {args.timeout:.0f} s per test run", flush=True)
+    results: list[tuple[Mutant, str]] = []
+    started = time.monotonic()
+    interrupted = False
+    try:
+        for index, mutant in enumerate(mutants, 1):
+            path = ROOT / mutant.path
+            restorer.mutate(path, apply(path.read_text(encoding="utf-8"), mutant))
+            try:
+                built, _ = build(build_dir, args.target, args.jobs, args.build_timeout)
+                outcome = run_tests(test_command, args.timeout) if built else "no-build"
+            finally:
+                restorer.restore()
+            results.append((mutant, outcome))
+            print(
+                f"[{index}/{len(mutants)}] {outcome:9} {mutant.where()} {mutant.operator}: "
+                f"{mutant.describe()}",
+                flush=True,
+            )
+    except KeyboardInterrupt:
+        interrupted = True
+        print("interrupted; the source is restored", file=sys.stderr)
+    finally:
+        restorer.restore()
+
+    # Leave the build folder matching the restored source.
+    build(build_dir, args.target, args.jobs, args.build_timeout)
+
+    killed = sum(1 for _, o in results if o in ("killed", "timeout"))
+    survived = [(m, o) for m, o in results if o == "survived"]
+    unbuilt = sum(1 for _, o in results if o == "no-build")
+    valid = killed + len(survived)
+    score = 100.0 * killed / valid if valid else 0.0
+    print()
+    print("Surviving mutants:")
+    for m, _ in survived:
+        print(f"  {m.where()}  {m.operator}: {m.describe()}")
+    print()
+    print(
+        f"{len(results)} mutants run{' (interrupted)' if interrupted else ''} in "
+        f"{time.monotonic() - started:.0f} s: {killed} killed, {len(survived)} survived, "
+        f"{unbuilt} did not build"
+    )
+    print(f"mutation score: {score:.1f}% ({killed}/{valid})")
+    if args.report:
+        Path(args.report).write_text(
+            json.dumps(
+                {
+                    "score": score,
+                    "killed": killed,
+                    "survived": len(survived),
+                    "no_build": unbuilt,
+                    "results": [
+                        {"where": m.where(), "column": m.column, "operator": m.operator,
+                         "mutation": m.describe(), "outcome": o}
+                        for m, o in results
+                    ],
+                },
+                indent=1,
+            ),
+            encoding="utf-8",
+        )
+    return 130 if interrupted else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -149,11 +149,4 @@ std::span<const ThemeRecord> Themes() {
     return kThemes;
 }
 
-const ThemeRecord* FindTheme(int id) {
-    if (id < 1 || id > ThemeCount) {
-        return nullptr;
-    }
-    return &kThemes[static_cast<std::size_t>(id - 1)];
-}
-
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "CatalogLookup.h"
 #include "Rgb.h"
 
 namespace orvane {
@@ -47,6 +48,8 @@ inline constexpr int ThemeCount = 5;
 std::span<const ThemeRecord> Themes();
 
 // The theme with this ID, or nullptr when there is none.
-const ThemeRecord* FindTheme(int id);
+inline const ThemeRecord* FindTheme(int id) {
+    return FindById(Themes(), id);
+}
 
 }  // namespace orvane

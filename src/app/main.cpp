@@ -14,6 +14,7 @@
 #include "platform/ResourceLibrary.h"
 #include "settings/QSettingsStore.h"
 #include "view/CardPictureSource.h"
+#include "view/QSoundEffectBackend.h"
 
 int main(int argc, char** argv) {
     orvane::TApplication app(argc, argv);
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
         orvane::MainWindowSetup setup;
         setup.ProgramFolder = programFolder;
         setup.Store = &store;
+        setup.Sound = std::make_unique<orvane::QSoundEffectBackend>();
         window = std::make_unique<orvane::TfrmMain>(std::move(setup));
     } catch (const std::exception& error) {
         // A failed start-up is reported and the program ends quietly.

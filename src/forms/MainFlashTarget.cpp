@@ -3,17 +3,12 @@
 #include <QLabel>
 
 #include "TEffectLabel.h"
+#include "base/OneBased.h"
 #include "game/Card.h"
 #include "view/SpongeEffect.h"
 #include "view/TCard.h"
 
 namespace orvane {
-
-namespace {
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
-}  // namespace
 
 MainFlashTarget::MainFlashTarget(MainControls& controls, std::function<void()> clearTable)
     : c_(controls), clearTable_(std::move(clearTable)) {
@@ -38,7 +33,7 @@ void MainFlashTarget::StyleBanner(const QColor& color, bool bold) {
 
 void MainFlashTarget::HideHoldMarks() {
     for (int n = 1; n <= 5; ++n) {
-        c_.lblHold[At(n)]->hide();
+        c_.lblHold[OneBased(n)]->hide();
     }
 }
 
@@ -55,21 +50,21 @@ void MainFlashTarget::ClearPayHighlightAndStars() {
 
 void MainFlashTarget::SetHandCardsVisible(bool visible) {
     for (int n = 1; n <= 5; ++n) {
-        if (TCard* card = c_.HandCards[At(n)]) {
+        if (TCard* card = c_.HandCards[OneBased(n)]) {
             card->setVisible(visible);
         }
     }
 }
 
 void MainFlashTarget::ShowHandCardBack(int slot) {
-    if (TCard* card = c_.HandCards[At(slot)]) {
+    if (TCard* card = c_.HandCards[OneBased(slot)]) {
         card->SetBack(true);
         card->Show();
     }
 }
 
 void MainFlashTarget::ShowHandCardJoker(int slot) {
-    if (TCard* card = c_.HandCards[At(slot)]) {
+    if (TCard* card = c_.HandCards[OneBased(slot)]) {
         card->SetCardValue(JokerValue);
         card->SetBack(false);
         card->Show();

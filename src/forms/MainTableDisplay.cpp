@@ -8,6 +8,7 @@
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TTintedPicture.h"
+#include "base/OneBased.h"
 #include "settings/TSettings.h"
 #include "view/PictureDensity.h"
 #include "view/TCard.h"
@@ -16,10 +17,6 @@
 namespace orvane {
 
 namespace {
-
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 void ShowCardView(TCard* view, const Card& card) {
     if (view == nullptr) {
@@ -49,29 +46,29 @@ MainTableDisplay::MainTableDisplay(QWidget& window, MainControls& controls,
       bonusPictures_(std::move(bonusPictures)) {}
 
 void MainTableDisplay::ShowHandCard(int slot, const Card& card) {
-    ShowCardView(c_.HandCards[At(slot)], card);
+    ShowCardView(c_.HandCards[OneBased(slot)], card);
 }
 
 void MainTableDisplay::SetHandCardHeld(int slot, const Card& card) {
-    if (TCard* view = c_.HandCards[At(slot)]) {
+    if (TCard* view = c_.HandCards[OneBased(slot)]) {
         view->SetHeld(card.Held);
     }
 }
 
 void MainTableDisplay::HideDupCards() {
     for (int i = 1; i <= 10; ++i) {
-        if (TCard* view = c_.DupCards[At(i)]) {
+        if (TCard* view = c_.DupCards[OneBased(i)]) {
             view->hide();
         }
     }
 }
 
 void MainTableDisplay::ShowDupCard(int index, const Card& card) {
-    ShowCardView(c_.DupCards[At(index)], card);
+    ShowCardView(c_.DupCards[OneBased(index)], card);
 }
 
 void MainTableDisplay::SetHoldMark(int slot, bool visible) {
-    c_.lblHold[At(slot)]->setVisible(visible);
+    c_.lblHold[OneBased(slot)]->setVisible(visible);
 }
 
 void MainTableDisplay::ShowCredit(std::int32_t credit) {
@@ -97,22 +94,22 @@ void MainTableDisplay::ShowJackpot(std::int32_t jackpot) {
 void MainTableDisplay::ShowPayValues(const Multipliers& amounts, const std::string& orvaneLine) {
     c_.Label[11]->setText(QString::fromStdString(orvaneLine));
     for (int line = 1; line <= PrizeLines; ++line) {
-        c_.Label[At(11 + line)]->setText(QString::number(amounts[At(line)]));
+        c_.Label[OneBased(11 + line)]->setText(QString::number(amounts[OneBased(line)]));
     }
 }
 
 void MainTableDisplay::ApplyPayLineColors() {
     for (int line = 1; line <= PrizeLines; ++line) {
-        const QColor color = ToQColor(settings_.PayLineColor[At(line)]);
-        SetLabelTextColor(c_.Label[At(line)], color);
-        SetLabelTextColor(c_.Label[At(line + 11)], color);
+        const QColor color = ToQColor(settings_.PayLineColor[OneBased(line)]);
+        SetLabelTextColor(c_.Label[OneBased(line)], color);
+        SetLabelTextColor(c_.Label[OneBased(line + 11)], color);
     }
 }
 
 void MainTableDisplay::ClearPayHighlight() {
     for (int line = 1; line <= PrizeLines; ++line) {
-        c_.Label[At(line)]->setAutoFillBackground(false);
-        c_.Label[At(line + 11)]->setAutoFillBackground(false);
+        c_.Label[OneBased(line)]->setAutoFillBackground(false);
+        c_.Label[OneBased(line + 11)]->setAutoFillBackground(false);
     }
     ApplyPayLineColors();
 }
@@ -121,7 +118,7 @@ void MainTableDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
     if (prize < 1 || prize > PrizeLines) {
         return;
     }
-    for (QLabel* label : {c_.Label[At(prize)], c_.Label[At(prize + 11)]}) {
+    for (QLabel* label : {c_.Label[OneBased(prize)], c_.Label[OneBased(prize + 11)]}) {
         label->setAutoFillBackground(opaque);
         SetLabelTextColor(label, QColor::fromRgb(HighlightText));
         label->update();
@@ -131,8 +128,8 @@ void MainTableDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
 void MainTableDisplay::ShowStars(int count) {
     for (int k = 1; k <= 3; ++k) {
         const QColor tint = k <= count ? QColor(255, 255, 0) : QColor(0, 0, 0);
-        c_.imgStarL[At(k)]->SetTint(tint);
-        c_.imgStarR[At(k)]->SetTint(tint);
+        c_.imgStarL[OneBased(k)]->SetTint(tint);
+        c_.imgStarR[OneBased(k)]->SetTint(tint);
     }
 }
 
@@ -145,7 +142,7 @@ void MainTableDisplay::SetButtonLayout(ButtonLayout layout) {
     const QColor lit = ToQColor(settings_.ButtonColor);
     const QColor dim = ToQColor(settings_.ButtonDimColor);
     for (int b = 0; b < GameButtonCount; ++b) {
-        c_.Buttons[At(b)]->SetColor((*tints)[At(b)] ? lit : dim);
+        c_.Buttons[OneBased(b)]->SetColor((*tints)[OneBased(b)] ? lit : dim);
     }
 }
 
@@ -190,7 +187,7 @@ void MainTableDisplay::SetMeterSquare(int square, bool lit) {
     if (square < 1 || square > 10) {
         return;
     }
-    c_.imgOrvaneState[At(square)]->SetTint(
+    c_.imgOrvaneState[OneBased(square)]->SetTint(
         ToQColor(lit ? settings_.MeterLitColor : settings_.MeterUnlitColor));
 }
 

@@ -6,46 +6,34 @@
 
 namespace orvane {
 
-TImageButton::TImageButton(QWidget* parent) : QAbstractButton(parent) {
+TImageButton::TImageButton(QWidget* parent)
+    : QAbstractButton(parent), face_(Qt::yellow, TintButtonFace, [this] { update(); }) {
     setCursor(Qt::PointingHandCursor);
     // The window reads every key itself; a focused button must not take Space or Enter.
     setFocusPolicy(Qt::NoFocus);
 }
 
 void TImageButton::SetFace(const ButtonFace& face) {
-    face_ = face.Picture;
     ownColour_ = face.OwnColour;
     setText(face.Caption);
-    Retint();
+    face_.SetPicture(face.Picture, ownColour_ ? TintCache::Untinted : TintButtonFace);
 }
 
 void TImageButton::SetPicture(const QImage& face) {
-    face_ = face;
-    Retint();
+    face_.SetPicture(face);
 }
 
 void TImageButton::SetColor(const QColor& color) {
-    if (color == color_ && (face_.isNull() || !tinted_.isNull())) {
-        return;
-    }
-    color_ = color;
-    Retint();
-}
-
-void TImageButton::Retint() {
-    tinted_ = ownColour_ ? face_ : TintButtonFace(face_, color_);
-    update();
+    face_.SetTint(color);
 }
 
 void TImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect box = isDown() ? rect().translated(1, 1) : rect();
-    if (!tinted_.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(box, tinted_);
+    if (face_.Draw(painter, box)) {
         return;
     }
-    const QColor plate = ownColour_.value_or(color_);
+    const QColor plate = ownColour_.value_or(face_.Tint());
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient shade(0, 0, 0, height());
     shade.setColorAt(0.0, plate.lighter(130));

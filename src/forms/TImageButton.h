@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include "TintCache.h"
+
 namespace orvane {
 
 // What a game button shows: its picture, and the caption of the plain plate drawn in its
@@ -29,10 +31,10 @@ class TImageButton : public QAbstractButton {
     void SetFace(const ButtonFace& face);
     void SetPicture(const QImage& face);
     void SetColor(const QColor& color);
-    QColor Color() const { return color_; }
+    QColor Color() const { return face_.Tint(); }
     void SetTag(int tag) { tag_ = tag; }
     int Tag() const { return tag_; }
-    bool HasPicture() const { return !face_.isNull(); }
+    bool HasPicture() const { return !face_.Picture().isNull(); }
     bool KeepsOwnColour() const { return ownColour_.has_value(); }
 
     QSize sizeHint() const override { return {145, 17}; }
@@ -41,11 +43,7 @@ class TImageButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void Retint();
-
-    QImage face_;
-    QImage tinted_;
-    QColor color_{Qt::yellow};
+    TintCache face_;
     std::optional<QColor> ownColour_;
     int tag_ = 0;
 };

@@ -6,33 +6,23 @@
 
 namespace orvane {
 
-TTintedPicture::TTintedPicture(QWidget* parent) : QWidget(parent) {
+TTintedPicture::TTintedPicture(QWidget* parent)
+    : QWidget(parent), picture_(Qt::white, TintImage, [this] { update(); }) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TTintedPicture::SetPicture(const QImage& picture) {
-    picture_ = picture;
-    tinted_ = TintImage(picture_, tint_);
-    update();
+    picture_.SetPicture(picture);
 }
 
 void TTintedPicture::SetTint(const QColor& tint) {
-    if (tint == tint_ && !tinted_.isNull()) {
-        return;
-    }
-    tint_ = tint;
-    tinted_ = TintImage(picture_, tint_);
-    update();
+    picture_.SetTint(tint);
 }
 
 void TTintedPicture::paintEvent(QPaintEvent*) {
-    if (tinted_.isNull()) {
-        return;
-    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), tinted_);
+    picture_.Draw(painter, rect());
 }
 
 }  // namespace orvane

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "TintCache.h"
+
 namespace orvane {
 
 // A small transparent picture shown in one colour: the bonus meter's lamps and the stage
@@ -15,16 +17,14 @@ class TTintedPicture : public QWidget {
 
     void SetPicture(const QImage& picture);
     void SetTint(const QColor& tint);
-    QColor Tint() const { return tint_; }
-    bool HasPicture() const { return !picture_.isNull(); }
+    QColor Tint() const { return picture_.Tint(); }
+    bool HasPicture() const { return !picture_.Picture().isNull(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage picture_;
-    QImage tinted_;
-    QColor tint_{Qt::white};
+    TintCache picture_;
 };
 
 }  // namespace orvane

@@ -47,7 +47,8 @@ TfrmAddCredit::TfrmAddCredit(CreditReader credit, CreditAdder addCredit, QWidget
     auto* coin1000 = NewButton(Client(), "btnCoin1000", QStringLiteral("1000"), {111, 57, 100, 20});
     connect(coin1000, &QAbstractButton::clicked, this, &TfrmAddCredit::btnCoin1000Click);
 
-    // The custom amount is kept for a later version of the machine; it is never shown.
+    // The custom amount and its button keep their places in the tab order, but the machine
+    // takes coins in the two fixed amounts only, so both stay hidden.
     edtAddCredit_ = new QLineEdit(QStringLiteral("0"), Client());
     edtAddCredit_->setObjectName(QStringLiteral("edtAddCredit"));
     edtAddCredit_->setGeometry(16, 92, 121, 19);

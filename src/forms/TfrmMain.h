@@ -14,7 +14,7 @@
 #include "game/TableDisplay.h"
 #include "layout/TableGeometry.h"
 #include "view/CardPictureSource.h"
-#include "view/SoundPlayer.h"
+#include "view/SoundBackend.h"
 
 namespace orvane {
 
@@ -25,6 +25,7 @@ class MainMenus;
 class TableStage;
 class MainTableDisplay;
 class SettingsStore;
+class SoundPlayer;
 class TFlash;
 class TSettings;
 
@@ -47,7 +48,7 @@ struct MainWindowSetup {
     std::function<void(const QUrl& document)> OpenDocument;
     // The table's waits; none: the real, event-processing pause.
     std::unique_ptr<Pause> TablePause;
-    // Where sounds go; none: the sound device.
+    // Where sounds go; none: silence. The program hands in the sound device.
     std::unique_ptr<SoundBackend> Sound;
 };
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "formats/LittleEndian.h"
+
 namespace orvane {
 
 namespace {
@@ -23,25 +25,6 @@ constexpr std::uint32_t CompressionBitFields = 3;
 // Far beyond any picture of this program; keeps a forged header from asking for gigabytes.
 constexpr std::int64_t MaxSide = 16384;
 
-std::uint32_t ReadU16(QByteArrayView bytes, qsizetype at) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8;
-}
-
-std::uint32_t ReadU32(QByteArrayView bytes, qsizetype at) {
-    return ReadU16(bytes, at) | ReadU16(bytes, at + 2) << 16;
-}
-
-void AppendU16(QByteArray& out, std::uint32_t value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void AppendU32(QByteArray& out, std::uint32_t value) {
-    AppendU16(out, value & 0xFFFF);
-    AppendU16(out, value >> 16);
-}
-
 struct DibLayout {
     std::uint32_t headerSize = 0;
     std::int64_t width = 0;
@@ -58,7 +41,7 @@ bool ReadLayout(QByteArrayView dib, DibLayout& layout) {
     if (dib.size() < 4) {
         return false;
     }
-    layout.headerSize = ReadU32(dib, 0);
+    layout.headerSize = ReadLittle32(dib, 0);
     const std::uint32_t size = layout.headerSize;
     if (size != CoreHeaderSize && size != InfoHeaderSize && size != Os2HeaderSize &&
         size != V4HeaderSize && size != V5HeaderSize) {
@@ -69,18 +52,18 @@ bool ReadLayout(QByteArrayView dib, DibLayout& layout) {
     }
     std::uint32_t colorsUsed = 0;
     if (size == CoreHeaderSize) {
-        layout.width = ReadU16(dib, 4);
-        layout.height = ReadU16(dib, 6);
-        layout.planes = ReadU16(dib, 8);
-        layout.bitCount = ReadU16(dib, 10);
+        layout.width = ReadLittle16(dib, 4);
+        layout.height = ReadLittle16(dib, 6);
+        layout.planes = ReadLittle16(dib, 8);
+        layout.bitCount = ReadLittle16(dib, 10);
         layout.paletteEntrySize = 3;
     } else {
-        layout.width = static_cast<std::int32_t>(ReadU32(dib, 4));
-        layout.height = static_cast<std::int32_t>(ReadU32(dib, 8));
-        layout.planes = ReadU16(dib, 12);
-        layout.bitCount = ReadU16(dib, 14);
-        layout.compression = ReadU32(dib, 16);
-        colorsUsed = ReadU32(dib, 32);
+        layout.width = static_cast<std::int32_t>(ReadLittle32(dib, 4));
+        layout.height = static_cast<std::int32_t>(ReadLittle32(dib, 8));
+        layout.planes = ReadLittle16(dib, 12);
+        layout.bitCount = ReadLittle16(dib, 14);
+        layout.compression = ReadLittle32(dib, 16);
+        colorsUsed = ReadLittle32(dib, 32);
         // The Windows 3 header keeps its colour masks after the header, the later ones inside.
         if (size == InfoHeaderSize && layout.compression == CompressionBitFields) {
             layout.maskBytes = 12;
@@ -154,9 +137,9 @@ QByteArray BitmapFileHeader(QByteArrayView dib) {
     QByteArray header;
     header.reserve(BitmapFileHeaderSize);
     header.append("BM", 2);
-    AppendU32(header, static_cast<std::uint32_t>(fileSize));
-    AppendU32(header, 0);  // two reserved 16-bit fields
-    AppendU32(header, static_cast<std::uint32_t>(BitmapFileHeaderSize + pixelOffset));
+    AppendLittle32(header, static_cast<std::uint32_t>(fileSize));
+    AppendLittle32(header, 0);  // two reserved 16-bit fields
+    AppendLittle32(header, static_cast<std::uint32_t>(BitmapFileHeaderSize + pixelOffset));
     return header;
 }
 

@@ -17,11 +17,4 @@ std::span<const CardLibraryRecord> CardLibraries() {
     return kCardLibraries;
 }
 
-const CardLibraryRecord* FindCardLibrary(int id) {
-    if (id < 1 || id > CardLibraryCount) {
-        return nullptr;
-    }
-    return &kCardLibraries[static_cast<std::size_t>(id - 1)];
-}
-
 }  // namespace orvane

@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "CatalogLookup.h"
+
 namespace orvane {
 
 // One of the built-in card libraries. The library file is named without a folder: it is
@@ -20,6 +22,8 @@ inline constexpr int CardLibraryCount = 3;
 std::span<const CardLibraryRecord> CardLibraries();
 
 // The card library with this ID, or nullptr when there is none.
-const CardLibraryRecord* FindCardLibrary(int id);
+inline const CardLibraryRecord* FindCardLibrary(int id) {
+    return FindById(CardLibraries(), id);
+}
 
 }  // namespace orvane

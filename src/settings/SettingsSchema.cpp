@@ -3,13 +3,10 @@
 #include <algorithm>
 
 #include "TSettings.h"
+#include "base/OneBased.h"
 
 namespace orvane {
 namespace {
-
-std::size_t At(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 template <auto Field>
 ValuePlace OwnField(SettingsTargets& t, int) {
@@ -27,15 +24,15 @@ ValuePlace TableField(SettingsTargets& t, int) {
 }
 
 ValuePlace Multiplier(SettingsTargets& t, int line) {
-    return &t.table.Multiplier[At(line)];
+    return &t.table.Multiplier[OneBased(line)];
 }
 
 ValuePlace PrizeStat(SettingsTargets& t, int line) {
-    return &t.settings.Counters.PrizeStat[At(line)];
+    return &t.settings.Counters.PrizeStat[OneBased(line)];
 }
 
 ValuePlace MeterState(SettingsTargets& t, int bet) {
-    return &t.meter.State[At(bet)];
+    return &t.meter.State[OneBased(bet)];
 }
 
 class SchemaBuilder {
@@ -94,7 +91,7 @@ std::vector<StoredValue> BuildSchema() {
     // multiplier beside its count.
     const int prizeRanks = b.Reserve(2 * PrizeLines);
     for (int line = 1; line <= PrizeLines; ++line) {
-        b.Add("Prize" + std::to_string(line), DefaultMultipliers[At(line)], Multiplier,
+        b.Add("Prize" + std::to_string(line), DefaultMultipliers[OneBased(line)], Multiplier,
               prizeRanks + 2 * (line - 1), line);
     }
     for (int line = 1; line <= PrizeLines; ++line) {

@@ -14,13 +14,6 @@ std::span<const SoundThemeRecord> SoundThemes() {
     return kSoundThemes;
 }
 
-const SoundThemeRecord* FindSoundTheme(int id) {
-    if (id < 1 || id > SoundThemeCount) {
-        return nullptr;
-    }
-    return &kSoundThemes[static_cast<std::size_t>(id - 1)];
-}
-
 std::string SoundThemeFolderOf(std::string_view programFolder, int id) {
     std::string folder(programFolder);
     folder += "Data/zqs";

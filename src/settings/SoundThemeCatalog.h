@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "CatalogLookup.h"
+
 namespace orvane {
 
 // One of the built-in sound themes: a folder "Data/zqs" + ID + "/" under the program
@@ -26,7 +28,9 @@ inline constexpr std::string_view SoundFileExtension = ".zqs";
 std::span<const SoundThemeRecord> SoundThemes();
 
 // The sound theme with this ID, or nullptr when there is none.
-const SoundThemeRecord* FindSoundTheme(int id);
+inline const SoundThemeRecord* FindSoundTheme(int id) {
+    return FindById(SoundThemes(), id);
+}
 
 // The folder of sound theme id under programFolder, ending with '/'. Any number gives a
 // folder name: a folder that does not exist only makes every sound silent.

@@ -149,13 +149,6 @@ std::span<const ThemeRecord> Themes() {
     return kThemes;
 }
 
-const ThemeRecord* FindTheme(int id) {
-    if (id < 1 || id > ThemeCount) {
-        return nullptr;
-    }
-    return &kThemes[static_cast<std::size_t>(id - 1)];
-}
-
 TableGeometry::ValueTops ValueTopsOf(const ThemeRecord& theme) {
     const TableGeometry::ValueTops table;
     return {.Credit = theme.CreditTop.value_or(table.Credit),

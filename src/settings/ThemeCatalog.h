@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "CatalogLookup.h"
 #include "Rgb.h"
 #include "layout/TableGeometry.h"
 
@@ -48,7 +49,9 @@ inline constexpr int ThemeCount = 5;
 std::span<const ThemeRecord> Themes();
 
 // The theme with this ID, or nullptr when there is none.
-const ThemeRecord* FindTheme(int id);
+inline const ThemeRecord* FindTheme(int id) {
+    return FindById(Themes(), id);
+}
 
 // Where the theme puts the value labels and the bonus picture; a theme that names no
 // places keeps the table's own, where its background has their frames.

@@ -15,54 +15,54 @@ constexpr qint64 LargestSound = 32 * 1024 * 1024;
 }  // namespace
 
 QSoundEffectBackend::QSoundEffectBackend() {
-    effect.setLoopCount(1);
+    effect_.setLoopCount(1);
 }
 
 QSoundEffectBackend::~QSoundEffectBackend() {
-    effect.stop();
+    effect_.stop();
 }
 
 void QSoundEffectBackend::Play(const QString& path) {
-    effect.stop();
+    effect_.stop();
     const QString playable = PlayableCopy(path);
     if (playable.isEmpty()) {
         return;
     }
     const QUrl url = QUrl::fromLocalFile(playable);
-    if (effect.source() != url) {
-        effect.setSource(url);
+    if (effect_.source() != url) {
+        effect_.setSource(url);
     }
     // Queued by QSoundEffect itself until the file is decoded.
-    effect.play();
+    effect_.play();
 }
 
 QString QSoundEffectBackend::PlayableCopy(const QString& path) {
     const QFileInfo info(path);
-    const auto known = copies.constFind(path);
-    if (known != copies.constEnd() && known->modified == info.lastModified() &&
-        known->size == info.size()) {
-        return known->path;
+    const auto known = copies_.constFind(path);
+    if (known != copies_.constEnd() && known->Modified == info.lastModified() &&
+        known->Size == info.size()) {
+        return known->Path;
     }
     Copy copy{info.lastModified(), info.size(), QString()};
     QFile file(path);
     if (info.size() <= LargestSound && file.open(QIODevice::ReadOnly)) {
         if (const auto wave = CanonicalWave(file.readAll())) {
-            if (!folder) {
-                folder = std::make_unique<QTemporaryDir>();
+            if (!folder_) {
+                folder_ = std::make_unique<QTemporaryDir>();
             }
-            const QString target = folder->filePath(QStringLiteral("%1.wav").arg(copiesMade++));
+            const QString target = folder_->filePath(QStringLiteral("%1.wav").arg(copiesMade_++));
             QFile out(target);
-            if (folder->isValid() && out.open(QIODevice::WriteOnly) &&
+            if (folder_->isValid() && out.open(QIODevice::WriteOnly) &&
                 out.write(*wave) == wave->size()) {
-                copy.path = target;
+                copy.Path = target;
             }
         }
     }
-    if (copy.path.isEmpty()) {
+    if (copy.Path.isEmpty()) {
         qCWarning(lcView) << "sound file not playable:" << path;
     }
-    copies.insert(path, copy);
-    return copy.path;
+    copies_.insert(path, copy);
+    return copy.Path;
 }
 
 }  // namespace orvane

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "view/SoundPlayer.h"
+#include "view/SoundBackend.h"
 
 namespace orvane {
 
@@ -24,22 +24,22 @@ class QSoundEffectBackend : public SoundBackend {
     void Play(const QString& path) override;
 
     // For tests that check a file decodes.
-    const QSoundEffect& Effect() const { return effect; }
+    const QSoundEffect& Effect() const { return effect_; }
 
   private:
     struct Copy {
-        QDateTime modified;
-        qint64 size = 0;
-        QString path;  // empty: the file is not playable
+        QDateTime Modified;
+        qint64 Size = 0;
+        QString Path;  // empty: the file is not playable
     };
 
     QString PlayableCopy(const QString& path);
 
-    QSoundEffect effect;
-    std::unique_ptr<QTemporaryDir> folder;
-    QHash<QString, Copy> copies;
+    QSoundEffect effect_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    QHash<QString, Copy> copies_;
     // Every copy gets a new name: QSoundEffect keeps decoded sounds by their address.
-    int copiesMade = 0;
+    int copiesMade_ = 0;
 };
 
 }  // namespace orvane

@@ -3,21 +3,16 @@
 #include <QString>
 #include <memory>
 
-namespace orvane {
+#include "view/SoundBackend.h"
 
-// Plays one sound file in the background. One voice: a new sound cuts off the one playing.
-class SoundBackend {
-  public:
-    virtual ~SoundBackend() = default;
-    virtual void Play(const QString& path) = 0;
-};
+namespace orvane {
 
 // Fire-and-forget playing of named sound files. A missing file plays nothing and the backend
 // is never asked to open it.
 class SoundPlayer {
   public:
-    // Without a backend, sounds go through QSoundEffect.
-    explicit SoundPlayer(std::unique_ptr<SoundBackend> backend = nullptr);
+    // Without a backend every sound is silent.
+    explicit SoundPlayer(std::unique_ptr<SoundBackend> backend);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -25,7 +20,7 @@ class SoundPlayer {
     void Play(const QString& path);
 
   private:
-    std::unique_ptr<SoundBackend> backend;
+    std::unique_ptr<SoundBackend> backend_;
 };
 
 }  // namespace orvane

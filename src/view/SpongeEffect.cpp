@@ -181,19 +181,19 @@ SpongeGraphicsEffect::SpongeGraphicsEffect(QObject* parent) : QGraphicsEffect(pa
 
 void SpongeGraphicsEffect::SetStrength(int value) {
     const int clamped = std::clamp(value, 0, SpongeMaxStrength);
-    if (clamped == strength) {
+    if (clamped == strength_) {
         return;
     }
-    strength = clamped;
+    strength_ = clamped;
     update();
 }
 
 void SpongeGraphicsEffect::sourceChanged(ChangeFlags) {
-    cachedStrength = -1;
+    cachedStrength_ = -1;
 }
 
 void SpongeGraphicsEffect::draw(QPainter* painter) {
-    if (strength == 0) {
+    if (strength_ == 0) {
         drawSource(painter);
         return;
     }
@@ -204,12 +204,12 @@ void SpongeGraphicsEffect::draw(QPainter* painter) {
     }
     // The source repaints on every frame of the window; filter only when it or the
     // strength changed.
-    if (pixmap.cacheKey() != cachedKey || strength != cachedStrength) {
-        cached = SpongeEffect(pixmap.toImage(), strength);
-        cachedKey = pixmap.cacheKey();
-        cachedStrength = strength;
+    if (pixmap.cacheKey() != cachedKey_ || strength_ != cachedStrength_) {
+        cached_ = SpongeEffect(pixmap.toImage(), strength_);
+        cachedKey_ = pixmap.cacheKey();
+        cachedStrength_ = strength_;
     }
-    painter->drawImage(offset, cached);
+    painter->drawImage(offset, cached_);
 }
 
 }  // namespace orvane

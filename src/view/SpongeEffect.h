@@ -19,7 +19,7 @@ class SpongeGraphicsEffect : public QGraphicsEffect {
   public:
     explicit SpongeGraphicsEffect(QObject* parent = nullptr);
 
-    int Strength() const { return strength; }
+    int Strength() const { return strength_; }
     void SetStrength(int value);
 
   protected:
@@ -27,10 +27,10 @@ class SpongeGraphicsEffect : public QGraphicsEffect {
     void sourceChanged(ChangeFlags flags) override;
 
   private:
-    int strength = 0;
-    qint64 cachedKey = 0;
-    int cachedStrength = -1;
-    QImage cached;
+    int strength_ = 0;
+    qint64 cachedKey_ = 0;
+    int cachedStrength_ = -1;
+    QImage cached_;
 };
 
 }  // namespace orvane

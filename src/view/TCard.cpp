@@ -29,8 +29,8 @@ TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
     : QWidget(parent), LibraryFile(libraryFile), Large(large), Tag(index) {
     // Not opaque: the pictures' rounded edges are smooth, partly transparent pixels that blend
     // with whatever lies beneath the card (the table, the double-up panel, another card).
-    restingLeft = Large ? HandLeft(index) : DupLeft(index);
-    setGeometry(restingLeft, Large ? HandTop : DupTop, CardWidth, CardHeight);
+    restingLeft_ = Large ? HandLeft(index) : DupLeft(index);
+    setGeometry(restingLeft_, Large ? HandTop : DupTop, CardWidth, CardHeight);
     // Hand cards are on the table from the start; double-up cards wait for a gamble.
     if (Large) {
         setCursor(Qt::PointingHandCursor);
@@ -93,7 +93,7 @@ void TCard::SetRegion() {
 }
 
 void TCard::SetPictureSource(CardPictureSource source) {
-    pictureSource = std::move(source);
+    pictureSource_ = std::move(source);
     LoadPicture();
     update();
 }
@@ -103,9 +103,9 @@ QString TCard::ResourceName() const {
 }
 
 void TCard::LoadPicture() {
-    const CardPictureSource& source = pictureSource ? pictureSource : DefaultCardPictureSource();
-    loadedDpr = PictureDensity(this);
-    Picture = source ? source(LibraryFile, ResourceName(), loadedDpr) : QImage();
+    const CardPictureSource& source = pictureSource_ ? pictureSource_ : DefaultCardPictureSource();
+    loadedDpr_ = PictureDensity(this);
+    Picture = source ? source(LibraryFile, ResourceName(), loadedDpr_) : QImage();
     if (Picture.isNull()) {
         qCDebug(lcView) << "no picture" << ResourceName() << "in" << LibraryFile;
     }
@@ -117,13 +117,13 @@ void TCard::SlideIn() {
     // Events are processed between moves, so another Show can start a slide of its own
     // meanwhile. The newer slide aims at the resting place, not at wherever the card happens to
     // be, and takes over: the older one stops where it is.
-    if (slidesRunning == 0) {
-        restingLeft = x();
+    if (slidesRunning_ == 0) {
+        restingLeft_ = x();
     }
-    const unsigned run = ++slideRun;
-    const int target = restingLeft;
+    const unsigned run = ++slideRun_;
+    const int target = restingLeft_;
     const int step = Large ? 10 * Tag : 10;
-    ++slidesRunning;
+    ++slidesRunning_;
     SlideStep state = MoveAndYield(SlideStart, run);
     for (int left = SlideStart + step; state == SlideStep::Continue && step > 0 && left <= target;
          left += step) {
@@ -133,7 +133,7 @@ void TCard::SlideIn() {
         state = MoveAndYield(target, run);
     }
     if (state != SlideStep::Gone) {
-        --slidesRunning;
+        --slidesRunning_;
     }
 }
 
@@ -144,11 +144,11 @@ TCard::SlideStep TCard::MoveAndYield(int left, unsigned run) {
     if (!alive) {
         return SlideStep::Gone;  // closed while sliding
     }
-    return run == slideRun ? SlideStep::Continue : SlideStep::Overtaken;
+    return run == slideRun_ ? SlideStep::Continue : SlideStep::Overtaken;
 }
 
 void TCard::paintEvent(QPaintEvent*) {
-    if (!qFuzzyCompare(loadedDpr, PictureDensity(this))) {
+    if (!qFuzzyCompare(loadedDpr_, PictureDensity(this))) {
         LoadPicture();  // moved to a screen of another pixel density, or enlarged
     }
     QPainter painter(this);
@@ -173,15 +173,15 @@ void TCard::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         emit rightPressed();
     } else if (event->button() == Qt::LeftButton) {
-        leftPressed = true;
+        leftPressed_ = true;
     }
     event->accept();
 }
 
 void TCard::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = leftPressed;
+    const bool wasPressed = leftPressed_;
     if (event->button() == Qt::LeftButton) {
-        leftPressed = false;
+        leftPressed_ = false;
     }
     if (wasPressed && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint())) {

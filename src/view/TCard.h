@@ -40,7 +40,7 @@ class TCard : public QWidget {
     int Tag = 0;
 
     // Left coordinate where the card rests (hand: 152 * index - 128, double-up: 30 * index - 28).
-    int RestingLeft() const { return restingLeft; }
+    int RestingLeft() const { return restingLeft_; }
 
     void SetCardValue(int value);
     int GetRank() const { return Rank; }
@@ -82,12 +82,12 @@ class TCard : public QWidget {
     // The rounded outline of the card, corner ellipse CornerRadius x CornerRadius.
     QPainterPath Outline() const;
 
-    CardPictureSource pictureSource;
-    qreal loadedDpr = 0.0;
-    int restingLeft = 0;
-    unsigned slideRun = 0;
-    int slidesRunning = 0;
-    bool leftPressed = false;
+    CardPictureSource pictureSource_;
+    qreal loadedDpr_ = 0.0;
+    int restingLeft_ = 0;
+    unsigned slideRun_ = 0;
+    int slidesRunning_ = 0;
+    bool leftPressed_ = false;
 };
 
 }  // namespace orvane

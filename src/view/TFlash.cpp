@@ -16,9 +16,9 @@ constexpr int LastFlashLevel = -1;
 TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
                SoundPlayer& soundPlayer, QObject* parent)
     : QObject(parent),
-      target(flashTarget),
-      settings(std::move(settingsSource)),
-      sounds(soundPlayer) {
+      target_(flashTarget),
+      settings_(std::move(settingsSource)),
+      sounds_(soundPlayer) {
     const std::pair<QTimer*, int> timers[] = {{&IdleDelayTimer, 3000},
                                               {&JokerTimer, 2000},
                                               {&FlashTimer, 1000},
@@ -47,25 +47,25 @@ void TFlash::SetMessage(int index, bool blink) {
     // An index outside the table shows the empty text rather than reading past it.
     const bool known = index >= 0 && index < static_cast<int>(Messages.size());
     CurrentMessage = known ? Messages[static_cast<std::size_t>(index)] : QString();
-    const FlashSettings now = settings ? settings() : FlashSettings{};
-    target.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
-    target.SetBannerText(CurrentMessage);
+    const FlashSettings now = settings_ ? settings_() : FlashSettings{};
+    target_.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
+    target_.SetBannerText(CurrentMessage);
     if (blink) {
         BlinkTimer.start();
     }
 }
 
 void TFlash::StartIdleAnimation() {
-    ++idleRun;
+    ++idleRun_;
     JokerSlot = 0;
     IdleDelayTimer.start();
 }
 
 void TFlash::StopIdleAnimation() {
-    ++idleRun;
+    ++idleRun_;
     IdleDelayTimer.stop();
     JokerTimer.stop();
-    target.SetFlashPictureVisible(false);
+    target_.SetFlashPictureVisible(false);
     FlashTimer.stop();
 }
 
@@ -78,42 +78,42 @@ void TFlash::SetIndicatorBlink(bool on) {
 }
 
 void TFlash::PlaySoundEffect(const QString& name) {
-    const FlashSettings now = settings ? settings() : FlashSettings{};
+    const FlashSettings now = settings_ ? settings_() : FlashSettings{};
     if (!now.SoundEnabled) {
         return;
     }
-    sounds.Play(now.SoundThemeFolder + name + QStringLiteral(".zqs"));
+    sounds_.Play(now.SoundThemeFolder + name + QStringLiteral(".zqs"));
 }
 
 void TFlash::IdleDelayTimerTimer() {
     IdleDelayTimer.stop();
-    target.HideHoldMarks();
-    target.ShowPayTable();
-    target.ClearPayHighlightAndStars();
+    target_.HideHoldMarks();
+    target_.ShowPayTable();
+    target_.ClearPayHighlightAndStars();
     FlashLevel = SpongeMaxStrength;
     FlashTimer.start();
 }
 
 void TFlash::FlashTimerTimer() {
     if (FlashLevel == SpongeMaxStrength) {
-        target.SetHandCardsVisible(false);
-        target.SetFlashEffectStrength(SpongeMaxStrength);
-        target.SetFlashPictureVisible(true);
+        target_.SetHandCardsVisible(false);
+        target_.SetFlashEffectStrength(SpongeMaxStrength);
+        target_.SetFlashPictureVisible(true);
     }
     // Counting down to -1; anything below is treated as the end too.
     if (FlashLevel > LastFlashLevel) {
-        target.SetFlashEffectStrength(FlashLevel);
+        target_.SetFlashEffectStrength(FlashLevel);
         --FlashLevel;
         return;
     }
-    target.SetFlashPictureVisible(false);
+    target_.SetFlashPictureVisible(false);
     FlashTimer.stop();
     // The cards slide in one after another and events are processed during a slide: a deal
     // arriving meanwhile stops or restarts the animation, and then this walk must not start.
-    const unsigned run = idleRun;
+    const unsigned run = idleRun_;
     for (int slot = 1; slot <= HandCards; ++slot) {
-        target.ShowHandCardBack(slot);
-        if (run != idleRun) {
+        target_.ShowHandCardBack(slot);
+        if (run != idleRun_) {
             return;
         }
     }
@@ -125,17 +125,17 @@ void TFlash::JokerTimerTimer() {
     if (JokerSlot > HandCards || JokerSlot < 1) {
         JokerSlot = 1;
     }
-    target.ShowHandCardBack(JokerSlot == 1 ? HandCards : JokerSlot - 1);
-    target.ShowHandCardJoker(JokerSlot);
+    target_.ShowHandCardBack(JokerSlot == 1 ? HandCards : JokerSlot - 1);
+    target_.ShowHandCardJoker(JokerSlot);
 }
 
 void TFlash::BlinkTimerTimer() {
-    target.SetBannerText(target.BannerText() == CurrentMessage ? QString() : CurrentMessage);
+    target_.SetBannerText(target_.BannerText() == CurrentMessage ? QString() : CurrentMessage);
 }
 
 void TFlash::IndicatorTimerTimer() {
-    const bool upShown = target.IndicatorUpVisible();
-    target.SetIndicatorsVisible(!upShown, upShown);
+    const bool upShown = target_.IndicatorUpVisible();
+    target_.SetIndicatorsVisible(!upShown, upShown);
 }
 
 }  // namespace orvane

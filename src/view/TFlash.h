@@ -51,11 +51,11 @@ class TFlash : public QObject {
     void IndicatorTimerTimer();
 
   private:
-    FlashTarget& target;
-    FlashSettingsSource settings;
-    SoundPlayer& sounds;
+    FlashTarget& target_;
+    FlashSettingsSource settings_;
+    SoundPlayer& sounds_;
     // Counts starts and stops, so a handler that processed events can tell it was overtaken.
-    unsigned idleRun = 0;
+    unsigned idleRun_ = 0;
 };
 
 }  // namespace orvane

@@ -144,7 +144,8 @@ TEST(EvaluatorCount, EveryHandOfTheDeckWithBonusRankSeven) {
 TEST(EvaluatorCount, CountsDoNotDependOnTheBonusRank) {
     const Tally t = CountAllHands(10);
     ExpectReferenceCounts(t);
-    // Three tens now pay the bonus line, so their ranks move from line 8 to line 11.
+    // With ten as the bonus rank three tens pay the bonus line, so their ranks move from
+    // line 8 to line 11.
     EXPECT_EQ(t.winRankSums[ThreeOfAKind], 918720);
     EXPECT_EQ(t.winRankSums[OrvaneThree], 42240);
 }

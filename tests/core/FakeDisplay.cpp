@@ -2,33 +2,29 @@
 
 #include <algorithm>
 
+#include "base/OneBased.h"
+
 namespace orvane::test {
 
-namespace {
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
-}  // namespace
-
 void FakeDisplay::ShowHandCard(int slot, const Card& card) {
-    hand[At(slot)] = card;
+    hand[OneBased(slot)] = card;
     log.push_back("card " + std::to_string(slot) +
                   (card.ShowBack ? " back" : " " + std::to_string(card.Value)));
 }
 void FakeDisplay::SetHandCardHeld(int slot, const Card& card) {
-    hand[At(slot)].Held = card.Held;
+    hand[OneBased(slot)].Held = card.Held;
 }
 void FakeDisplay::HideDupCards() {
     dupVisible.fill(false);
 }
 void FakeDisplay::ShowDupCard(int index, const Card& card) {
-    dupCards[At(index)] = card;
-    dupVisible[At(index)] = true;
+    dupCards[OneBased(index)] = card;
+    dupVisible[OneBased(index)] = true;
     log.push_back("dup " + std::to_string(index) +
                   (card.ShowBack ? " back" : " " + std::to_string(card.Value)));
 }
 void FakeDisplay::SetHoldMark(int slot, bool visible) {
-    holdMark[At(slot)] = visible;
+    holdMark[OneBased(slot)] = visible;
 }
 void FakeDisplay::ShowCredit(std::int32_t c) {
     credit = c;
@@ -92,7 +88,7 @@ void FakeDisplay::PlaySoundEffect(std::string_view name) {
     log.push_back("sound " + std::string(name));
 }
 void FakeDisplay::SetMeterSquare(int square, bool lit) {
-    meterLit[At(square)] = lit;
+    meterLit[OneBased(square)] = lit;
     log.push_back("square " + std::to_string(square) + (lit ? " on" : " off"));
 }
 void FakeDisplay::ShowBonusPicture(std::int32_t n) {

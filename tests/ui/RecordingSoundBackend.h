@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "view/SoundPlayer.h"
+#include "view/SoundBackend.h"
 
 namespace orvane::test {
 

@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "MainWindowFixture.h"
+#include "forms/TintCache.h"
 #include "forms/TintImage.h"
 #include "forms/WindowPicture.h"
 
@@ -17,6 +18,53 @@ TEST(TintImage, MultipliesColourAndKeepsAlpha) {
     EXPECT_EQ(tinted.pixelColor(0, 0), QColor(255, 128, 0, 255));
     EXPECT_EQ(tinted.pixelColor(1, 0).alpha(), 0);
     EXPECT_TRUE(TintImage(QImage(), Qt::red).isNull());
+}
+
+int tintsMade = 0;
+
+QImage CountedTint(const QImage& picture, const QColor& tint) {
+    ++tintsMade;
+    return TintImage(picture, tint);
+}
+
+TEST(TintCache, TintsAgainOnlyWhenThePictureOrTheColourChanges) {
+    QImage white(1, 1, QImage::Format_ARGB32);
+    white.fill(Qt::white);
+    tintsMade = 0;
+    int repaints = 0;
+    TintCache cache(Qt::red, CountedTint, [&repaints] { ++repaints; });
+    cache.SetPicture(white);
+    EXPECT_EQ(cache.Tinted().pixelColor(0, 0), QColor(Qt::red));
+    cache.SetTint(Qt::red);
+    EXPECT_EQ(tintsMade, 1);
+    EXPECT_EQ(repaints, 1);
+
+    cache.SetTint(Qt::blue);
+    EXPECT_EQ(cache.Tinted().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(tintsMade, 2);
+    EXPECT_EQ(repaints, 2);
+
+    // A picture that keeps its own colours passes through whatever the tint.
+    cache.SetPicture(white, TintCache::Untinted);
+    cache.SetTint(Qt::green);
+    EXPECT_EQ(cache.Tinted(), white);
+    EXPECT_EQ(cache.Picture(), white);
+    EXPECT_EQ(tintsMade, 2);
+    EXPECT_EQ(repaints, 4);
+}
+
+TEST(TintCache, DrawsOnlyAPictureItHas) {
+    QImage canvas(2, 2, QImage::Format_ARGB32);
+    canvas.fill(Qt::black);
+    QPainter painter(&canvas);
+    TintCache cache(Qt::green, TintImage, {});
+    EXPECT_FALSE(cache.Draw(painter, canvas.rect()));
+    QImage white(1, 1, QImage::Format_ARGB32);
+    white.fill(Qt::white);
+    cache.SetPicture(white);
+    EXPECT_TRUE(cache.Draw(painter, canvas.rect()));
+    painter.end();
+    EXPECT_EQ(canvas.pixelColor(1, 1), QColor(Qt::green));
 }
 
 // A face as the generator draws it: a light plate with dark lettering.

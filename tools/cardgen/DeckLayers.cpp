@@ -107,14 +107,14 @@ void SortParts(QDomDocument& document, const QString& cardId, QDomElement card,
     for (const QDomElement& part : Parts(card)) {
         const QString id = part.attribute(QStringLiteral("id"));
         QRectF moved = DocumentRect(measure, id);
-        for (const PartPlacement& placement : layout.placements) {
-            if (placement.part == id) {
-                moved.translate(Place(part, placement.topLeft, cardRect, measure));
+        for (const PartPlacement& placement : layout.Placements) {
+            if (placement.Part == id) {
+                moved.translate(Place(part, placement.TopLeft, cardRect, measure));
             }
         }
         const QRectF rect = InCardUnits(moved, cardRect);
         const CardLayer layer =
-            layout.artParts.contains(id) ? CardLayer::Art : DeckLayers::Classify(rect, layout);
+            layout.ArtParts.contains(id) ? CardLayer::Art : DeckLayers::Classify(rect, layout);
         groups.at(static_cast<std::size_t>(layer)).appendChild(part);
     }
     for (const QDomElement& group : groups) {
@@ -139,7 +139,7 @@ QString DeckLayers::LayerId(const QString& card, CardLayer layer) {
 CardLayer DeckLayers::Classify(const QRectF& part, const FaceLayout& layout) {
     // Measured bounds of curves overshoot a little.
     constexpr qreal Slack = 0.25;
-    for (const QRectF& area : layout.indexAreas) {
+    for (const QRectF& area : layout.IndexAreas) {
         if (area.adjusted(-Slack, -Slack, Slack, Slack).contains(part)) {
             return CardLayer::Index;
         }

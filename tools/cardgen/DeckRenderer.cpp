@@ -78,32 +78,32 @@ QStringList LaidOutCards() {
 }  // namespace
 
 DeckRenderer::DeckRenderer(DeckStyle deckStyle)
-    : style(std::move(deckStyle)), renderer(std::make_unique<QSvgRenderer>()) {
-    QFile file(style.svgFile);
+    : style_(std::move(deckStyle)), renderer_(std::make_unique<QSvgRenderer>()) {
+    QFile file(style_.SvgFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
     const QByteArray svg = file.readAll();
-    renderer->load(svg);
-    if (!style.layout.artMargins.isNull()) {
-        laidOut = LaidOutCards();
-        for (const QByteArray& layer : DeckLayers::Split(svg, laidOut, style.layout)) {
-            layerRenderers.push_back(std::make_unique<QSvgRenderer>(layer));
+    renderer_->load(svg);
+    if (!style_.Layout.ArtMargins.isNull()) {
+        laidOut_ = LaidOutCards();
+        for (const QByteArray& layer : DeckLayers::Split(svg, laidOut_, style_.Layout)) {
+            layerRenderers_.push_back(std::make_unique<QSvgRenderer>(layer));
         }
     }
 }
 
 bool DeckRenderer::IsValid() const {
-    if (!renderer->isValid() || (!laidOut.isEmpty() && layerRenderers.size() != 3)) {
+    if (!renderer_->isValid() || (!laidOut_.isEmpty() && layerRenderers_.size() != 3)) {
         return false;
     }
     for (int value = 1; value < orvane::JokerValue; ++value) {
-        if (!renderer->elementExists(ElementId(value))) {
+        if (!renderer_->elementExists(ElementId(value))) {
             return false;
         }
     }
-    return renderer->elementExists(style.jokerElement.isEmpty() ? style.jokerArt
-                                                                : style.jokerElement);
+    return renderer_->elementExists(style_.JokerElement.isEmpty() ? style_.JokerArt
+                                                                  : style_.JokerElement);
 }
 
 QString DeckRenderer::ElementId(int value) {
@@ -118,20 +118,20 @@ QString DeckRenderer::ElementId(int value) {
 
 QImage DeckRenderer::Face(int value, QSize size) const {
     if (value == orvane::JokerValue) {
-        return OnCardOutline(style.jokerElement.isEmpty()
+        return OnCardOutline(style_.JokerElement.isEmpty()
                                  ? ComposedJoker(size)
-                                 : RenderElement(style.jokerElement, size));
+                                 : RenderElement(style_.JokerElement, size));
     }
     return OnCardOutline(RenderElement(ElementId(value), size));
 }
 
 QImage DeckRenderer::RenderElement(const QString& id, QSize size) const {
-    const bool layered = laidOut.contains(id);
+    const bool layered = laidOut_.contains(id);
     QImage art = layered ? RenderLayers(id, size) : TransparentImage(size);
     if (!layered) {
         QPainter painter(&art);
         Smooth(painter);
-        renderer->render(&painter, id, QRectF(QPointF(0, 0), QSizeF(size)));
+        renderer_->render(&painter, id, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     ApplyPatches(id, art);
     return art;
@@ -143,28 +143,28 @@ QImage DeckRenderer::RenderLayers(const QString& id, QSize size) const {
     QPainter painter(&face);
     Smooth(painter);
     const QRectF card(QPointF(0, 0), QSizeF(size));
-    const QRectF artBox = card - style.layout.artMargins * (size.width() / ReferenceWidth);
+    const QRectF artBox = card - style_.Layout.ArtMargins * (size.width() / ReferenceWidth);
     for (CardLayer layer : {CardLayer::Ground, CardLayer::Art, CardLayer::Index}) {
-        layerRenderers.at(static_cast<std::size_t>(layer))
+        layerRenderers_.at(static_cast<std::size_t>(layer))
             ->render(&painter, id, layer == CardLayer::Art ? artBox : card);
     }
     return face;
 }
 
 void DeckRenderer::ApplyPatches(const QString& id, QImage& art) const {
-    for (const ElementPatch& patch : style.patches) {
-        if (patch.card != id) {
+    for (const ElementPatch& patch : style_.Patches) {
+        if (patch.Card != id) {
             continue;
         }
-        const QRectF card = DocumentRect(*renderer, patch.card);
-        const QRectF covered = DocumentRect(*renderer, patch.covered);
+        const QRectF card = DocumentRect(*renderer_, patch.Card);
+        const QRectF covered = DocumentRect(*renderer_, patch.Covered);
         const qreal sx = art.width() / card.width();
         const qreal sy = art.height() / card.height();
         const QRectF place((covered.x() - card.x()) * sx, (covered.y() - card.y()) * sy,
                            covered.width() * sx, covered.height() * sy);
         QPainter painter(&art);
         Smooth(painter);
-        renderer->render(&painter, patch.replacement, place);
+        renderer_->render(&painter, patch.Replacement, place);
     }
 }
 
@@ -183,12 +183,12 @@ QImage DeckRenderer::ComposedJoker(QSize size) const {
         QRectF(QPointF(0, 0), QSizeF(size)).adjusted(line / 2, line / 2, -line / 2, -line / 2),
         radius, radius);
 
-    const QRectF artBounds = DocumentRect(*renderer, style.jokerArt);
+    const QRectF artBounds = DocumentRect(*renderer_, style_.JokerArt);
     const qreal artWidth = 0.72 * size.width();
     const qreal artHeight = artWidth * artBounds.height() / artBounds.width();
-    renderer->render(&painter, style.jokerArt,
-                     QRectF((size.width() - artWidth) / 2, (size.height() - artHeight) / 2,
-                            artWidth, artHeight));
+    renderer_->render(&painter, style_.JokerArt,
+                      QRectF((size.width() - artWidth) / 2, (size.height() - artHeight) / 2,
+                             artWidth, artHeight));
 
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setBold(true);

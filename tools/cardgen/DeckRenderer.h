@@ -26,7 +26,7 @@ class DeckRenderer {
     explicit DeckRenderer(DeckStyle deckStyle);
 
     bool IsValid() const;
-    const DeckStyle& Style() const { return style; }
+    const DeckStyle& Style() const { return style_; }
     QImage Face(int value, QSize size) const;
 
     static QString ElementId(int value);
@@ -37,11 +37,11 @@ class DeckRenderer {
     QImage ComposedJoker(QSize size) const;
     void ApplyPatches(const QString& id, QImage& art) const;
 
-    DeckStyle style;
-    std::unique_ptr<QSvgRenderer> renderer;
-    QStringList laidOut;  // the cards drawn in layers
+    DeckStyle style_;
+    std::unique_ptr<QSvgRenderer> renderer_;
+    QStringList laidOut_;  // the cards drawn in layers
     // One deck for each layer, when the style lays the faces out: ground, art, indices.
-    std::vector<std::unique_ptr<QSvgRenderer>> layerRenderers;
+    std::vector<std::unique_ptr<QSvgRenderer>> layerRenderers_;
 };
 
 // Radius of the card's corner at `size`; the card view cuts 5 pixels at 140 x 208.

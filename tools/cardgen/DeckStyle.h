@@ -13,16 +13,16 @@ namespace cardgen {
 // A part of one card's art that is painted over with another element of the same deck,
 // e.g. a maker's mark inside an ace.
 struct ElementPatch {
-    QString card;         // the card element, e.g. "1_spade"
-    QString covered;      // the element whose place is painted over
-    QString replacement;  // the element drawn into that place
+    QString Card;         // the card element, e.g. "1_spade"
+    QString Covered;      // the element whose place is painted over
+    QString Replacement;  // the element drawn into that place
 };
 
 // A part of a card that the deck puts out of line, and the top left corner it belongs at in
 // the units of a 140 x 208 card.
 struct PartPlacement {
-    QString part;  // element id
-    QPointF topLeft;
+    QString Part;  // element id
+    QPointF TopLeft;
 };
 
 // Where a deck puts its art on a face, in the units of a 140 x 208 card. Decks drawn for
@@ -31,25 +31,25 @@ struct PartPlacement {
 struct FaceLayout {
     // The corner indices: a part of a card that lies wholly inside one of these keeps its
     // size and place.
-    QList<QRectF> indexAreas;
+    QList<QRectF> IndexAreas;
     // Parts that lie among the indices but belong to the art, by element id.
-    QStringList artParts;
-    QList<PartPlacement> placements;
+    QStringList ArtParts;
+    QList<PartPlacement> Placements;
     // The pips and figures are drawn as if the card were smaller by these margins, while the
     // card's ground (its frame and background) and the indices stay where they are. Zero
     // margins draw the deck as it comes.
-    QMarginsF artMargins;
+    QMarginsF ArtMargins;
 };
 
 // One card library: which deck it is drawn from and how the deck's quirks are met.
 struct DeckStyle {
-    QString libraryFile;   // "zqcsrl_pi.dll"
-    QString svgFile;       // the deck's SVG, uncompressed
-    QString jokerElement;  // the deck's own joker card; empty when it has none
-    QString jokerArt;      // otherwise: art set on a plain face to make the joker
-    QColor backTint;       // the colour of the program's own card back
-    QList<ElementPatch> patches;
-    FaceLayout layout;
+    QString LibraryFile;   // "zqcsrl_pi.dll"
+    QString SvgFile;       // the deck's SVG, uncompressed
+    QString JokerElement;  // the deck's own joker card; empty when it has none
+    QString JokerArt;      // otherwise: art set on a plain face to make the joker
+    QColor BackTint;       // the colour of the program's own card back
+    QList<ElementPatch> Patches;
+    FaceLayout Layout;
 };
 
 }  // namespace cardgen

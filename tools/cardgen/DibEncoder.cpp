@@ -1,7 +1,8 @@
 #include "DibEncoder.h"
 
-#include <QtEndian>
 #include <cstdint>
+
+#include "formats/LittleEndian.h"
 
 namespace cardgen {
 
@@ -12,18 +13,6 @@ constexpr std::uint32_t V4HeaderSize = 108;
 constexpr std::uint32_t BitFields = 3;
 constexpr std::uint32_t PixelsPerMetre = 2835;         // 72 dots per inch
 constexpr std::uint32_t ColourSpaceSrgb = 0x73524742;  // 'sRGB'
-
-void Put16(QByteArray& out, std::uint16_t value) {
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void Put32(QByteArray& out, std::uint32_t value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
 
 }  // namespace
 
@@ -38,23 +27,23 @@ QByteArray EncodeDib(const QImage& image, DibDepth depth) {
 
     QByteArray dib;
     dib.reserve(static_cast<qsizetype>(V4HeaderSize + stride * height));
-    Put32(dib, alpha ? V4HeaderSize : InfoHeaderSize);
-    Put32(dib, width);
-    Put32(dib, height);  // positive: rows bottom-up, as Windows stores them
-    Put16(dib, 1);
-    Put16(dib, static_cast<std::uint16_t>(bytesPerPixel * 8));
-    Put32(dib, alpha ? BitFields : 0);
-    Put32(dib, stride * height);
-    Put32(dib, PixelsPerMetre);
-    Put32(dib, PixelsPerMetre);
-    Put32(dib, 0);  // colours used
-    Put32(dib, 0);  // important colours
+    orvane::AppendLittle32(dib, alpha ? V4HeaderSize : InfoHeaderSize);
+    orvane::AppendLittle32(dib, width);
+    orvane::AppendLittle32(dib, height);  // positive: rows bottom-up, as Windows stores them
+    orvane::AppendLittle16(dib, 1);
+    orvane::AppendLittle16(dib, static_cast<std::uint16_t>(bytesPerPixel * 8));
+    orvane::AppendLittle32(dib, alpha ? BitFields : 0);
+    orvane::AppendLittle32(dib, stride * height);
+    orvane::AppendLittle32(dib, PixelsPerMetre);
+    orvane::AppendLittle32(dib, PixelsPerMetre);
+    orvane::AppendLittle32(dib, 0);  // colours used
+    orvane::AppendLittle32(dib, 0);  // important colours
     if (alpha) {
-        Put32(dib, 0x00FF0000);
-        Put32(dib, 0x0000FF00);
-        Put32(dib, 0x000000FF);
-        Put32(dib, 0xFF000000);
-        Put32(dib, ColourSpaceSrgb);
+        orvane::AppendLittle32(dib, 0x00FF0000);
+        orvane::AppendLittle32(dib, 0x0000FF00);
+        orvane::AppendLittle32(dib, 0x000000FF);
+        orvane::AppendLittle32(dib, 0xFF000000);
+        orvane::AppendLittle32(dib, ColourSpaceSrgb);
         dib.append(36 + 12, '\0');  // colour end points and gamma, unused for sRGB
     }
 
@@ -64,7 +53,7 @@ QByteArray EncodeDib(const QImage& image, DibDepth depth) {
         if (alpha) {
             // ARGB32 in memory is B, G, R, A on little-endian machines: what BMP wants.
             for (std::uint32_t x = 0; x < width; ++x) {
-                Put32(dib, reinterpret_cast<const std::uint32_t*>(line)[x]);
+                orvane::AppendLittle32(dib, reinterpret_cast<const std::uint32_t*>(line)[x]);
             }
         } else {
             for (std::uint32_t x = 0; x < width; ++x) {

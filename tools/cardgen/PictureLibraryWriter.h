@@ -26,10 +26,10 @@ class PictureLibraryWriter {
   private:
     bool WriteEntry(const QString& name, const QImage& picture, DibDepth depth);
 
-    QString folder;
-    QString library;
-    QStringList entries;
-    bool failed = false;
+    QString folder_;
+    QString library_;
+    QStringList entries_;
+    bool failed_ = false;
 };
 
 }  // namespace cardgen

@@ -106,11 +106,11 @@ bool Fail(const char* what, const QString& detail) {
 bool BuildCardLibrary(const DeckStyle& style, const QString& stage, LibraryPictures& pictures) {
     const DeckRenderer deck(style);
     if (!deck.IsValid()) {
-        return Fail("deck lacks cards or cannot be read", style.svgFile);
+        return Fail("deck lacks cards or cannot be read", style.SvgFile);
     }
-    PictureLibraryWriter writer(stage, style.libraryFile);
-    pictures.faces = {cardgen::PaintCardBack(CardSize, style.backTint)};
-    pictures.sharpFaces = {cardgen::PaintCardBack(SharpCardSize, style.backTint)};
+    PictureLibraryWriter writer(stage, style.LibraryFile);
+    pictures.faces = {cardgen::PaintCardBack(CardSize, style.BackTint)};
+    pictures.sharpFaces = {cardgen::PaintCardBack(SharpCardSize, style.BackTint)};
     bool ok = writer.Add(QStringLiteral("CARD_BACK_1"), pictures.faces.front(),
                          pictures.sharpFaces.front(), DibDepth::Argb32);
     for (int value = 1; value <= orvane::CardsInDeck; ++value) {
@@ -120,7 +120,7 @@ bool BuildCardLibrary(const DeckStyle& style, const QString& stage, LibraryPictu
                         pictures.sharpFaces.back(), DibDepth::Argb32) &&
              ok;
     }
-    return (writer.Finish() && ok) || Fail("cannot write the pictures of", style.libraryFile);
+    return (writer.Finish() && ok) || Fail("cannot write the pictures of", style.LibraryFile);
 }
 
 bool BuildBonusLibrary(const QString& stage) {

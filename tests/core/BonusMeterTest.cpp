@@ -1,6 +1,8 @@
 // The bonus meter: steps, jackpots, refills and the bonus rank's rotation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TableFixture.h"
 
 namespace orvane::test {
@@ -103,6 +105,23 @@ TEST_F(BonusMeter, GivingUpAStepWinStepsBackAndUndoesTheCount) {
     EXPECT_EQ(Meter(), 3);
     EXPECT_EQ(LitSquares(), 3);
     EXPECT_EQ(settings.stats.PrizeStat[OrvaneThree], 0);
+}
+
+// Four of the bonus rank empties the meter at once; giving that win up for a second draw
+// puts the countdown back and shows it at once, without the slow count of a jackpot.
+TEST_F(BonusMeter, GivingUpAJackpotWinRestoresTheMeterAtOnce) {
+    DealtAtBetFive(7);
+    StackDealtHand({C(7, 1), C(7, 2), C(7, 3), C(2, 4), C(9, 1)}, {true, true, true, false, false},
+                   {0, 0, 0, C(7, 4), C(12, 2)});
+    table.Deal();
+    ASSERT_TRUE(table.State().JackpotFlag);
+    ASSERT_EQ(Meter(), 0);
+    pause.waits.clear();
+    table.Deal();  // the win given up
+    EXPECT_EQ(Meter(), 7);
+    EXPECT_EQ(LitSquares(), 7);
+    EXPECT_EQ(std::count(pause.waits.begin(), pause.waits.end(), 300), 0)
+        << "the restored meter was counted down slowly";
 }
 
 TEST_F(BonusMeter, ALostGambleRefillsAnEmptiedMeter) {

@@ -65,6 +65,22 @@ struct MainControls {
     std::array<TImageButton*, GameButtonCount> Buttons{};
     TImageButton* btnHold(int slot) const { return Buttons[static_cast<std::size_t>(slot - 1)]; }
     TImageButton* Button(GameButton b) const { return Buttons[static_cast<std::size_t>(b)]; }
+
+    // Runs `act` on every card view that exists: the five hand cards, then the ten
+    // double-up cards, the order in which they were made.
+    template <typename Act>
+    void ForEachCard(Act act) const {
+        for (TCard* card : HandCards) {
+            if (card != nullptr) {
+                act(*card, true);
+            }
+        }
+        for (TCard* card : DupCards) {
+            if (card != nullptr) {
+                act(*card, false);
+            }
+        }
+    }
     // The faces HOLD 2, HOLD 4 and HOLD 5 take for the double-up choices.
     ChoiceButtonFaces ChoiceFaces;
 };

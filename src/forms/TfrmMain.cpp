@@ -32,6 +32,7 @@
 #include "TImageButton.h"
 #include "TShapeButton.h"
 #include "TableStage.h"
+#include "WindowPlacement.h"
 #include "WindowTheme.h"
 #include "game/GameTable.h"
 #include "settings/TSettings.h"
@@ -150,16 +151,7 @@ void TfrmMain::FormCreate() {
     settings_->OnApplyTheme = [this] { ApplyTheme(); };
     settings_->OnApplyCardLibrary = [this] {
         const QString file = QString::fromStdString(settings_->CardLibraryFile);
-        for (TCard* card : c_.HandCards) {
-            if (card != nullptr) {
-                card->SetLibrary(file);
-            }
-        }
-        for (TCard* card : c_.DupCards) {
-            if (card != nullptr) {
-                card->SetLibrary(file);
-            }
-        }
+        c_.ForEachCard([&file](TCard& card, bool) { card.SetLibrary(file); });
     };
     ShowLoadReport(settings_->Load(table_->State(), table_->Orvane()), "loading the settings");
 
@@ -186,28 +178,12 @@ void TfrmMain::CreateCards() {
     settings_->SetCardLibraryFile();
     CreateCardViews(c_, *surface_, QString::fromStdString(settings_->CardLibraryFile));
     if (setup_.Pictures) {
-        for (TCard* card : c_.HandCards) {
-            if (card != nullptr) {
-                card->SetPictureSource(setup_.Pictures);
-            }
-        }
-        for (TCard* card : c_.DupCards) {
-            if (card != nullptr) {
-                card->SetPictureSource(setup_.Pictures);
-            }
-        }
+        c_.ForEachCard([this](TCard& card, bool) { card.SetPictureSource(setup_.Pictures); });
     }
     settings_->OnApplyAnimation = [this] {
-        for (TCard* card : c_.HandCards) {
-            if (card != nullptr) {
-                card->SetAnimated(settings_->AnimatedCards);
-            }
-        }
-        for (TCard* card : c_.DupCards) {
-            if (card != nullptr) {
-                card->SetAnimated(settings_->AnimatedDupCards);
-            }
-        }
+        c_.ForEachCard([this](TCard& card, bool hand) {
+            card.SetAnimated(hand ? settings_->AnimatedCards : settings_->AnimatedDupCards);
+        });
     };
     settings_->ApplyAnimation();
 }
@@ -551,26 +527,14 @@ void TfrmMain::ApplyFullScreen(bool on) {
 void TfrmMain::SetWindowMode(bool fullScreen) {
     fullScreen_ = fullScreen;
     menus_->FullScreen->setChecked(fullScreen);
-    const QScreen* screen =
-        this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
-    const QRect whole = screen != nullptr ? screen->geometry() : QRect(0, 0, 800, 600);
     if (fullScreen) {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
-        setGeometry(whole);
+        PlaceOverWholeScreen(*this);
         stage_->ShowScaled();
         UsePictureDensity(stage_->Scale() > CrispScale ? 2.0 : 1.0);
     } else {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
         stage_->ShowNative(QPoint(FrameWidth, FrameWidth));
         UsePictureDensity(1.0);
-        setFixedSize(WindowWidth, WindowHeight);
-        const QRect desktop = screen != nullptr ? screen->availableGeometry() : whole;
-        move(desktop.topLeft() +
-             QPoint((desktop.width() - WindowWidth) / 2, (desktop.height() - WindowHeight) / 2));
+        PlaceFramedInCentre(*this, QSize(WindowWidth, WindowHeight));
     }
     ApplyRoundedCardOutlines();
 }
@@ -588,16 +552,7 @@ void TfrmMain::UsePictureDensity(qreal density) {
 
 // The cards' rounded outline is tied to the native window, which the flags renew.
 void TfrmMain::ApplyRoundedCardOutlines() {
-    for (TCard* card : c_.HandCards) {
-        if (card != nullptr) {
-            card->SetRegion();
-        }
-    }
-    for (TCard* card : c_.DupCards) {
-        if (card != nullptr) {
-            card->SetRegion();
-        }
-    }
+    c_.ForEachCard([](TCard& card, bool) { card.SetRegion(); });
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
@@ -628,13 +583,7 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(QColor(150, 130, 60));
-    painter.drawRect(outer);
-    painter.setPen(QColor(70, 60, 30));
-    painter.drawRect(outer.adjusted(1, 1, -1, -1));
-    painter.setPen(QColor(30, 26, 12));
-    painter.drawRect(outer.adjusted(2, 2, -2, -2));
+    PaintThinFrame(painter, rect());
 }
 
 // ---- showing and closing -----------------------------------------------------------

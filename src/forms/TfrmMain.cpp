@@ -79,6 +79,9 @@ TfrmMain::~TfrmMain() {
         flash_->SetIndicatorBlink(false);
         flash_->BlinkTimer.stop();
     }
+    // The picture density is the whole program's; a window that goes away enlarged must
+    // not leave the next one taking double-size pictures.
+    SetPictureDensityFloor(1.0);
 }
 
 // Window creation: the shell's steps and the table's set-up, in the order the rest of the
@@ -334,7 +337,7 @@ void TfrmMain::Interactivebuttons1Click() {
 }
 
 void TfrmMain::FullScreenClick() {
-    ApplyFullScreen(!fullScreen_);
+    ApplyFullScreen(!FullScreen());
 }
 
 void TfrmMain::Themes2Click() {
@@ -376,8 +379,8 @@ void TfrmMain::About1Click() {
 // The minimise button remembers full screen for the restore, and leaves it, so that the
 // desktop is usable meanwhile.
 void TfrmMain::btnMinimizeClick() {
-    FullScreenMemory = fullScreen_;
-    if (fullScreen_) {
+    FullScreenMemory = FullScreen();
+    if (FullScreen()) {
         ApplyFullScreen(false);
     }
     showMinimized();
@@ -393,7 +396,7 @@ void TfrmMain::OpenHelpPage(const QString& page) {
 
 // A document is read outside the game: full screen gives way first.
 void TfrmMain::OpenDocument(const QUrl& document) {
-    if (fullScreen_) {
+    if (FullScreen()) {
         btnMinimizeClick();
     }
     if (setup_.OpenDocument) {
@@ -472,7 +475,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             if (watched == c_.CaptionShape && mouse->button() == Qt::LeftButton &&
-                windowHandle() != nullptr && !fullScreen_) {
+                windowHandle() != nullptr && !FullScreen()) {
                 windowHandle()->startSystemMove();
                 return true;
             }
@@ -506,6 +509,10 @@ void TfrmMain::ApplyTheme() {
     display_->ApplyPayLineColors();
 }
 
+bool TfrmMain::FullScreen() const {
+    return stage_ != nullptr && stage_->Scaled();
+}
+
 qreal TfrmMain::TableScale() const {
     return stage_->Scale();
 }
@@ -525,7 +532,6 @@ void TfrmMain::ApplyFullScreen(bool on) {
 // Full screen is a borderless window over the whole screen that stays on top, with the
 // table enlarged to fill it; windowed is the fixed, framed window in the desktop's centre.
 void TfrmMain::SetWindowMode(bool fullScreen) {
-    fullScreen_ = fullScreen;
     menus_->FullScreen->setChecked(fullScreen);
     if (fullScreen) {
         PlaceOverWholeScreen(*this);
@@ -569,7 +575,7 @@ void TfrmMain::changeEvent(QEvent* event) {
     }
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     const bool restored = change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized();
-    if (restored && FullScreenMemory && !fullScreen_) {
+    if (restored && FullScreenMemory && !FullScreen()) {
         // Not from inside the window system's state change.
         QTimer::singleShot(0, this, [this] { ApplyFullScreen(true); });
     }
@@ -579,7 +585,7 @@ void TfrmMain::changeEvent(QEvent* event) {
 // so the window draws its own.
 void TfrmMain::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (fullScreen_) {
+    if (FullScreen()) {
         return;
     }
     QPainter painter(this);
@@ -645,10 +651,9 @@ void TfrmMain::FormClose() {
     ShowLoadReport(settings_->Save(table_->State(), table_->Orvane()), "saving the settings");
     flash_->StopIdleAnimation();
     flash_->SetIndicatorBlink(false);
-    if (fullScreen_) {
+    if (FullScreen()) {
         SetWindowMode(false);
     }
-    SetPictureDensityFloor(1.0);
 }
 
 void TfrmMain::ShowLoadReport(const std::vector<std::string>& report, const char* what) {

@@ -129,7 +129,8 @@ class TfrmMain : public QWidget {
     void ApplyTheme();
     // Full screen on or off: the table scaled to fill the screen, or windowed.
     void ApplyFullScreen(bool on);
-    bool FullScreen() const { return fullScreen_; }
+    // The table is enlarged over the whole screen exactly while full screen is on.
+    bool FullScreen() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,7 +172,6 @@ class TfrmMain : public QWidget {
     std::unique_ptr<TableStage> stage_;
     std::unique_ptr<MainMenus> menus_;
     std::unique_ptr<MainDialogs> dialogs_;
-    bool fullScreen_ = false;
     bool closeAgreed_ = false;
     bool closePending_ = false;
     bool closed_ = false;

@@ -114,47 +114,59 @@ void PaintDupArrow(QPainter& p, bool up) {
     p.setOpacity(1.0);
 }
 
-void PaintButtonFace(QPainter& p, const QString& text) {
+// What sets one button face apart from another: the plate's colours and the lettering.
+struct FaceLook {
+    QGradientStops plate;
+    QColor rim;
+    QColor shine;
+    qreal letterSpacing;
+    QColor engraving;  // the lettering's offset copy, one pixel down
+    QColor lettering;
+};
+
+// A rounded plate with a thin shine inside its rim and engraved lettering.
+void PaintFace(QPainter& p, const QString& text, const FaceLook& look) {
     const QRectF r(0.5, 0.5, 144, 16);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(255, 255, 255));
-    g.setColorAt(0.45, QColor(232, 232, 232));
-    g.setColorAt(0.55, QColor(212, 212, 212));
-    g.setColorAt(1.0, QColor(226, 226, 226));
-    p.setPen(QPen(QColor(110, 110, 110), 1.0));
+    g.setStops(look.plate);
+    p.setPen(QPen(look.rim, 1.0));
     p.setBrush(g);
     p.drawRoundedRect(r, 5, 5);
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1.0));
+    p.setPen(QPen(look.shine, 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 1.5, 142, 14), 4, 4);
-    p.setFont(SansFont(10, QFont::Bold, 1.2));
-    p.setPen(QColor(255, 255, 255, 210));
+    p.setFont(SansFont(10, QFont::Bold, look.letterSpacing));
+    p.setPen(look.engraving);
     p.drawText(QRectF(0, 1, 145, 17), Qt::AlignCenter, text);
-    p.setPen(QColor(40, 40, 40));
+    p.setPen(look.lettering);
     p.drawText(QRectF(0, 0, 145, 17), Qt::AlignCenter, text);
+}
+
+// The neutral face the window tints with the theme's button colour.
+void PaintButtonFace(QPainter& p, const QString& text) {
+    PaintFace(p, text,
+              {{{0.0, QColor(255, 255, 255)},
+                {0.45, QColor(232, 232, 232)},
+                {0.55, QColor(212, 212, 212)},
+                {1.0, QColor(226, 226, 226)}},
+               QColor(110, 110, 110),
+               QColor(255, 255, 255, 200),
+               1.2,
+               QColor(255, 255, 255, 210),
+               QColor(40, 40, 40)});
 }
 
 // The red and the black double-up choice: a plate in the colour of its card group with
 // light lettering. The window shows these untinted, so they keep their colours in every
 // theme and match the cards.
 void PaintColouredFace(QPainter& p, const QString& text, QColor top, QColor bottom, QColor rim) {
-    const QRectF r(0.5, 0.5, 144, 16);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, top);
-    g.setColorAt(0.5, top.darker(115));
-    g.setColorAt(0.55, bottom.lighter(110));
-    g.setColorAt(1.0, bottom);
-    p.setPen(QPen(rim, 1.0));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 5, 5);
-    p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 142, 14), 4, 4);
-    p.setFont(SansFont(10, QFont::Bold, 1.6));
-    p.setPen(QColor(0, 0, 0, 170));
-    p.drawText(QRectF(0, 1, 145, 17), Qt::AlignCenter, text);
-    p.setPen(QColor(255, 248, 232));
-    p.drawText(QRectF(0, 0, 145, 17), Qt::AlignCenter, text);
+    PaintFace(p, text,
+              {{{0.0, top}, {0.5, top.darker(115)}, {0.55, bottom.lighter(110)}, {1.0, bottom}},
+               rim,
+               QColor(255, 255, 255, 70),
+               1.6,
+               QColor(0, 0, 0, 170),
+               QColor(255, 248, 232)});
 }
 
 // A small playing card for the splash and the icon.

@@ -14,14 +14,9 @@
 namespace orvane {
 
 namespace {
-constexpr int HandTop = 270;
-constexpr int DupTop = 16;
-
-int HandLeft(int index) {
-    return 152 * index - 128;
-}
-int DupLeft(int index) {
-    return 30 * index - 28;
+// A hand card rests at its slot on the table, a double-up card at its place on the panel.
+Box RestingBox(int index, bool large) {
+    return large ? TableGeometry::HandCard(index) : TableGeometry::DupCard(index);
 }
 }  // namespace
 
@@ -29,8 +24,9 @@ TCard::TCard(int index, bool large, const QString& libraryFile, QWidget* parent)
     : QWidget(parent), LibraryFile(libraryFile), Large(large), Tag(index) {
     // Not opaque: the pictures' rounded edges are smooth, partly transparent pixels that blend
     // with whatever lies beneath the card (the table, the double-up panel, another card).
-    restingLeft_ = Large ? HandLeft(index) : DupLeft(index);
-    setGeometry(restingLeft_, Large ? HandTop : DupTop, CardWidth, CardHeight);
+    const Box resting = RestingBox(index, Large);
+    restingLeft_ = resting.X;
+    setGeometry(resting.X, resting.Y, resting.Width, resting.Height);
     // Hand cards are on the table from the start; double-up cards wait for a gamble.
     if (Large) {
         setCursor(Qt::PointingHandCursor);

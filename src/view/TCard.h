@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "layout/TableGeometry.h"
 #include "view/CardPictureSource.h"
 
 namespace orvane {
@@ -19,8 +20,8 @@ class TCard : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr int CardWidth = 140;
-    static constexpr int CardHeight = 208;
+    static constexpr int CardWidth = TableGeometry::CardWidth;
+    static constexpr int CardHeight = TableGeometry::CardHeight;
     static constexpr int SlideStart = -130;
 
     TCard(int index, bool large, const QString& libraryFile, QWidget* parent);

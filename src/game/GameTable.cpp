@@ -43,8 +43,8 @@ GameTable::GameTable(TableDisplay& display, Pause& pause, TableSettings& setting
       display_(view_),
       pause_(pause),
       settings_(settings),
-      meter_(display, pause, s_),
-      dup_(display, pause, s_) {}
+      meter_(display_, pause, s_),
+      dup_(display_, pause, s_) {}
 
 void GameTable::Start(std::uint32_t seedSeconds) {
     s_.Ready = false;
@@ -535,6 +535,7 @@ void GameTable::OfferWin(DrawStage stage) {
         pause_.Wait(1000);  // let the jackpot register before the hand is named
     }
     display_.ShowWinCaption(PrizeCaption(s_.LastPrize, s_.OrvaneNumber));
+    view_.NoteCaptionRank(s_.OrvaneNumber);
     s_.Win = SaturatingMul(s_.Bet(), s_.Multiplier[static_cast<std::size_t>(s_.LastPrize)]);
     display_.ShowWin(s_.Win);
     if (s_.LastPrize == OrvaneThree || s_.MeterStepFlag || s_.JackpotFlag) {
@@ -711,7 +712,9 @@ void GameTable::Redraw() {
     display_.ShowCredit(s_.Credit);
     display_.ShowBet(s_.Bet());
     ShowPayValues();
-    meter_.ShowJackpot();
+    if (s_.BetIndex != 0) {
+        meter_.ShowJackpot();  // an empty machine keeps the label it had
+    }
     meter_.Draw(true);
     display_.ShowBonusPicture(s_.OrvaneNumber);
     display_.ClearPayHighlight();
@@ -727,7 +730,7 @@ void GameTable::Redraw() {
         display_.SetHoldMark(slot, view.HoldMarks[static_cast<std::size_t>(slot)]);
     }
     if (s_.LastPrize != NoPrize) {
-        display_.ShowWinCaption(PrizeCaption(s_.LastPrize, s_.OrvaneNumber));
+        display_.ShowWinCaption(PrizeCaption(s_.LastPrize, view.CaptionRank));
     }
     display_.ShowWin(s_.Win);
     RedrawDoubleUp(view);
@@ -735,7 +738,7 @@ void GameTable::Redraw() {
     display_.SetButtonLayout(view.Layout);
     display_.SetMessage(view.Banner, view.BannerBlinks);
     display_.SetIndicatorBlink(view.IndicatorBlinks);
-    if (s_.RoundState == RoundPhase::Idle) {
+    if (s_.RoundState == RoundPhase::Idle && s_.StageInFlight == 0) {
         display_.StartIdleAnimation();
     } else {
         display_.StopIdleAnimation();

@@ -209,6 +209,7 @@ void WriteView(Writer& w, const TableView& v) {
     w.Add("BannerBlinks", v.BannerBlinks);
     w.Add("IndicatorBlinks", v.IndicatorBlinks);
     w.Add("DoubleUpPanel", v.DoubleUpPanel);
+    w.Add("CaptionRank", v.CaptionRank);
 }
 
 void ReadView(Reader& r, TableView& v) {
@@ -222,6 +223,7 @@ void ReadView(Reader& r, TableView& v) {
     r.Flag("BannerBlinks", v.BannerBlinks);
     r.Flag("IndicatorBlinks", v.IndicatorBlinks);
     r.Flag("DoubleUpPanel", v.DoubleUpPanel);
+    r.Read("CaptionRank", v.CaptionRank, FirstOrvaneNumber, LastOrvaneNumber);
 }
 
 void WriteDoubleUp(Writer& w, const DoubleUpState& d) {

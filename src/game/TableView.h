@@ -18,6 +18,8 @@ struct TableView {
     bool BannerBlinks = false;
     bool IndicatorBlinks = false;
     bool DoubleUpPanel = false;
+    // The bonus rank the win's caption was shown with; the rank moves on when the win ends.
+    std::int32_t CaptionRank = 7;
 
     bool operator==(const TableView&) const = default;
 };
@@ -29,6 +31,7 @@ class ViewTracker : public TableDisplay {
 
     const TableView& View() const { return view_; }
     void Restore(const TableView& view) { view_ = view; }
+    void NoteCaptionRank(std::int32_t orvaneNumber) { view_.CaptionRank = orvaneNumber; }
 
     void ShowHandCard(int slot, const Card& card) override { d_.ShowHandCard(slot, card); }
     void SetHandCardHeld(int slot, const Card& card) override { d_.SetHandCardHeld(slot, card); }

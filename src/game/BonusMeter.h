@@ -4,6 +4,7 @@
 
 #include "TOrvane.h"
 #include "TableDisplay.h"
+#include "TableSnapshot.h"
 #include "TableState.h"
 
 namespace orvane {
@@ -17,6 +18,12 @@ class BonusMeter {
 
     TOrvane& Countdowns() { return countdowns_; }
     const TOrvane& Countdowns() const { return countdowns_; }
+
+    BonusMeterState Capture() const { return {countdowns_, savedCountdown_}; }
+    void Restore(const BonusMeterState& state) {
+        countdowns_ = state.Countdowns;
+        savedCountdown_ = state.SavedCountdown;
+    }
 
     // The current bet's countdown reached zero: its jackpot is won.
     bool Empty() const;

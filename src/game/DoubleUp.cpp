@@ -19,6 +19,17 @@ bool IsRed(Suit suit) {
 DoubleUp::DoubleUp(TableDisplay& display, Pause& pause, TableState& table)
     : display_(display), pause_(pause), table_(table) {}
 
+DoubleUpState DoubleUp::Capture() const {
+    return DoubleUpState{open_, gambled_, step_, cards_};
+}
+
+void DoubleUp::Restore(const DoubleUpState& state) {
+    open_ = state.Open;
+    gambled_ = state.Gambled;
+    step_ = state.Step;
+    cards_ = state.Cards;
+}
+
 void DoubleUp::Open() {
     display_.HideDupCards();
     for (int i = 1; i <= CardCount; ++i) {

@@ -7,6 +7,7 @@
 #include "DupMode.h"
 #include "RandomSource.h"
 #include "TableDisplay.h"
+#include "TableSnapshot.h"
 #include "TableState.h"
 
 namespace orvane {
@@ -27,6 +28,11 @@ class DoubleUp {
     bool Gambled() const { return gambled_; }
     bool BeforeFirstGuess() const { return step_ == 1; }
     const Card& CardAt(int index) const { return cards_[static_cast<std::size_t>(index)]; }
+
+    std::int32_t Step() const { return step_; }
+    DoubleUpState Capture() const;
+    // Puts the offer back without showing anything; the table redraws it.
+    void Restore(const DoubleUpState& state);
 
     void StartRound() { gambled_ = false; }
     // The panel's cards hidden and face down, the first one next.

@@ -1,5 +1,7 @@
 #include "GameTable.h"
 
+#include <string>
+
 #include "Amount.h"
 #include "AutoHold.h"
 #include "HandEvaluator.h"
@@ -37,11 +39,12 @@ HandRanks RanksOf(const TableState& s) {
 }  // namespace
 
 GameTable::GameTable(TableDisplay& display, Pause& pause, TableSettings& settings)
-    : display_(display),
+    : view_(display),
+      display_(view_),
       pause_(pause),
       settings_(settings),
-      meter_(display, pause, s_),
-      dup_(display, pause, s_) {}
+      meter_(display_, pause, s_),
+      dup_(display_, pause, s_) {}
 
 void GameTable::Start(std::uint32_t seedSeconds) {
     s_.Ready = false;
@@ -101,6 +104,7 @@ void GameTable::Deal() {
         case RoundPhase::SecondDrawWon:
             break;
     }
+    Settle();
 }
 
 void GameTable::Hold(int slot) {
@@ -113,6 +117,7 @@ void GameTable::Hold(int slot) {
     } else if (s_.RoundState == RoundPhase::Dealt || s_.RoundState == RoundPhase::FirstDrawWon) {
         ToggleHold(slot);
     }
+    Settle();
 }
 
 void GameTable::Bet() {
@@ -122,6 +127,7 @@ void GameTable::Bet() {
     }
     GateGuard gate(s_.Ready);
     SelectBet(true);
+    Settle();
 }
 
 void GameTable::Cash() {
@@ -135,6 +141,7 @@ void GameTable::Cash() {
     } else {
         ClearHolds();
     }
+    Settle();
 }
 
 // ---- credit and bet --------------------------------------------------------------
@@ -152,6 +159,7 @@ CreditChange GameTable::AddCredit(std::int32_t amount, bool count) {
     GateGuard gate(s_.Ready);
     display_.PlaySoundEffect(Sound::AddCredit);
     ChargeCredit(-amount);
+    audit_.Add(amount);
     if (count) {
         Statistics& stats = settings_.Stats();
         stats.CreditIn = SaturatingAdd(stats.CreditIn, amount);
@@ -160,6 +168,7 @@ CreditChange GameTable::AddCredit(std::int32_t amount, bool count) {
     if (s_.RoundState == RoundPhase::Idle) {
         SelectBet(false);  // a running round keeps the bet it was dealt with
     }
+    Settle();
     return CreditChange::Done;
 }
 
@@ -177,8 +186,10 @@ CreditChange GameTable::CashOut(bool count) {
         stats.CreditOut = SaturatingAdd(stats.CreditOut, s_.Credit);
         stats.RunCreditOut = SaturatingAdd(stats.RunCreditOut, s_.Credit);
     }
+    audit_.TakeOut(s_.Credit);
     ChargeCredit(s_.Credit);
     SelectBet(false);
+    Settle();
     return CreditChange::Done;
 }
 
@@ -230,6 +241,15 @@ void GameTable::PlayStage(DrawStage stage) {
     if (!ChargeForStage(stage)) {
         return;
     }
+    RecordDraw(stage);
+    // Paid for, with its cards in the deal buffer: from here a restart finishes this stage
+    // with the same cards instead of charging or dealing again.
+    s_.StageInFlight = StageNumber(stage);
+    Settle();
+    FinishStage(stage);
+}
+
+void GameTable::FinishStage(DrawStage stage) {
     TurnUpCards(stage);
     s_.LastPrize = EvaluateHand();
     HighlightPrize(s_.LastPrize);
@@ -241,6 +261,23 @@ void GameTable::PlayStage(DrawStage stage) {
     } else {
         SettleDraw(stage);
     }
+    s_.StageInFlight = 0;
+}
+
+void GameTable::RecordDraw(DrawStage stage) {
+    if (stage == DrawStage::Deal) {
+        return;
+    }
+    GameDraw draw;
+    const int offset = (StageNumber(stage) - 1) * 5;
+    for (int slot = 1; slot <= 5; ++slot) {
+        const Card& card = s_.HandCard(slot);
+        const auto i = static_cast<std::size_t>(slot - 1);
+        draw.Held[i] = card.Held;
+        draw.Cards[i] =
+            card.Held ? card.Value : s_.DealBuffer[static_cast<std::size_t>(offset + slot)];
+    }
+    history_.AddDraw(draw);
 }
 
 // Takes the stake of a deal or a draw, clearing the table for a new deal. False when the
@@ -262,7 +299,12 @@ bool GameTable::ChargeForStage(DrawStage stage) {
         display_.ShowDoubleUpPanel(false);
         HighlightPrize(NoPrize);
         s_.BetIndexAtDeal = s_.BetIndex;
+        history_.Begin(s_.Bet(), s_.Credit,
+                       {s_.DealBuffer[1], s_.DealBuffer[2], s_.DealBuffer[3], s_.DealBuffer[4],
+                        s_.DealBuffer[5]},
+                       s_.Credit);
         ChargeCredit(s_.Bet());
+        audit_.Charge(s_.Bet());
         return true;
     }
     const bool allHeld = AllHeld();
@@ -273,6 +315,7 @@ bool GameTable::ChargeForStage(DrawStage stage) {
     }
     if (!allHeld) {
         ChargeCredit(s_.Bet());
+        audit_.Charge(s_.Bet());
     }
     return true;
 }
@@ -310,6 +353,7 @@ void GameTable::SettleDraw(DrawStage stage) {
     }
     meter_.StepForPrize();
     OfferWin(stage);
+    history_.Offer(s_.LastPrize, s_.Win);
     CountPrize(1);
     s_.RoundState = PhaseOfWin(stage);
     s_.Continued = false;
@@ -340,6 +384,7 @@ void GameTable::ContinueAfterWin() {
     display_.SetIndicatorBlink(false);
     ClearHolds();
     display_.ShowDoubleUpPanel(false);
+    history_.GiveUpWin(s_.LastPrize);
     CountPrize(-1);
     meter_.UndoForPrize();
     MarkHolds(true);
@@ -356,6 +401,7 @@ void GameTable::CountPrize(std::int32_t delta) {
 }
 
 void GameTable::EndRound() {
+    history_.Finish(s_.Credit);
     s_.RoundState = RoundPhase::Idle;
     if (dup_.IsOpen()) {
         dup_.Close();
@@ -489,6 +535,7 @@ void GameTable::OfferWin(DrawStage stage) {
         pause_.Wait(1000);  // let the jackpot register before the hand is named
     }
     display_.ShowWinCaption(PrizeCaption(s_.LastPrize, s_.OrvaneNumber));
+    view_.NoteCaptionRank(s_.OrvaneNumber);
     s_.Win = SaturatingMul(s_.Bet(), s_.Multiplier[static_cast<std::size_t>(s_.LastPrize)]);
     display_.ShowWin(s_.Win);
     if (s_.LastPrize == OrvaneThree || s_.MeterStepFlag || s_.JackpotFlag) {
@@ -533,6 +580,7 @@ void GameTable::DoubleUpChoice(int button) {
 
 void GameTable::Gamble(bool choiceA) {
     const bool right = dup_.GuessIsRight(settings_.DoubleUpMode(), choiceA);
+    history_.AddGuess({choiceA, dup_.CardAt(dup_.Step()).Value, right});
     if (right) {
         display_.SetIndicatorBlink(false);
     }
@@ -554,7 +602,11 @@ void GameTable::Gamble(bool choiceA) {
 }
 
 void GameTable::CollectWin(bool all) {
+    const std::int32_t offered = s_.Win;
     dup_.Collect(all);
+    // What left the offer must have reached the credit; the audit checks that it did.
+    audit_.Win(std::int64_t{offered} - s_.Win);
+    history_.AddCollected(offered - s_.Win);
     if (all) {
         RefillCheck();
     }
@@ -582,6 +634,127 @@ void GameTable::RefillCheck() {
 
 void GameTable::RedrawMeter() {
     meter_.Draw(true);
+}
+
+// ---- crash safety ----------------------------------------------------------------
+
+void GameTable::Settle() {
+    if (audit_.Holds(s_.Credit)) {
+        reportedMismatch_ = 0;
+    } else if (const std::int64_t mismatch = audit_.Expected() - s_.Credit;
+               mismatch != reportedMismatch_) {
+        reportedMismatch_ = mismatch;
+        if (journal_ != nullptr) {
+            std::string details = audit_.Describe(s_.Credit);
+            if (history_.Current()) {
+                details += "\nthis game: " + Describe(*history_.Current());
+            }
+            for (auto game = history_.Finished().rbegin(); game != history_.Finished().rend();
+                 ++game) {
+                details += "\nearlier game: " + Describe(*game);
+            }
+            journal_->AuditFailed(details);
+        }
+    }
+    if (journal_ != nullptr) {
+        journal_->Commit();
+    }
+}
+
+TableSnapshot GameTable::Snapshot() const {
+    TableSnapshot snapshot;
+    snapshot.Table = s_;
+    snapshot.View = view_.View();
+    snapshot.DoubleUp = dup_.Capture();
+    snapshot.Meter = meter_.Capture();
+    snapshot.RandomState = random_.State();
+    const Statistics& stats = settings_.Stats();
+    snapshot.Stats.PrizeStat = stats.PrizeStat;
+    snapshot.Stats.CreditIn = stats.CreditIn;
+    snapshot.Stats.CreditOut = stats.CreditOut;
+    snapshot.Audit = audit_.Counters();
+    snapshot.Games = history_.Finished();
+    snapshot.CurrentGame = history_.Current();
+    return snapshot;
+}
+
+void GameTable::Resume(const TableSnapshot& snapshot) {
+    GateGuard gate(s_.Ready);
+    // The pay table and the stored bet limits belong to the settings, not to the snapshot.
+    const TableState settingsPart = s_;
+    s_ = snapshot.Table;
+    s_.Multiplier = settingsPart.Multiplier;
+    s_.BetStep = settingsPart.BetStep;
+    s_.MinBet = settingsPart.MinBet;
+    s_.MaxBet = settingsPart.MaxBet;
+    view_.Restore(snapshot.View);
+    dup_.Restore(snapshot.DoubleUp);
+    meter_.Restore(snapshot.Meter);
+    random_.SetState(snapshot.RandomState);
+    Statistics& stats = settings_.Stats();
+    stats.PrizeStat = snapshot.Stats.PrizeStat;
+    stats.CreditIn = snapshot.Stats.CreditIn;
+    stats.CreditOut = snapshot.Stats.CreditOut;
+    audit_.Restore(snapshot.Audit);
+    if (!history_.Restore(snapshot.Games, snapshot.CurrentGame)) {
+        history_.Restore({}, std::nullopt);
+    }
+    Redraw();
+    if (s_.StageInFlight != 0) {
+        FinishStage(static_cast<DrawStage>(s_.StageInFlight));
+        Settle();
+    }
+}
+
+// Everything the window shows of the table, as the snapshot left it.
+void GameTable::Redraw() {
+    const TableView view = view_.View();
+    display_.ShowCredit(s_.Credit);
+    display_.ShowBet(s_.Bet());
+    ShowPayValues();
+    if (s_.BetIndex != 0) {
+        meter_.ShowJackpot();  // an empty machine keeps the label it had
+    }
+    meter_.Draw(true);
+    display_.ShowBonusPicture(s_.OrvaneNumber);
+    display_.ClearPayHighlight();
+    // A deal in flight has already taken the old hand's highlight away.
+    if (s_.LastPrize != NoPrize && s_.StageInFlight != StageNumber(DrawStage::Deal)) {
+        display_.SetPayLineOpaque(s_.LastPrize, true);
+    }
+    display_.ShowStars(view.Stars);
+    for (int slot = 1; slot <= 5; ++slot) {
+        const Card& card = s_.HandCard(slot);
+        display_.ShowHandCard(slot, card);
+        display_.SetHandCardHeld(slot, card);
+        display_.SetHoldMark(slot, view.HoldMarks[static_cast<std::size_t>(slot)]);
+    }
+    if (s_.LastPrize != NoPrize) {
+        display_.ShowWinCaption(PrizeCaption(s_.LastPrize, view.CaptionRank));
+    }
+    display_.ShowWin(s_.Win);
+    RedrawDoubleUp(view);
+    ShowChoiceButtons();
+    display_.SetButtonLayout(view.Layout);
+    display_.SetMessage(view.Banner, view.BannerBlinks);
+    display_.SetIndicatorBlink(view.IndicatorBlinks);
+    if (s_.RoundState == RoundPhase::Idle && s_.StageInFlight == 0) {
+        display_.StartIdleAnimation();
+    } else {
+        display_.StopIdleAnimation();
+    }
+    display_.Repaint();
+}
+
+// The cards guessed so far face up and the next one face down, or the last one turned.
+void GameTable::RedrawDoubleUp(const TableView& view) {
+    display_.HideDupCards();
+    if (view.DoubleUpPanel) {
+        for (int i = 1; i <= dup_.Step(); ++i) {
+            display_.ShowDupCard(i, dup_.CardAt(i));
+        }
+    }
+    display_.ShowDoubleUpPanel(view.DoubleUpPanel);
 }
 
 }  // namespace orvane

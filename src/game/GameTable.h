@@ -3,13 +3,18 @@
 #include <cstdint>
 
 #include "BonusMeter.h"
+#include "CreditAudit.h"
 #include "DoubleUp.h"
 #include "DrawStage.h"
+#include "GameHistory.h"
+#include "Journal.h"
 #include "RandomSource.h"
 #include "TOrvane.h"
 #include "TableDisplay.h"
 #include "TableSettings.h"
+#include "TableSnapshot.h"
 #include "TableState.h"
+#include "TableView.h"
 
 namespace orvane {
 
@@ -36,6 +41,15 @@ class GameTable {
     const TOrvane& Orvane() const { return meter_.Countdowns(); }
     const DoubleUp& DoubleUpOffer() const { return dup_; }
     const RandomSource& Random() const { return random_; }
+    const GameHistory& History() const { return history_; }
+    const CreditAudit& Audit() const { return audit_; }
+
+    // Told of every change that must survive a crash; none (nullptr) by default.
+    void SetJournal(Journal* journal) { journal_ = journal; }
+    TableSnapshot Snapshot() const;
+    // Instead of Start: puts the table back as the snapshot holds it, draws it all again
+    // and finishes a stage that was paid for but not settled, with the same cards.
+    void Resume(const TableSnapshot& snapshot);
 
     // The table's part of the main window's creation: an empty machine, the bet and
     // meter shown, the banner asking for coins, the random source seeded, the gate open.
@@ -60,9 +74,16 @@ class GameTable {
   private:
     class GateGuard;
 
+    // The audit, then the journal, once the table is consistent.
+    void Settle();
+    void Redraw();
+    void RedrawDoubleUp(const TableView& view);
+
     // The round.
     void PlayStage(DrawStage stage);
+    void FinishStage(DrawStage stage);
     bool ChargeForStage(DrawStage stage);
+    void RecordDraw(DrawStage stage);
     void TurnUpCards(DrawStage stage);
     void SettleDraw(DrawStage stage);
     PrizeIndex EvaluateHand();
@@ -91,6 +112,7 @@ class GameTable {
     void CollectWin(bool all);
     void RefillCheck();
 
+    ViewTracker view_;
     TableDisplay& display_;
     Pause& pause_;
     TableSettings& settings_;
@@ -98,6 +120,10 @@ class GameTable {
     BonusMeter meter_;
     DoubleUp dup_;
     RandomSource random_;
+    Journal* journal_ = nullptr;
+    CreditAudit audit_;
+    GameHistory history_;
+    std::int64_t reportedMismatch_ = 0;  // so a standing mismatch is reported once
 };
 
 }  // namespace orvane

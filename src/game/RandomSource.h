@@ -23,6 +23,8 @@ class RandomSource {
     }
 
     std::uint64_t State() const { return state_; }
+    // Puts the generator back where State() was read, so the cards that follow are the same.
+    void SetState(std::uint64_t state) { state_ = state; }
 
   private:
     std::uint64_t state_ = 0;

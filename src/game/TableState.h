@@ -10,8 +10,8 @@
 
 namespace orvane {
 
-// Everything the table knows between events. It lives as long as the main window;
-// nothing of a running round is stored.
+// Everything the table knows between events. It lives as long as the main window; a
+// snapshot of it (with the rest of the table) lets a running round outlive the program.
 struct TableState {
     std::int32_t Credit = 0;
     std::int32_t BetIndex = 0;
@@ -20,6 +20,9 @@ struct TableState {
     // the double-up draws its cards into slots 1..10.
     DealSlots DealBuffer{};
     RoundPhase RoundState = RoundPhase::Idle;
+    // The stage (a DrawStage number) that has been paid for and whose cards are drawn but
+    // not yet turned up and settled; 0 when none.
+    std::int32_t StageInFlight = 0;
     PrizeIndex LastPrize = NoPrize;
     std::int32_t WinRank = 0;
     std::int32_t SecondRank = 0;

@@ -1,0 +1,243 @@
+// The stored snapshot's text form: what is written comes back, and anything damaged or
+// hostile is refused with a reason instead of being half-read.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ScriptedPlay.h"
+#include "game/SnapshotCodec.h"
+
+namespace orvane::test {
+namespace {
+
+class SnapshotCodecTest : public ::testing::Test {
+  protected:
+    SnapshotCodecTest() : table(display, pause, settings) {}
+
+    // Plays the seeded script until the table is where the test wants it.
+    void PlayUntil(const std::function<bool()>& reached) {
+        table.Start(3);
+        ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
+        for (const PlayerAction& action : MakeScript(11, 5000)) {
+            Apply(table, action);
+            if (reached()) {
+                return;
+            }
+        }
+        FAIL() << "the script never got there";
+    }
+
+    // A win on offer after a guess, with earlier games behind it.
+    SnapshotRecords MidOffer() {
+        PlayUntil([this] {
+            return table.DoubleUpOffer().IsOpen() && table.DoubleUpOffer().Gambled() &&
+                   table.History().Finished().size() >= 3;
+        });
+        return SnapshotCodec::Encode(table.Snapshot());
+    }
+
+    SnapshotRecords Idle() {
+        PlayUntil([this] {
+            return table.State().RoundState == RoundPhase::Idle &&
+                   table.History().Finished().size() >= 2;
+        });
+        return SnapshotCodec::Encode(table.Snapshot());
+    }
+
+    static SnapshotRecords With(SnapshotRecords records, const std::string& name,
+                                const std::string& value) {
+        for (auto& [n, v] : records) {
+            if (n == name) {
+                v = value;
+                return records;
+            }
+        }
+        ADD_FAILURE() << name << " is not written";
+        return records;
+    }
+
+    static std::string Refusal(const SnapshotRecords& records) {
+        const SnapshotDecoding decoded = SnapshotCodec::Decode(records);
+        return decoded.Snapshot ? "accepted" : decoded.Reason;
+    }
+
+    FakeDisplay display;
+    FakePause pause;
+    FakeSettings settings;
+    GameTable table;
+};
+
+TEST_F(SnapshotCodecTest, WhatIsWrittenComesBackWhole) {
+    for (const SnapshotRecords& records : {MidOffer(), Idle()}) {
+        const SnapshotDecoding decoded = SnapshotCodec::Decode(records);
+        ASSERT_TRUE(decoded.Snapshot) << decoded.Reason;
+        EXPECT_EQ(SnapshotCodec::Encode(*decoded.Snapshot), records);
+    }
+}
+
+TEST_F(SnapshotCodecTest, TheRecordsAreNamedDecimalText) {
+    const SnapshotRecords records = MidOffer();
+    EXPECT_EQ(records.front(), (std::pair<std::string, std::string>{"SnapshotVersion", "1"}));
+    for (const auto& [name, value] : records) {
+        EXPECT_FALSE(name.empty());
+        EXPECT_EQ(value.find_first_not_of("-0123456789"), std::string::npos) << name;
+    }
+}
+
+TEST_F(SnapshotCodecTest, EveryWrittenValueIsRequired) {
+    const SnapshotRecords records = MidOffer();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        SnapshotRecords damaged = records;
+        damaged.erase(damaged.begin() + static_cast<std::ptrdiff_t>(i));
+        EXPECT_EQ(Refusal(damaged), "the value " + records[i].first + " is missing");
+    }
+}
+
+TEST_F(SnapshotCodecTest, UnknownNamesAreIgnoredButARepeatedNameIsNot) {
+    SnapshotRecords records = MidOffer();
+    records.emplace_back("Colour", "blue");
+    EXPECT_EQ(Refusal(records), "accepted");
+    records.push_back(records[3]);
+    EXPECT_EQ(Refusal(records), "the value " + records[3].first + " appears twice");
+}
+
+TEST_F(SnapshotCodecTest, ValuesOutsideTheirFieldAreRefused) {
+    const SnapshotRecords records = MidOffer();
+    const std::vector<std::pair<std::string, std::string>> outOfRange = {
+        {"Hand1", "54"},          {"Hand1", "0"},          {"Deal3", "-1"},
+        {"RoundState", "4"},      {"StageInFlight", "-1"}, {"Credit", "-5"},
+        {"Credit", "2147483648"}, {"BetIndex", "16"},      {"DupStep", "0"},
+        {"DupStep", "11"},        {"Meter3", "-1"},        {"PrizeStat4", "-1"},
+        {"LastPrize", "12"},      {"OrvaneNumber", "11"},  {"Hand2Suit", "5"},
+        {"Stars", "4"},           {"Banner", "4"},         {"ButtonLayout", "5"},
+        {"Games", "11"},          {"DupOpen", "2"},        {"AuditWon", "9223372036854775807"},
+        {"Game1Draws", "3"},      {"Game1Guesses", "11"},  {"Game1End", "6"},
+        {"SnapshotVersion", "2"}};
+    for (const auto& [name, value] : outOfRange) {
+        EXPECT_EQ(Refusal(With(records, name, value)), "the value " + name + " is out of range")
+            << name << " = " << value;
+    }
+}
+
+TEST_F(SnapshotCodecTest, TextThatIsNotAWholeDecimalNumberIsRefused) {
+    const SnapshotRecords records = MidOffer();
+    for (const std::string& bad :
+         std::vector<std::string>{"", " 5", "5 ", "+5", "0x10", "1e3", "5.0", "-", "--1",
+                                  "99999999999999999999", std::string("5\0", 2)}) {
+        EXPECT_EQ(Refusal(With(records, "Credit", bad)), "the value Credit is not a number") << bad;
+    }
+    EXPECT_EQ(Refusal(With(records, "RandomState", "18446744073709551616")),
+              "the value RandomState is not a number");
+    EXPECT_EQ(Refusal(With(records, "RandomState", "-1")), "the value RandomState is not a number");
+    EXPECT_EQ(Refusal(With(records, "RandomState", "18446744073709551615")), "accepted");
+}
+
+TEST_F(SnapshotCodecTest, CardsMustBeCardsOfTheirDeck) {
+    const SnapshotRecords records = MidOffer();
+    EXPECT_EQ(Refusal(With(records, "DupCard2", "20")), "double-up card 2 is a seven");
+    EXPECT_EQ(Refusal(With(records, "DupCard2", "53")), "the value DupCard2 is out of range");
+    // The ace of clubs is a club.
+    EXPECT_EQ(Refusal(With(With(records, "Hand1", "1"), "Hand1Suit", "4")),
+              "the suit of hand card 1 does not match its card");
+}
+
+TEST_F(SnapshotCodecTest, ARoundTheTableCannotReachIsRefused) {
+    const SnapshotRecords offer = MidOffer();
+    EXPECT_EQ(Refusal(With(offer, "DupOpen", "0")),
+              table.State().RoundState == RoundPhase::FirstDrawWon
+                  ? "a first-draw win is neither offered nor given up"
+                  : "a second-draw win is not offered");
+    EXPECT_EQ(Refusal(With(offer, "StageInFlight", "2")),
+              "a first draw is in flight without a dealt hand");
+    EXPECT_EQ(Refusal(With(offer, "LastPrize", "0")), "a won round has no prize");
+    EXPECT_EQ(Refusal(With(offer, "GameNow", "0")), "the running game does not match the round");
+
+    const SnapshotRecords idle = Idle();
+    EXPECT_EQ(Refusal(With(idle, "Win", "10")), "a win is held without an offer");
+    EXPECT_EQ(Refusal(With(idle, "StageInFlight", "3")),
+              "a second draw is in flight without a first-draw win given up");
+    EXPECT_EQ(Refusal(With(With(idle, "RoundState", "1"), "BetIndexAtDeal", "0")),
+              "a round runs without a bet");
+}
+
+TEST_F(SnapshotCodecTest, ADealtHandMustBeFifteenDifferentCardsWithTheHandAmongThem) {
+    PlayUntil([this] { return table.State().RoundState == RoundPhase::Dealt; });
+    const SnapshotRecords dealt = SnapshotCodec::Encode(table.Snapshot());
+    ASSERT_EQ(Refusal(dealt), "accepted");
+    const TableState& s = table.State();
+    EXPECT_EQ(Refusal(With(dealt, "Deal15", std::to_string(s.DealBuffer[1]))),
+              "the dealt cards are not fifteen different cards");
+    // The first replacement card, put in the hand where the dealt card was.
+    const CardValue replacement = s.DealBuffer[6];
+    const SnapshotRecords swapped =
+        With(With(dealt, "Hand1", std::to_string(replacement)), "Hand1Suit",
+             std::to_string(replacement == JokerValue ? 1 : SuitOfValue(replacement)));
+    EXPECT_EQ(Refusal(swapped), "hand card 1 is not the card dealt");
+}
+
+TEST_F(SnapshotCodecTest, GamesTheTableCouldNotHavePlayedAreRefused) {
+    const SnapshotRecords records = MidOffer();
+    EXPECT_EQ(Refusal(With(records, "Game1Bet", "0")), "the value Game1Bet is out of range");
+    EXPECT_EQ(Refusal(With(records, "Game1End", "0")), "earlier game 1 is not possible");
+    EXPECT_EQ(Refusal(With(records, "GameNowEnd", "2")), "the running game is not possible");
+}
+
+// Every value replaced by every troublesome text: the decoder answers each one, and what
+// it accepts a table can resume and play on from.
+TEST_F(SnapshotCodecTest, HostileValuesNeverBreakTheDecoderOrTheTable) {
+    const SnapshotRecords records = MidOffer();
+    const std::vector<std::string> hostile = {"",
+                                              "-",
+                                              "0",
+                                              "-1",
+                                              "1",
+                                              "2",
+                                              "7",
+                                              "10",
+                                              "11",
+                                              "53",
+                                              "54",
+                                              "99",
+                                              "255",
+                                              "2147483647",
+                                              "-2147483648",
+                                              "4294967296",
+                                              "9223372036854775807",
+                                              "-9223372036854775808",
+                                              "18446744073709551615",
+                                              "99999999999999999999999999",
+                                              "abc",
+                                              "1 ",
+                                              "\xff\xfe"};
+    int accepted = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        for (const std::string& value : hostile) {
+            SnapshotRecords damaged = records;
+            damaged[i].second = value;
+            const SnapshotDecoding decoded = SnapshotCodec::Decode(damaged);
+            if (!decoded.Snapshot) {
+                EXPECT_FALSE(decoded.Reason.empty());
+                continue;
+            }
+            ++accepted;
+            FakeDisplay d;
+            FakePause p;
+            FakeSettings s;
+            GameTable resumed(d, p, s);
+            resumed.Resume(*decoded.Snapshot);
+            // A win of billions is real, but counting it in steps of 100 takes too long here.
+            if (resumed.State().Win < 100000) {
+                for (const PlayerAction& action : MakeScript(static_cast<std::uint32_t>(i), 12)) {
+                    Apply(resumed, action);
+                }
+            }
+            EXPECT_GE(resumed.State().Credit, 0);
+            EXPECT_TRUE(SnapshotCodec::Decode(SnapshotCodec::Encode(resumed.Snapshot())).Snapshot)
+                << damaged[i].first << " = " << value;
+        }
+    }
+    EXPECT_GT(accepted, 0);
+}
+
+}  // namespace
+}  // namespace orvane::test

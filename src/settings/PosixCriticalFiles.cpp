@@ -126,9 +126,9 @@ FileBytes PosixCriticalFiles::Read(const std::string& path, std::size_t limit) {
 }
 
 std::string PosixCriticalFiles::ReplaceDurably(const std::string& path, std::string_view bytes) {
-    // The process id keeps two programs from sharing a temporary name; a stale one left
-    // by a crash is simply replaced.
-    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
+    // One fixed name, so a temporary file left by a crash is replaced by the next save
+    // instead of piling up; only one copy of the game runs at a time.
+    const std::string temporary = path + ".tmp";
     ::unlink(temporary.c_str());
     std::string failure = WriteNewFile(temporary, bytes, 0600);
     if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) {

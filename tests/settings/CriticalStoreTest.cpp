@@ -104,6 +104,16 @@ TEST_F(CriticalStoreTest, EverySaveWritesBothCopiesAndTheNextRunReadsTheLast) {
 }
 
 // A crash between the two writes leaves the first copy one save ahead.
+// A kill between writing the temporary file and renaming it leaves that file behind; the
+// next save takes its place, so kills never pile files up.
+TEST_F(CriticalStoreTest, ATemporaryFileLeftByAKillIsReplacedByTheNextSave) {
+    Overwrite(path + ".tmp", "half a sa");
+    CriticalStore store = MakeStore();
+    ASSERT_TRUE(store.Save(Credit(100)));
+    EXPECT_EQ(FilesInFolder(),
+              (QStringList{QStringLiteral("records"), QStringLiteral("records.second")}));
+}
+
 TEST_F(CriticalStoreTest, TheNewestCopyThatVerifiesIsUsedWhicheverFileItIsIn) {
     CriticalStore store = MakeStore();
     ASSERT_TRUE(store.Save(Credit(100)));

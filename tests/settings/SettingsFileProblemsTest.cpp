@@ -127,6 +127,10 @@ struct DamagedCase {
     const char* why;
 };
 
+void PrintTo(const DamagedCase& damaged, std::ostream* out) {
+    *out << damaged.name;
+}
+
 class DamagedSettingsFile : public SettingsFileTest,
                             public ::testing::WithParamInterface<DamagedCase> {};
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <memory>
 
 #include <QString>
@@ -15,11 +17,16 @@ namespace orvane {
 // HKEY_CURRENT_USER\Software\Tessaly Software\Orvane Cards\<version>, elsewhere the same tree
 // in the user's configuration folder. Every program version keeps a group of its own,
 // so one version never reads another's values. Values are written as text.
+//
+// A settings file is looked at before it is used. One that cannot be read is never
+// written (it may still hold the player's credit); one that is damaged is copied beside
+// itself before a fresh file replaces it; each case is told in OpeningProblems.
 class QSettingsStore final : public SettingsStore {
   public:
     static constexpr const char* Organization = "Tessaly Software";
     static constexpr const char* Application = "Orvane Cards";
     static constexpr const char* Group = ProgramVersion;
+    static constexpr const char* DamagedInfix = ".damaged-";
 
     // The current user's own store, in the platform's native format.
     QSettingsStore();
@@ -33,14 +40,32 @@ class QSettingsStore final : public SettingsStore {
     std::optional<std::string> Read(const std::string& name) override;
     void Write(const std::string& name, const std::string& value) override;
     bool Flush() override;
+    std::vector<std::string> OpeningProblems() const override { return problems_; }
+    std::string WriteFailure() const override { return writeFailure_; }
+    std::string Where() const override;
+    bool WritesHeldBack() const override { return holdWrites_; }
 
     // The file or registry path behind the store, for messages.
     QString Location() const;
 
   private:
-    explicit QSettingsStore(std::unique_ptr<QSettings> settings);
+    using SettingsMaker = std::function<std::unique_ptr<QSettings>()>;
+    explicit QSettingsStore(SettingsMaker make);
 
+    void Open();
+    void CheckFile();
+    void SetDamagedFileAside(const QString& what);
+    QString DescribeWriteFailure() const;
+
+    SettingsMaker make_;
     std::unique_ptr<QSettings> settings_;
+    // Every value written in this run, so a fresh QSettings can take them up again after
+    // a failed write (QSettings keeps reporting a failure once it has had one).
+    std::map<std::string, std::string> written_;
+    std::vector<std::string> problems_;
+    std::string writeFailure_;
+    bool holdWrites_ = false;
+    bool reopen_ = false;
 };
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -19,6 +20,17 @@ class SettingsStore {
     // Makes what was written last beyond this run. False when the store could not be
     // written; the values stay in memory and the next save tries again.
     virtual bool Flush() { return true; }
+
+    // What was found wrong with the store when it was opened, in words for the player,
+    // each naming the store's place; empty when all was well.
+    virtual std::vector<std::string> OpeningProblems() const { return {}; }
+    // Why the last Flush failed ("the file is read-only"); empty when it is not known.
+    virtual std::string WriteFailure() const { return {}; }
+    // Where the values live, for messages (a file's path).
+    virtual std::string Where() const { return {}; }
+    // True when the store refuses every write on purpose (an opening problem said why),
+    // so a failing Flush is no news.
+    virtual bool WritesHeldBack() const { return false; }
 };
 
 }  // namespace orvane

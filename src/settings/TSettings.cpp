@@ -67,7 +67,7 @@ std::string TSettings::AccessValue(const std::string& name, const std::string& v
 }
 
 SettingsReport TSettings::Load(TableState& table, TOrvane& meter) {
-    SettingsReport report;
+    SettingsReport report = store_.OpeningProblems();
     SettingsTargets targets{*this, table, meter};
     for (const StoredValue& value : SettingsSchema()) {
         if (value.IsVersionMark()) {
@@ -141,11 +141,21 @@ SettingsReport TSettings::Save(TableState& table, TOrvane& meter) {
 }
 
 void TSettings::FlushInto(SettingsReport& report) {
-    if (!store_.Flush()) {
-        report.push_back(
-            "The settings could not be written; they are kept for this game and saved again "
-            "at the next chance.");
+    if (store_.Flush()) {
+        saveFailing_ = false;
+        return;
     }
+    // A run of failed saves is told once; a store that holds writes back on purpose has
+    // said so when it was opened.
+    if (saveFailing_ || store_.WritesHeldBack()) {
+        return;
+    }
+    saveFailing_ = true;
+    const std::string where = store_.Where();
+    const std::string why = store_.WriteFailure();
+    report.push_back("The settings could not be written" + (where.empty() ? "" : " to " + where) +
+                     (why.empty() ? "" : ": " + why) +
+                     ". Play goes on with them as they are, and every save tries again.");
 }
 
 void TSettings::RunHook(const std::function<void()>& hook, const char* what,

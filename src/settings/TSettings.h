@@ -138,6 +138,7 @@ class TSettings final : public TableSettings {
 
     SettingsStore& store_;
     std::string programFolder_;
+    bool saveFailing_ = false;
 };
 
 }  // namespace orvane

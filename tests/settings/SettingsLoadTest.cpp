@@ -183,11 +183,20 @@ TEST(SettingsLoad, FailingThemeIsReportedAndTheLoadGoesOn) {
     EXPECT_EQ(s.settings.DupMode, 2);
 }
 
-TEST(SettingsLoad, StoreThatCannotBeWrittenIsReported) {
+// Told once for a run of failed saves, and again when a later save fails anew.
+TEST(SettingsLoad, StoreThatCannotBeWrittenIsReportedOncePerRunOfFailures) {
     RecordingStore store;
     store.flushWorks = false;
     Loaded s(store);
-    EXPECT_EQ(s.Load().size(), 1u);
+    const SettingsReport first = s.Load();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0],
+              "The settings could not be written. Play goes on with them as they are, and every "
+              "save tries again.");
+    EXPECT_EQ(s.Save().size(), 0u);
+    store.flushWorks = true;
+    EXPECT_EQ(s.Save().size(), 0u);
+    store.flushWorks = false;
     EXPECT_EQ(s.Save().size(), 1u);
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// The whole of a small file, or why it could not be had.
+struct FileBytes {
+    bool Missing = false;  // there is no such file: not an error
+    std::optional<std::string> Bytes;
+    std::string Failure;  // set when the file is there but could not be read
+};
+
+// The file work the record store needs, behind an interface so a test can make a
+// write fail the way a full disk or a read-only folder does.
+class CriticalFiles {
+  public:
+    virtual ~CriticalFiles() = default;
+
+    // At most limit bytes are read; a longer file is reported, not read.
+    virtual FileBytes Read(const std::string& path, std::size_t limit) = 0;
+    // Puts bytes in place of the file at path so that after a crash at any instant the
+    // file holds either its old or its new bytes, and the new ones are on the disk when
+    // this returns. Gives "" on success, else the reason in words ("No space left on
+    // device").
+    virtual std::string ReplaceDurably(const std::string& path, std::string_view bytes) = 0;
+    // Gives a file a new name beside it, never replacing an existing file, so its bytes
+    // are kept exactly whatever their size; "" on success, else the reason.
+    virtual std::string MoveAside(const std::string& from, const std::string& to) = 0;
+};
+
+// The real files: a temporary file in the same folder, fsync, rename, fsync of the folder.
+class PosixCriticalFiles final : public CriticalFiles {
+  public:
+    FileBytes Read(const std::string& path, std::size_t limit) override;
+    std::string ReplaceDurably(const std::string& path, std::string_view bytes) override;
+    std::string MoveAside(const std::string& from, const std::string& to) override;
+};
+
+}  // namespace orvane

@@ -1,4 +1,6 @@
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -12,6 +14,7 @@
 #include "forms/TfrmMain.h"
 #include "forms/WindowPicture.h"
 #include "platform/ResourceLibrary.h"
+#include "settings/CriticalStore.h"
 #include "settings/QSettingsStore.h"
 #include "view/CardPictureSource.h"
 #include "view/QSoundEffectBackend.h"
@@ -44,11 +47,19 @@ int main(int argc, char** argv) {
     QThread::msleep(1000);
 
     orvane::QSettingsStore store;
+    // The credit, meters and the round in progress live beside the settings file and are
+    // written at every change, not only at a close.
+    const QFileInfo settingsFile(store.Location());
+    QDir().mkpath(settingsFile.absolutePath());
+    orvane::CriticalStore critical((settingsFile.absolutePath() + QLatin1Char('/') +
+                                    settingsFile.completeBaseName() + QStringLiteral(".critical"))
+                                       .toStdString());
     std::unique_ptr<orvane::TfrmMain> window;
     try {
         orvane::MainWindowSetup setup;
         setup.ProgramFolder = programFolder;
         setup.Store = &store;
+        setup.Critical = &critical;
         setup.Sound = std::make_unique<orvane::QSoundEffectBackend>();
         window = std::make_unique<orvane::TfrmMain>(std::move(setup));
     } catch (const std::exception& error) {

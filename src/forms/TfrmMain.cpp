@@ -31,6 +31,7 @@
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
+#include "TableLedger.h"
 #include "TableStage.h"
 #include "WindowPlacement.h"
 #include "WindowTheme.h"
@@ -172,9 +173,28 @@ void TfrmMain::FormCreate() {
     ConnectMenus();
     ApplyFullScreen(settings_->FullScreenAtStart);
     FullScreenMemory = settings_->FullScreenAtStart;
-    if (settings_->SaveCredit && settings_->LastCredit > 0) {
+    RestoreTable();
+}
+
+void TfrmMain::RestoreTable() {
+    TableLedger::Restored restored = TableLedger::Restored::Nothing;
+    if (setup_.Critical != nullptr) {
+        ledger_ = std::make_unique<TableLedger>(
+            *setup_.Critical, *table_, *settings_,
+            [this](const std::string& text) { InformLater(QString::fromStdString(text)); });
+        restored = ledger_->Restore();
+        table_->SetJournal(ledger_.get());
+    }
+    // An interrupted run left its credit on the table, not in LastCredit.
+    if (restored != TableLedger::Restored::Interrupted && settings_->SaveCredit &&
+        settings_->LastCredit > 0) {
         table_->AddCredit(settings_->LastCredit, false);
     }
+}
+
+void TfrmMain::InformLater(const QString& text) {
+    qCInfo(lcMain).noquote() << text;
+    QTimer::singleShot(0, this, [this, text] { Inform(text); });
 }
 
 void TfrmMain::CreateCards() {
@@ -644,6 +664,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::FormClose() {
     closed_ = true;
     settings_->LastCredit = table_->State().Credit;
+    if (ledger_ && table_->State().RoundState == RoundPhase::Idle) {
+        ledger_->BeginClose();
+    }
     table_->CashOut(false);
     if (settings_->StatsAtExit && !QuickExit) {
         dialogs_->ShowStatistics();

@@ -25,6 +25,8 @@ class MainMenus;
 class TableStage;
 class MainTableDisplay;
 class SettingsStore;
+class CriticalStore;
+class TableLedger;
 class SoundPlayer;
 class TFlash;
 class TSettings;
@@ -36,6 +38,9 @@ struct MainWindowSetup {
     QString ProgramFolder;
     // Where the settings live; must outlive the window.
     SettingsStore* Store = nullptr;
+    // Where the credit, meters, statistics and the round in progress are kept at every
+    // change; must outlive the window. None: they reach only the settings, at the close.
+    CriticalStore* Critical = nullptr;
     // The deck's seed; none: the calendar time.
     std::optional<std::uint32_t> Seed;
     // Card and bonus pictures by (library file, resource name); empty: the default source.
@@ -155,6 +160,9 @@ class TfrmMain : public QWidget {
     void SetWindowMode(bool fullScreen);
     void UsePictureDensity(qreal density);
     void ApplyRoundedCardOutlines();
+    void RestoreTable();
+    // A notice that may come from inside a table event, shown once the event is over.
+    void InformLater(const QString& text);
     void ShowLoadReport(const std::vector<std::string>& report, const char* what);
     // Runs a game event, then carries out a close that was agreed while it ran.
     void RunTableEvent(const std::function<void()>& event);
@@ -168,6 +176,7 @@ class TfrmMain : public QWidget {
     std::unique_ptr<MainTableDisplay> display_;
     std::unique_ptr<Pause> pause_;
     std::unique_ptr<GameTable> table_;
+    std::unique_ptr<TableLedger> ledger_;
     QWidget* surface_ = nullptr;
     std::unique_ptr<TableStage> stage_;
     std::unique_ptr<MainMenus> menus_;

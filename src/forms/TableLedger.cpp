@@ -1,0 +1,103 @@
+#include "TableLedger.h"
+
+#include <QLoggingCategory>
+#include <QString>
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "game/GameTable.h"
+#include "game/SnapshotCodec.h"
+#include "settings/CriticalStore.h"
+#include "settings/TSettings.h"
+
+namespace orvane {
+namespace {
+
+Q_LOGGING_CATEGORY(lcLedger, "orvane.ledger")
+
+// Beside the table's own records: whether the run that wrote them was closing, and the
+// credit that close keeps for the next start.
+constexpr std::string_view ClosedName = "Ledger.Closed";
+constexpr std::string_view LastCreditName = "Ledger.LastCredit";
+
+std::optional<std::int64_t> NumberOf(const CriticalRecords& records, std::string_view name) {
+    for (const auto& [key, text] : records) {
+        if (key != name) {
+            continue;
+        }
+        std::int64_t value = 0;
+        const char* end = text.data() + text.size();
+        const auto [at, error] = std::from_chars(text.data(), end, value);
+        if (error != std::errc{} || at != end) {
+            return std::nullopt;
+        }
+        return value;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TableLedger::TableLedger(CriticalStore& store, GameTable& table, TSettings& settings, Tell tell)
+    : store_(store), table_(table), settings_(settings), tell_(std::move(tell)) {
+    store_.Tell = [this](const std::string& text) { tell_(text); };
+}
+
+TableLedger::Restored TableLedger::Restore() {
+    const CriticalLoad load = store_.Load();
+    for (const std::string& message : load.Messages) {
+        tell_(message);
+    }
+    if (!load.Records) {
+        return Restored::Nothing;
+    }
+    const SnapshotDecoding decoded = SnapshotCodec::Decode(*load.Records);
+    const std::optional<std::int64_t> closed = NumberOf(*load.Records, ClosedName);
+    const std::optional<std::int64_t> lastCredit = NumberOf(*load.Records, LastCreditName);
+    if (!decoded.Snapshot || !closed || !lastCredit || *lastCredit < 0 ||
+        *lastCredit > std::numeric_limits<std::int32_t>::max()) {
+        const std::string reason =
+            decoded.Snapshot ? "its closing record is missing or damaged" : decoded.Reason;
+        qCWarning(lcLedger) << "the saved table was refused:" << QString::fromStdString(reason);
+        tell_("The saved credit and meters could not be used (" + reason +
+              "). The game started from the settings file instead.");
+        return Restored::Nothing;
+    }
+    table_.Resume(*decoded.Snapshot);
+    // A close empties the credit into LastCredit; should a close record ever hold credit
+    // or a round, playing on from the table is the way that cannot pay it twice.
+    const TableState& state = decoded.Snapshot->Table;
+    if (*closed != 0 && state.Credit == 0 && state.RoundState == RoundPhase::Idle &&
+        state.StageInFlight == 0) {
+        settings_.LastCredit = static_cast<std::int32_t>(*lastCredit);
+        return Restored::AfterClose;
+    }
+    tell_(ResumedText);
+    return Restored::Interrupted;
+}
+
+void TableLedger::BeginClose() {
+    closing_ = true;
+}
+
+void TableLedger::Commit() {
+    CriticalRecords records = SnapshotCodec::Encode(table_.Snapshot());
+    records.emplace_back(ClosedName, closing_ ? "1" : "0");
+    records.emplace_back(LastCreditName, std::to_string(settings_.LastCredit));
+    // A failure is told by the store itself, once, and the next commit tries again.
+    store_.Save(records);
+}
+
+void TableLedger::AuditFailed(const std::string& details) {
+    qCCritical(lcLedger).noquote() << "credit audit failed:" << QString::fromStdString(details);
+    if (!auditTold_) {
+        auditTold_ = true;
+        tell_(
+            "The machine's own check of its credit found a mismatch. The details and the "
+            "last games were written to the log; please report them.");
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "game/Journal.h"
+
+namespace orvane {
+
+class CriticalStore;
+class GameTable;
+class TSettings;
+
+// Keeps the table's critical values (credit, meters, statistics, the round in progress,
+// the last games) in the critical store at every change the table reports, so that no
+// crash, kill or lost display can lose what was played or pay it twice. At start it puts
+// back what the last run left: after a normal close the meters, statistics and the credit
+// kept for this start; after an interruption the whole table, round and all.
+class TableLedger final : public Journal {
+  public:
+    // Tells the player something; it may be called from inside a table event, so the
+    // window shows it once the event is over.
+    using Tell = std::function<void(const std::string& text)>;
+
+    TableLedger(CriticalStore& store, GameTable& table, TSettings& settings, Tell tell);
+
+    enum class Restored { Nothing, AfterClose, Interrupted };
+
+    // After the table's Start and before anything is played: takes back what the store
+    // holds. Interrupted: the round and credit stood as the last run left them, so the
+    // credit kept at the last close must not be added again.
+    Restored Restore();
+
+    // The normal close of an idle table has begun: the credit about to be emptied is kept
+    // as LastCredit, and from here on a kill counts as a close, not as an interrupted
+    // game. A close during a round does not call it: the round is resumed next time.
+    void BeginClose();
+
+    void Commit() override;
+    void AuditFailed(const std::string& details) override;
+
+    static constexpr const char* ResumedText =
+        "The last game was interrupted before it ended. It has been resumed exactly where "
+        "it stood: nothing was charged twice and nothing owed to you was lost.";
+
+  private:
+    CriticalStore& store_;
+    GameTable& table_;
+    TSettings& settings_;
+    Tell tell_;
+    bool closing_ = false;
+    bool auditTold_ = false;
+};
+
+}  // namespace orvane

@@ -98,9 +98,13 @@ TEST_F(CriticalStoreTest, EverySaveWritesBothCopiesAndTheNextRunReadsTheLast) {
     EXPECT_EQ(load.SavedAt, Noon);
     EXPECT_TRUE(load.Messages.empty());
     EXPECT_TRUE(told.empty());
-    // The line of saves goes on from where it stood.
+    // The line of saves goes on from where it stood, also for a store never loaded.
     EXPECT_TRUE(next.Save(Credit(400)));
     EXPECT_EQ(MakeStore().Load().Sequence, 4u);
+    EXPECT_TRUE(MakeStore().Save(Credit(500)));
+    const CriticalLoad last = MakeStore().Load();
+    EXPECT_EQ(last.Sequence, 5u);
+    EXPECT_EQ(*last.Records, Credit(500));
 }
 
 // A crash between the two writes leaves the first copy one save ahead.

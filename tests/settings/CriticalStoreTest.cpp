@@ -108,6 +108,13 @@ TEST_F(CriticalStoreTest, EverySaveWritesBothCopiesAndTheNextRunReadsTheLast) {
 }
 
 // A crash between the two writes leaves the first copy one save ahead.
+TEST_F(CriticalStoreTest, AFirstSaveMakesTheFoldersItNeeds) {
+    const std::string deep = dir.filePath(QStringLiteral("config/Maker/records")).toStdString();
+    CriticalStore store(deep, files);
+    EXPECT_TRUE(store.Save(Credit(100)));
+    EXPECT_EQ(*CriticalStore(deep).Load().Records, Credit(100));
+}
+
 // A kill between writing the temporary file and renaming it leaves that file behind; the
 // next save takes its place, so kills never pile files up.
 TEST_F(CriticalStoreTest, ATemporaryFileLeftByAKillIsReplacedByTheNextSave) {

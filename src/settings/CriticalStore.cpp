@@ -101,6 +101,12 @@ bool CriticalStore::Save(const CriticalRecords& records) {
                 failure = copyFailure;
             }
         }
+        // One flush of the folder makes both new names last: until then a crash leaves
+        // each copy whole, old or new.
+        const std::string folderFailure = files_->SyncFolderOf(paths_[0]);
+        if (failure.empty()) {
+            failure = folderFailure;
+        }
     }
     if (!failure.empty()) {
         if (!failing_) {

@@ -152,8 +152,11 @@ std::string PosixCriticalFiles::ReplaceDurably(const std::string& path, std::str
     }
     if (!failure.empty()) {
         ::unlink(temporary.c_str());
-        return failure;
     }
+    return failure;
+}
+
+std::string PosixCriticalFiles::SyncFolderOf(const std::string& path) {
     return SyncFolder(FolderOf(path));
 }
 

@@ -22,6 +22,10 @@ class UnreliableFiles final : public CriticalFiles {
         ++writes;
         return writeFailure.empty() ? real.ReplaceDurably(path, bytes) : writeFailure;
     }
+    std::string SyncFolderOf(const std::string& path) override {
+        ++folderSyncs;
+        return real.SyncFolderOf(path);
+    }
     std::string MoveAside(const std::string& from, const std::string& to) override {
         return moveFailure.empty() ? real.MoveAside(from, to) : moveFailure;
     }
@@ -30,6 +34,7 @@ class UnreliableFiles final : public CriticalFiles {
     std::string writeFailure;
     std::string moveFailure;
     int writes = 0;
+    int folderSyncs = 0;
 };
 
 constexpr std::int64_t Noon = 1765281600;  // 2025-12-09 12:00:00 UTC
@@ -212,6 +217,7 @@ TEST_F(CriticalStoreTest, AFullDiskIsToldOnceRetriedAtEverySaveAndItsEndToldOnce
     EXPECT_FALSE(store.Save(Credit(300)));
     EXPECT_FALSE(store.Save(Credit(400)));
     EXPECT_EQ(files->writes, 2 + 3 * 2);
+    EXPECT_EQ(files->folderSyncs, 4);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0], "The game's records could not be saved to " + path +
                            ": No space left on device; play goes on and every change is tried "

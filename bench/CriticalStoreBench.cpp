@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -21,7 +22,10 @@ orvane::CriticalRecords TwoKilobytes() {
 // One save is two files, each written, flushed to the disk, renamed and its folder
 // flushed: what every coin, bet and settled draw costs.
 void CriticalSave(benchmark::State& state) {
-    char folder[] = "/tmp/orvane-bench-XXXXXX";
+    // TMPDIR picks the disk to measure; without it, /tmp.
+    const char* base = std::getenv("TMPDIR");
+    std::string folderName = std::string(base != nullptr ? base : "/tmp") + "/orvane-bench-XXXXXX";
+    char* folder = folderName.data();
     if (::mkdtemp(folder) == nullptr) {
         state.SkipWithError("no temporary folder");
         return;

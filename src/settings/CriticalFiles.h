@@ -23,10 +23,12 @@ class CriticalFiles {
     // At most limit bytes are read; a longer file is reported, not read.
     virtual FileBytes Read(const std::string& path, std::size_t limit) = 0;
     // Puts bytes in place of the file at path so that after a crash at any instant the
-    // file holds either its old or its new bytes, and the new ones are on the disk when
-    // this returns. Gives "" on success, else the reason in words ("No space left on
-    // device").
+    // file holds either its old or its new bytes; the new bytes are on the disk before the
+    // name points at them. The new name itself is on the disk after SyncFolderOf. Gives ""
+    // on success, else the reason in words ("No space left on device").
     virtual std::string ReplaceDurably(const std::string& path, std::string_view bytes) = 0;
+    // Makes the names given in the folder of path so far survive a crash.
+    virtual std::string SyncFolderOf(const std::string& path) = 0;
     // Gives a file a new name beside it, never replacing an existing file, so its bytes
     // are kept exactly whatever their size; "" on success, else the reason.
     virtual std::string MoveAside(const std::string& from, const std::string& to) = 0;
@@ -37,6 +39,7 @@ class PosixCriticalFiles final : public CriticalFiles {
   public:
     FileBytes Read(const std::string& path, std::size_t limit) override;
     std::string ReplaceDurably(const std::string& path, std::string_view bytes) override;
+    std::string SyncFolderOf(const std::string& path) override;
     std::string MoveAside(const std::string& from, const std::string& to) override;
 };
 

@@ -23,6 +23,7 @@ CriticalStore::CriticalStore(std::string path, std::shared_ptr<CriticalFiles> fi
       now_(now ? std::move(now) : CalendarNow) {}
 
 CriticalLoad CriticalStore::Load() {
+    loaded_ = true;
     std::array<CopyState, 2> copies;
     for (std::size_t i = 0; i < copies.size(); ++i) {
         FileBytes file = files_->Read(paths_[i], CriticalLimits::MaxFileBytes);
@@ -84,6 +85,11 @@ CriticalLoad CriticalStore::Load() {
 }
 
 bool CriticalStore::Save(const CriticalRecords& records) {
+    if (!loaded_) {
+        // Without knowing the files, a save could start the line of saves again below an
+        // older copy, which the next load would then prefer, or write over a damaged copy.
+        Load();
+    }
     CriticalContent content{sequence_ + 1, now_(), records};
     ++sequence_;
     const EncodedRecords encoded = EncodeRecords(content);
@@ -94,6 +100,12 @@ bool CriticalStore::Save(const CriticalRecords& records) {
             if (failure.empty() && !copyFailure.empty()) {
                 failure = copyFailure;
             }
+        }
+        // One flush of the folder makes both new names last: until then a crash leaves
+        // each copy whole, old or new.
+        const std::string folderFailure = files_->SyncFolderOf(paths_[0]);
+        if (failure.empty()) {
+            failure = folderFailure;
         }
     }
     if (!failure.empty()) {

@@ -40,7 +40,8 @@ class CriticalStore {
     // moved aside and named in a message.
     CriticalLoad Load();
     // Writes both copies; false when either could not be written. A run of failures is
-    // told once (Tell), and so is the first save that works again.
+    // told once (Tell), and so is the first save that works again. A save before any load
+    // loads first (its messages are then lost), so the line of saves goes on.
     bool Save(const CriticalRecords& records);
 
     // Where the messages of Save go, for the player to read.
@@ -63,6 +64,7 @@ class CriticalStore {
     // A copy that failed to verify and could not yet be moved aside is never written over.
     std::array<bool, 2> damaged_{};
     bool failing_ = false;
+    bool loaded_ = false;
 };
 
 }  // namespace orvane

@@ -88,6 +88,19 @@ std::string WriteNewFile(const std::string& path, std::string_view bytes, mode_t
     return failure;
 }
 
+// Makes the folder and any missing folder above it, as a first run finds the user's
+// configuration folder without the game's folder in it.
+bool MakeFolders(const std::string& folder) {
+    if (folder.empty() || folder == "/" || folder == ".") {
+        return false;
+    }
+    if (::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) {
+        return true;
+    }
+    return errno == ENOENT && MakeFolders(FolderOf(folder)) &&
+           (::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+}
+
 }  // namespace
 
 FileBytes PosixCriticalFiles::Read(const std::string& path, std::size_t limit) {
@@ -130,14 +143,20 @@ std::string PosixCriticalFiles::ReplaceDurably(const std::string& path, std::str
     // instead of piling up; only one copy of the game runs at a time.
     const std::string temporary = path + ".tmp";
     ::unlink(temporary.c_str());
+    if (::access(FolderOf(path).c_str(), F_OK) != 0) {
+        MakeFolders(FolderOf(path));
+    }
     std::string failure = WriteNewFile(temporary, bytes, 0600);
     if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) {
         failure = ErrorText(errno);
     }
     if (!failure.empty()) {
         ::unlink(temporary.c_str());
-        return failure;
     }
+    return failure;
+}
+
+std::string PosixCriticalFiles::SyncFolderOf(const std::string& path) {
     return SyncFolder(FolderOf(path));
 }
 

@@ -22,6 +22,10 @@ class UnreliableFiles final : public CriticalFiles {
         ++writes;
         return writeFailure.empty() ? real.ReplaceDurably(path, bytes) : writeFailure;
     }
+    std::string SyncFolderOf(const std::string& path) override {
+        ++folderSyncs;
+        return real.SyncFolderOf(path);
+    }
     std::string MoveAside(const std::string& from, const std::string& to) override {
         return moveFailure.empty() ? real.MoveAside(from, to) : moveFailure;
     }
@@ -30,6 +34,7 @@ class UnreliableFiles final : public CriticalFiles {
     std::string writeFailure;
     std::string moveFailure;
     int writes = 0;
+    int folderSyncs = 0;
 };
 
 constexpr std::int64_t Noon = 1765281600;  // 2025-12-09 12:00:00 UTC
@@ -98,12 +103,23 @@ TEST_F(CriticalStoreTest, EverySaveWritesBothCopiesAndTheNextRunReadsTheLast) {
     EXPECT_EQ(load.SavedAt, Noon);
     EXPECT_TRUE(load.Messages.empty());
     EXPECT_TRUE(told.empty());
-    // The line of saves goes on from where it stood.
+    // The line of saves goes on from where it stood, also for a store never loaded.
     EXPECT_TRUE(next.Save(Credit(400)));
     EXPECT_EQ(MakeStore().Load().Sequence, 4u);
+    EXPECT_TRUE(MakeStore().Save(Credit(500)));
+    const CriticalLoad last = MakeStore().Load();
+    EXPECT_EQ(last.Sequence, 5u);
+    EXPECT_EQ(*last.Records, Credit(500));
 }
 
 // A crash between the two writes leaves the first copy one save ahead.
+TEST_F(CriticalStoreTest, AFirstSaveMakesTheFoldersItNeeds) {
+    const std::string deep = dir.filePath(QStringLiteral("config/Maker/records")).toStdString();
+    CriticalStore store(deep, files);
+    EXPECT_TRUE(store.Save(Credit(100)));
+    EXPECT_EQ(*CriticalStore(deep).Load().Records, Credit(100));
+}
+
 // A kill between writing the temporary file and renaming it leaves that file behind; the
 // next save takes its place, so kills never pile files up.
 TEST_F(CriticalStoreTest, ATemporaryFileLeftByAKillIsReplacedByTheNextSave) {
@@ -201,6 +217,7 @@ TEST_F(CriticalStoreTest, AFullDiskIsToldOnceRetriedAtEverySaveAndItsEndToldOnce
     EXPECT_FALSE(store.Save(Credit(300)));
     EXPECT_FALSE(store.Save(Credit(400)));
     EXPECT_EQ(files->writes, 2 + 3 * 2);
+    EXPECT_EQ(files->folderSyncs, 4);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0], "The game's records could not be saved to " + path +
                            ": No space left on device; play goes on and every change is tried "

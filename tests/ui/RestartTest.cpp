@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
@@ -77,6 +79,33 @@ TEST_F(Restart, CreditStaysOutWhenItIsNotToBeSaved) {
     Start();
     EXPECT_EQ(window->Table().State().Credit, 0);
     EXPECT_EQ(window->Settings().Counters.CreditIn, 500);
+}
+
+// A settings file read badly is told in the window's report with its path and where the
+// damaged copy went, and the game starts with the defaults instead of claiming a failed
+// write.
+TEST_F(Restart, ADamagedSettingsFileIsToldAtStartAndKeptBeside) {
+    const QString ini = iniFolder.filePath("Orvane Cards.conf");
+    {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[2.4]\nLastCredit=800\n\0\0", 22));
+    }
+    Start();
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_TRUE(
+        errors[0].contains(QStringLiteral("The settings file %1 could not be read (it holds "
+                                          "binary data, not text)")
+                               .arg(QDir::toNativeSeparators(ini))))
+        << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("the damaged file was kept as ")));
+    EXPECT_FALSE(errors[0].contains(QStringLiteral("could not be written")));
+    EXPECT_EQ(
+        QDir(iniFolder.path()).entryList({QStringLiteral("Orvane Cards.conf.damaged-*")}).size(),
+        1);
+    EXPECT_EQ(window->Table().State().Credit, 0);
+    CloseAndForget();
+    EXPECT_EQ(errors.size(), 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "forms/MainMenus.h"
 #include "forms/PlayerWinCount.h"
 
 namespace orvane::test {
@@ -23,6 +24,16 @@ class WinCount : public MainWindowTest {
         ASSERT_EQ(Text("lblWinScore"), "6170");
         ASSERT_EQ(Text("lblCredit"), "90");
         waits.clear();
+    }
+
+    // The same round on the credit kept from the last run.
+    void OfferBigWinAfterCredit() {
+        store.Write("Prize8", "1234");
+        Open();
+        window->show();
+        window->btnDealClick();
+        window->btnDealClick();
+        ASSERT_EQ(Text("lblWinScore"), "6170");
     }
 
     // Calls act at the given step of the count.
@@ -106,6 +117,34 @@ TEST_F(WinCount, ACloseRequestThePlayerTakesBackLeavesTheCountRunning) {
     EXPECT_EQ(CountSteps(), 70 + 61);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Table().State().Credit, 90 + 6170);
+}
+
+TEST_F(WinCount, AWinThatDoesNotFitWaitsWhileThePlayerCashesOutFromTheMenu) {
+    store.Write("LastCredit", "2147483000");
+    OfferBigWinAfterCredit();
+    Key(Qt::Key_7);
+    EXPECT_EQ(Text("lblCredit"), "2147483647");
+    EXPECT_EQ(Text("lblWinScore"), "5513");  // 6170 less the 657 that fitted
+    EXPECT_EQ(Text("lblMessage"), "CREDIT FULL - CASH OUT FIRST");
+
+    window->pmCreditPopup();
+    EXPECT_TRUE(window->Menus().Cashout1->isEnabled());
+    window->Cashout1Click();
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Cash out ?")});
+    EXPECT_EQ(Text("lblCredit"), "0");
+    EXPECT_EQ(Text("lblWinScore"), "5513");
+
+    Key(Qt::Key_7);
+    EXPECT_EQ(Text("lblCredit"), "5513");
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
+    window->pmCreditPopup();
+    EXPECT_TRUE(window->Menus().Cashout1->isEnabled());
+}
+
+TEST_F(WinCount, CashOutStaysGreyedOutWhileAWinThatFitsIsOnOffer) {
+    OfferBigWin();
+    window->pmCreditPopup();
+    EXPECT_FALSE(window->Menus().Cashout1->isEnabled());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace orvane {
@@ -17,5 +18,10 @@ FatalErrorReporter SetFatalErrorReporter(FatalErrorReporter reporter);
 
 // Shows FatalErrorPrefix + message.
 void ReportFatalError(const QString& message);
+
+// Several problems found at once, in one box that fits on the screen however many there
+// are: the first in the message, every one of them in a scrolling list under it. A reporter
+// gets the message and the list, one problem a line.
+void ReportFatalErrors(const QStringList& problems);
 
 }  // namespace orvane

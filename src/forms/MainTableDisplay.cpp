@@ -164,7 +164,13 @@ void MainTableDisplay::ShowDoubleUpPanel(bool visible) {
 }
 
 void MainTableDisplay::SetMessage(Message message, bool blink) {
+    message_ = message;
+    messageBlinks_ = blink;
     flash_.SetMessage(static_cast<int>(message), blink);
+}
+
+void MainTableDisplay::ShowTableMessage() {
+    flash_.SetMessage(static_cast<int>(message_), messageBlinks_);
 }
 
 void MainTableDisplay::StartIdleAnimation() {

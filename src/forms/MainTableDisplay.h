@@ -42,6 +42,8 @@ class MainTableDisplay : public TableDisplay {
     void ShowChoiceButtons(ChoiceButtons choices) override;
     void ShowDoubleUpPanel(bool visible) override;
     void SetMessage(Message message, bool blink) override;
+    // The banner back to what the table last showed on it, after the window borrowed it.
+    void ShowTableMessage();
     void StartIdleAnimation() override;
     void StopIdleAnimation() override;
     void SetIndicatorBlink(bool on) override;
@@ -62,6 +64,8 @@ class MainTableDisplay : public TableDisplay {
     TFlash& flash_;
     CardPictureSource bonusPictures_;
     std::int32_t bonusShown_ = 0;
+    Message message_ = Message::None;
+    bool messageBlinks_ = false;
 };
 
 // Sets the text colour of a label through its palette.

@@ -27,6 +27,7 @@
 #include "MainMenus.h"
 #include "MainTableDisplay.h"
 #include "OrvaneVersion.h"
+#include "PlayerWinCount.h"
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
@@ -135,6 +136,10 @@ void TfrmMain::FormCreate() {
     pause_ =
         setup_.TablePause ? std::move(setup_.TablePause) : std::make_unique<EventLoopPause>(this);
     table_ = std::make_unique<GameTable>(*display_, *pause_, *settings_);
+    winCount_ = std::make_unique<PlayerWinCount>(
+        [this] { flash_->SetMessage(static_cast<int>(Message::CollectAllHint), false); },
+        [this] { display_->ShowTableMessage(); });
+    table_->SetWinCount(winCount_.get());
 
     const TSettings& theme = *settings_;
     menus_ = std::make_unique<MainMenus>(*this, [&theme] {
@@ -317,8 +322,7 @@ void TfrmMain::fcShapeBtnClick(int button) {
 }
 
 void TfrmMain::pmCreditPopup() {
-    menus_->Cashout1->setEnabled(table_->State().RoundState == RoundPhase::Idle &&
-                                 table_->State().Ready);
+    menus_->Cashout1->setEnabled(table_->CashOutAllowed());
 }
 
 void TfrmMain::pmOptionsPopup() {
@@ -333,7 +337,7 @@ void TfrmMain::Addcredit1Click() {
 }
 
 void TfrmMain::Cashout1Click() {
-    if (table_->State().RoundState != RoundPhase::Idle || !table_->State().Ready) {
+    if (!table_->CashOutAllowed()) {
         return;
     }
     if (AskYes(QStringLiteral("Confirm"), QStringLiteral("Cash out ?"))) {
@@ -482,6 +486,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                 QApplication::activeModalWidget() != nullptr) {
                 break;
             }
+            if (CutCountShort(watched)) {
+                return true;
+            }
             auto* key = static_cast<QKeyEvent*>(event);
             if (FormKeyDown(KeyPress::From(*key))) {
                 return true;
@@ -489,6 +496,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::MouseButtonPress: {
+            if (CutCountShort(watched)) {
+                return true;
+            }
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (watched == c_.imgBackground && mouse->button() == Qt::RightButton) {
                 btnDealClick();
@@ -505,6 +515,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmMain::CutCountShort(QObject* watched) {
+    if (!winCount_->Counting()) {
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget->window() != this && widget->window() != surface_) ||
+        QApplication::activeModalWidget() != nullptr) {
+        return false;
+    }
+    winCount_->RequestRest();
+    return true;
 }
 
 // ---- theme and screen --------------------------------------------------------------
@@ -634,7 +657,8 @@ bool TfrmMain::FormCloseQuery() {
     if (QuickExit) {
         return true;
     }
-    bool allow = table_->State().Ready;
+    // A count of a win is finished at once and then the window closes.
+    bool allow = table_->State().Ready || winCount_->Counting();
     if (!DevMode) {
         allow = AskYes(Title, QStringLiteral("Exit Orvane Cards ?"));
     }
@@ -654,6 +678,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     if (!table_->State().Ready) {
         // An action of the table is still running; the window closes once it is done.
         closePending_ = true;
+        winCount_->RequestRest();
         event->ignore();
         return;
     }
@@ -687,8 +712,8 @@ void TfrmMain::ShowLoadReport(const std::vector<std::string>& report, const char
     for (const std::string& line : report) {
         lines << QString::fromStdString(line);
     }
-    qCWarning(lcMain) << "problems while" << what << lines;
-    ReportFatalError(lines.join(QLatin1Char('\n')));
+    qCWarning(lcMain) << "problems while" << what;
+    ReportFatalErrors(lines);
 }
 
 }  // namespace orvane

@@ -24,6 +24,7 @@ class MainDialogs;
 class MainMenus;
 class TableStage;
 class MainTableDisplay;
+class PlayerWinCount;
 class SettingsStore;
 class CriticalStore;
 class TableLedger;
@@ -166,6 +167,8 @@ class TfrmMain : public QWidget {
     void ShowLoadReport(const std::vector<std::string>& report, const char* what);
     // Runs a game event, then carries out a close that was agreed while it ran.
     void RunTableEvent(const std::function<void()>& event);
+    // A key or a click while a win is counted collects the rest at once; true when it did.
+    bool CutCountShort(QObject* watched);
 
     MainWindowSetup setup_;
     MainControls c_;
@@ -175,6 +178,7 @@ class TfrmMain : public QWidget {
     std::unique_ptr<TFlash> flash_;
     std::unique_ptr<MainTableDisplay> display_;
     std::unique_ptr<Pause> pause_;
+    std::unique_ptr<PlayerWinCount> winCount_;
     std::unique_ptr<GameTable> table_;
     std::unique_ptr<TableLedger> ledger_;
     QWidget* surface_ = nullptr;

@@ -27,4 +27,14 @@ constexpr std::int32_t SaturatingMul(std::int32_t a, std::int32_t b) {
     return Clamp32(std::int64_t{a} * std::int64_t{b});
 }
 
+// Statistics counters are 64-bit; only a hand-edited store brings one near the ceiling.
+constexpr std::int64_t SaturatingAdd64(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                     : std::numeric_limits<std::int64_t>::min();
+    }
+    return sum;
+}
+
 }  // namespace orvane

@@ -1,5 +1,7 @@
 #include "DoubleUp.h"
 
+#include <algorithm>
+
 #include "Amount.h"
 #include "Deck.h"
 
@@ -20,13 +22,14 @@ DoubleUp::DoubleUp(TableDisplay& display, Pause& pause, TableState& table)
     : display_(display), pause_(pause), table_(table) {}
 
 DoubleUpState DoubleUp::Capture() const {
-    return DoubleUpState{open_, gambled_, step_, cards_};
+    return DoubleUpState{open_, gambled_, step_, lastCardTurned_, cards_};
 }
 
 void DoubleUp::Restore(const DoubleUpState& state) {
     open_ = state.Open;
     gambled_ = state.Gambled;
     step_ = state.Step;
+    lastCardTurned_ = state.LastCardTurned;
     cards_ = state.Cards;
 }
 
@@ -37,6 +40,7 @@ void DoubleUp::Open() {
     }
     open_ = true;
     step_ = 1;
+    lastCardTurned_ = false;
 }
 
 void DoubleUp::ShowNextCard() {
@@ -71,6 +75,7 @@ DoubleUp::Outcome DoubleUp::Reveal(bool right) {
     }
     display_.PlaySoundEffect(Sound::DoubleUpWin);
     if (step_ == CardCount) {
+        lastCardTurned_ = true;
         return Outcome::DoubledOnTheLastCard;
     }
     ++step_;
@@ -78,36 +83,79 @@ DoubleUp::Outcome DoubleUp::Reveal(bool right) {
     return Outcome::Doubled;
 }
 
+// One step of the count, unless the count has stopped: the player asked for the rest
+// (paid by PayRest) or the credit cannot take more.
 void DoubleUp::TransferStep(std::int32_t amount) {
+    if (!Counting()) {
+        return;
+    }
+    if (count_ != nullptr && count_->CollectRestNow()) {
+        cutShort_ = true;
+        return;
+    }
+    if (PayStep(amount)) {
+        pause_.Wait(TransferStepMs);
+    }
+}
+
+// Moves what the credit can hold of amount from the win; the rest stays on offer. False
+// when nothing could be moved.
+bool DoubleUp::PayStep(std::int32_t amount) {
+    const std::int32_t paid = std::min(amount, MaxAmount - table_.Credit);
+    creditFull_ = paid < amount;
+    if (paid <= 0 && amount > 0) {
+        return false;
+    }
     display_.PlaySoundEffect(Sound::Cash);
-    table_.Credit = SaturatingAdd(table_.Credit, amount);
-    table_.Win = SaturatingAdd(table_.Win, -amount);
+    table_.Credit += paid;
+    table_.Win -= paid;
     display_.ShowCredit(table_.Credit);
     display_.ShowWin(table_.Win);
     display_.Repaint();
-    pause_.Wait(TransferStepMs);
+    return true;
 }
 
-void DoubleUp::Collect(bool all) {
+// The count cut short: everything down to keep in one step, so the credit ends where the
+// full count would have left it.
+void DoubleUp::PayRest(std::int32_t keep) {
+    if (cutShort_ && !creditFull_ && table_.Win > keep) {
+        PayStep(table_.Win - keep);
+    }
+}
+
+bool DoubleUp::Collect(bool all) {
     gambled_ = true;
     display_.SetIndicatorBlink(false);
+    const std::int32_t keep = all ? 0 : table_.Win / 2;
+    cutShort_ = false;
+    creditFull_ = false;
+    if (count_ != nullptr) {
+        count_->CountBegins();
+    }
     if (all) {
         CollectAll();
-        return;
+    } else {
+        CollectHalf();
     }
-    CollectHalf();
-    display_.SetIndicatorBlink(true);
+    PayRest(keep);
+    if (count_ != nullptr) {
+        count_->CountEnds();
+    }
+    if (!all) {
+        display_.SetIndicatorBlink(true);
+    }
+    return table_.Win <= keep;
 }
 
 void DoubleUp::CollectAll() {
     const bool inHundreds = table_.Win > WholeStep;
     if (inHundreds) {
-        for (std::int32_t odd = table_.Win % WholeStep; odd > 0; --odd) {
+        for (std::int32_t odd = table_.Win % WholeStep; odd > 0 && Counting(); --odd) {
             TransferStep(1);
         }
     }
     const std::int32_t step = inHundreds ? WholeStep : 1;
-    while (table_.Win > 0) {
+    while (table_.Win > 0 && Counting()) {
         TransferStep(step);
     }
 }
@@ -115,17 +163,17 @@ void DoubleUp::CollectAll() {
 void DoubleUp::CollectHalf() {
     const std::int32_t keep = table_.Win / 2;
     if (table_.Win <= WholeStep) {
-        while (table_.Win > keep) {
+        while (table_.Win > keep && Counting()) {
             TransferStep(1);
         }
         return;
     }
     TransferStep(table_.Win % WholeStep);
-    while (table_.Win - keep >= WholeStep) {
+    while (table_.Win - keep >= WholeStep && Counting()) {
         TransferStep(WholeStep);
     }
     if (table_.Win <= WholeStep) {
-        while (table_.Win > keep) {
+        while (table_.Win > keep && Counting()) {
             TransferStep(1);
         }
     } else {

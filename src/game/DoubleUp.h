@@ -9,6 +9,7 @@
 #include "TableDisplay.h"
 #include "TableSnapshot.h"
 #include "TableState.h"
+#include "WinCount.h"
 
 namespace orvane {
 
@@ -27,6 +28,8 @@ class DoubleUp {
     // A guess was made or part of the win taken: the win can no longer be given up.
     bool Gambled() const { return gambled_; }
     bool BeforeFirstGuess() const { return step_ == 1; }
+    // False once the tenth card is turned: a win held back then can only be collected.
+    bool GuessesLeft() const { return !lastCardTurned_; }
     const Card& CardAt(int index) const { return cards_[static_cast<std::size_t>(index)]; }
 
     std::int32_t Step() const { return step_; }
@@ -47,21 +50,32 @@ class DoubleUp {
 
     // Counts the win into the credit the way a coin hopper would: single credits for
     // the odd part, then hundreds. Taking half pays the larger half and leaves the rest
-    // on offer.
-    void Collect(bool all);
+    // on offer. The player may cut the count short (the rest is paid in one step). What
+    // the credit cannot hold stays on offer; true when all that was asked for was paid.
+    bool Collect(bool all);
+    // Who is asked between the steps of a count; nullptr: nobody, the count runs through.
+    void SetWinCount(WinCount* count) { count_ = count; }
 
   private:
     Card& CurrentCard() { return cards_[static_cast<std::size_t>(step_)]; }
     void CollectAll();
     void CollectHalf();
     void TransferStep(std::int32_t amount);
+    bool PayStep(std::int32_t amount);
+    void PayRest(std::int32_t keep);
+    bool Counting() const { return !cutShort_ && !creditFull_; }
 
     TableDisplay& display_;
     Pause& pause_;
     TableState& table_;
     bool open_ = false;
     bool gambled_ = false;
-    int step_ = 1;                             // the card 1..10 guessed next
+    int step_ = 1;  // the card 1..10 guessed next
+    bool lastCardTurned_ = false;
+    WinCount* count_ = nullptr;
+    // The count stopped early: the player asked for the rest, or the credit is full.
+    bool cutShort_ = false;
+    bool creditFull_ = false;
     std::array<Card, CardCount + 1> cards_{};  // 1..10
 };
 

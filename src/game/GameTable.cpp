@@ -136,8 +136,9 @@ void GameTable::Cash() {
     }
     GateGuard gate(s_.Ready);
     if (dup_.IsOpen()) {
-        CollectWin(true);
-        EndRound();
+        if (CollectWin(true)) {
+            EndRound();
+        }
     } else {
         ClearHolds();
     }
@@ -162,8 +163,8 @@ CreditChange GameTable::AddCredit(std::int32_t amount, bool count) {
     audit_.Add(amount);
     if (count) {
         Statistics& stats = settings_.Stats();
-        stats.CreditIn = SaturatingAdd(stats.CreditIn, amount);
-        stats.RunCreditIn = SaturatingAdd(stats.RunCreditIn, amount);
+        stats.CreditIn = SaturatingAdd64(stats.CreditIn, amount);
+        stats.RunCreditIn = SaturatingAdd64(stats.RunCreditIn, amount);
     }
     if (s_.RoundState == RoundPhase::Idle) {
         SelectBet(false);  // a running round keeps the bet it was dealt with
@@ -176,21 +177,37 @@ CreditChange GameTable::CashOut(bool count) {
     if (!s_.Ready) {
         return CreditChange::NotReady;
     }
-    if (s_.RoundState != RoundPhase::Idle) {
+    if (!CashOutAllowed()) {
         return CreditChange::NotIdle;
     }
     GateGuard gate(s_.Ready);
-    display_.SetIndicatorBlink(false);
+    const bool idle = s_.RoundState == RoundPhase::Idle;
+    if (idle) {
+        display_.SetIndicatorBlink(false);
+    }
     if (count) {
         Statistics& stats = settings_.Stats();
-        stats.CreditOut = SaturatingAdd(stats.CreditOut, s_.Credit);
-        stats.RunCreditOut = SaturatingAdd(stats.RunCreditOut, s_.Credit);
+        stats.CreditOut = SaturatingAdd64(stats.CreditOut, s_.Credit);
+        stats.RunCreditOut = SaturatingAdd64(stats.RunCreditOut, s_.Credit);
     }
     audit_.TakeOut(s_.Credit);
     ChargeCredit(s_.Credit);
-    SelectBet(false);
+    if (idle) {
+        SelectBet(false);
+    } else {
+        // The win stays on offer with the bet it was won at; CASH now collects it.
+        display_.SetMessage(Message::Winner, false);
+    }
     Settle();
     return CreditChange::Done;
+}
+
+bool GameTable::CashOutAllowed() const {
+    return s_.Ready && (s_.RoundState == RoundPhase::Idle || WinWaitsForRoom());
+}
+
+bool GameTable::WinWaitsForRoom() const {
+    return dup_.IsOpen() && s_.Win > 0 && s_.Credit == MaxAmount;
 }
 
 void GameTable::ChargeCredit(std::int32_t amount) {
@@ -354,7 +371,7 @@ void GameTable::SettleDraw(DrawStage stage) {
     meter_.StepForPrize();
     OfferWin(stage);
     history_.Offer(s_.LastPrize, s_.Win);
-    CountPrize(1);
+    CountPrize();
     s_.RoundState = PhaseOfWin(stage);
     s_.Continued = false;
 }
@@ -385,19 +402,44 @@ void GameTable::ContinueAfterWin() {
     ClearHolds();
     display_.ShowDoubleUpPanel(false);
     history_.GiveUpWin(s_.LastPrize);
-    CountPrize(-1);
+    UncountPrize();
     meter_.UndoForPrize();
     MarkHolds(true);
     display_.SetButtonLayout(ButtonLayout::Continued);
     s_.Continued = true;
 }
 
-// A win counts on its pay line for all time and for this run; giving it up takes it back.
-void GameTable::CountPrize(std::int32_t delta) {
+namespace {
+
+// True when the counter moved; one at its ceiling stays there.
+bool CountOne(std::int64_t& counter) {
+    const std::int64_t before = counter;
+    counter = SaturatingAdd64(counter, 1);
+    return counter != before;
+}
+
+}  // namespace
+
+// A win counts on its pay line for all time and for this run; giving it up takes back
+// exactly what was added.
+void GameTable::CountPrize() {
     Statistics& stats = settings_.Stats();
     const auto line = static_cast<std::size_t>(s_.LastPrize);
-    stats.PrizeStat[line] = SaturatingAdd(stats.PrizeStat[line], delta);
-    stats.RunPrizeStat[line] = SaturatingAdd(stats.RunPrizeStat[line], delta);
+    s_.PrizeStatCounted = CountOne(stats.PrizeStat[line]);
+    s_.RunPrizeStatCounted = CountOne(stats.RunPrizeStat[line]);
+}
+
+void GameTable::UncountPrize() {
+    Statistics& stats = settings_.Stats();
+    const auto line = static_cast<std::size_t>(s_.LastPrize);
+    if (s_.PrizeStatCounted) {
+        --stats.PrizeStat[line];
+    }
+    if (s_.RunPrizeStatCounted) {
+        --stats.RunPrizeStat[line];
+    }
+    s_.PrizeStatCounted = false;
+    s_.RunPrizeStatCounted = false;
 }
 
 void GameTable::EndRound() {
@@ -560,13 +602,15 @@ void GameTable::OfferWin(DrawStage stage) {
 // HOLD 2 and HOLD 4 guess, HOLD 5 takes half; HOLD 1 and HOLD 3 only draw the cards.
 void GameTable::DoubleUpChoice(int button) {
     if (button == 5) {
-        if (s_.Win <= 1) {
-            CollectWin(true);
-            EndRound();
-        } else {
+        if (s_.Win > 1) {
             CollectWin(false);
+        } else if (CollectWin(true)) {
+            EndRound();
         }
         return;
+    }
+    if (!dup_.GuessesLeft()) {
+        return;  // all ten cards are turned; what is left can only be collected
     }
     if (dup_.BeforeFirstGuess()) {
         // Until the first guess every press draws the double-up cards anew.
@@ -590,8 +634,9 @@ void GameTable::Gamble(bool choiceA) {
             break;
         case DoubleUp::Outcome::DoubledOnTheLastCard:
             // The offer is over; its indicator stays still.
-            CollectWin(true);
-            EndRound();
+            if (CollectWin(true)) {
+                EndRound();
+            }
             break;
         case DoubleUp::Outcome::Lost:
             RefillCheck();
@@ -601,15 +646,23 @@ void GameTable::Gamble(bool choiceA) {
     }
 }
 
-void GameTable::CollectWin(bool all) {
+// True when all that was asked for reached the credit. What the credit cannot hold stays
+// on offer, and the player is asked to cash out first.
+bool GameTable::CollectWin(bool all) {
     const std::int32_t offered = s_.Win;
-    dup_.Collect(all);
+    const bool paid = dup_.Collect(all);
     // What left the offer must have reached the credit; the audit checks that it did.
     audit_.Win(std::int64_t{offered} - s_.Win);
     history_.AddCollected(offered - s_.Win);
+    if (!paid) {
+        display_.SetMessage(Message::CreditFull, true);
+        display_.SetIndicatorBlink(true);
+        return false;
+    }
     if (all) {
         RefillCheck();
     }
+    return true;
 }
 
 void GameTable::ShowChoiceButtons() {

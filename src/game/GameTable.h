@@ -15,6 +15,7 @@
 #include "TableSnapshot.h"
 #include "TableState.h"
 #include "TableView.h"
+#include "WinCount.h"
 
 namespace orvane {
 
@@ -63,7 +64,13 @@ class GameTable {
     void Cash();
 
     CreditChange AddCredit(std::int32_t amount, bool count);
+    // Allowed while idle, and while a win waits on offer because the credit is full, so
+    // that the player can make room for it.
     CreditChange CashOut(bool count);
+    bool CashOutAllowed() const;
+
+    // Who may cut the count of a win short; nullptr: every count runs its course.
+    void SetWinCount(WinCount* count) { dup_.SetWinCount(count); }
 
     // For the window: the meter's squares take their colours from the theme, and the
     // hold buttons' faces from the double-up mode and the pictures, so a change of
@@ -89,7 +96,8 @@ class GameTable {
     PrizeIndex EvaluateHand();
     void ContinueAfterWin();
     void EndRound();
-    void CountPrize(std::int32_t delta);
+    void CountPrize();
+    void UncountPrize();
 
     // Credit and bet.
     void ChargeCredit(std::int32_t amount);
@@ -109,7 +117,8 @@ class GameTable {
     void OfferWin(DrawStage stage);
     void DoubleUpChoice(int button);
     void Gamble(bool choiceA);
-    void CollectWin(bool all);
+    bool CollectWin(bool all);
+    bool WinWaitsForRoom() const;
     void RefillCheck();
 
     ViewTracker view_;

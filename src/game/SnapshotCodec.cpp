@@ -155,6 +155,8 @@ void WriteTable(Writer& w, const TableState& t) {
     w.Add("OrvaneNumber", t.OrvaneNumber);
     w.Add("Win", t.Win);
     w.Add("Continued", t.Continued);
+    w.Add("PrizeStatCounted", t.PrizeStatCounted);
+    w.Add("RunPrizeStatCounted", t.RunPrizeStatCounted);
     for (int slot = 1; slot <= 5; ++slot) {
         const Card& card = t.HandCard(slot);
         const std::string name = "Hand" + Num(slot);
@@ -182,6 +184,8 @@ void ReadTable(Reader& r, TableState& t) {
     r.Read("OrvaneNumber", t.OrvaneNumber, FirstOrvaneNumber, LastOrvaneNumber);
     r.Read("Win", t.Win, 0, Max32);
     r.Flag("Continued", t.Continued);
+    r.Flag("PrizeStatCounted", t.PrizeStatCounted);
+    r.Flag("RunPrizeStatCounted", t.RunPrizeStatCounted);
     for (int slot = 1; slot <= 5; ++slot) {
         Card& card = t.HandCard(slot);
         const std::string name = "Hand" + Num(slot);
@@ -219,7 +223,7 @@ void ReadView(Reader& r, TableView& v) {
     r.Read("Stars", v.Stars, 0, 3);
     r.Read("ButtonLayout", v.Layout, static_cast<int>(ButtonLayout::AllLit),
            static_cast<int>(ButtonLayout::SecondDrawOffer));
-    r.Read("Banner", v.Banner, 0, 3);
+    r.Read("Banner", v.Banner, 0, static_cast<int>(Message::Last));
     r.Flag("BannerBlinks", v.BannerBlinks);
     r.Flag("IndicatorBlinks", v.IndicatorBlinks);
     r.Flag("DoubleUpPanel", v.DoubleUpPanel);
@@ -230,6 +234,7 @@ void WriteDoubleUp(Writer& w, const DoubleUpState& d) {
     w.Add("DupOpen", d.Open);
     w.Add("DupGambled", d.Gambled);
     w.Add("DupStep", d.Step);
+    w.Add("DupLastCardTurned", d.LastCardTurned);
     for (int i = 1; i <= DoubleUp::CardCount; ++i) {
         const Card& card = d.Cards[static_cast<std::size_t>(i)];
         w.Add("DupCard" + Num(i), card.Value);
@@ -241,6 +246,7 @@ void ReadDoubleUp(Reader& r, DoubleUpState& d) {
     r.Flag("DupOpen", d.Open);
     r.Flag("DupGambled", d.Gambled);
     r.Read("DupStep", d.Step, 1, DoubleUp::CardCount);
+    r.Flag("DupLastCardTurned", d.LastCardTurned);
     for (int i = 1; i <= DoubleUp::CardCount; ++i) {
         Card& card = d.Cards[static_cast<std::size_t>(i)];
         CardValue value = 1;

@@ -6,14 +6,16 @@
 namespace orvane {
 
 // Win counts per pay line (index 1..11) and credit in and out, for all time and for
-// this run. The table adds to them; the settings store keeps the all-time ones.
+// this run. The table adds to them; the settings store keeps the all-time ones. They are
+// 64-bit: all-time counters outgrow 32 bits long before a machine is retired, and a
+// counter that stops at its ceiling loses what the player put in or won.
 struct Statistics {
-    std::array<std::int32_t, 12> PrizeStat{};
-    std::array<std::int32_t, 12> RunPrizeStat{};
-    std::int32_t CreditIn = 0;
-    std::int32_t RunCreditIn = 0;
-    std::int32_t CreditOut = 0;
-    std::int32_t RunCreditOut = 0;
+    std::array<std::int64_t, 12> PrizeStat{};
+    std::array<std::int64_t, 12> RunPrizeStat{};
+    std::int64_t CreditIn = 0;
+    std::int64_t RunCreditIn = 0;
+    std::int64_t CreditOut = 0;
+    std::int64_t RunCreditOut = 0;
 };
 
 }  // namespace orvane

@@ -8,6 +8,21 @@ namespace {
 
 constexpr std::int64_t Percent = 100;
 
+// Counters hold whatever 64 bits can; a count times 100, or the sum of eleven counts, may
+// not, so the arithmetic of the figures is done in 128 bits.
+__extension__ using Wide = __int128;
+
+std::string DecimalText(Wide value) {
+    const bool negative = value < 0;
+    std::string digits;
+    do {
+        const auto digit = static_cast<int>(value % 10);
+        digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -digit : digit)));
+        value /= 10;
+    } while (value != 0);
+    return negative ? "-" + digits : digits;
+}
+
 }  // namespace
 
 StatisticsFigures FiguresOf(const Statistics& counters, StatisticsSet set) {
@@ -21,27 +36,26 @@ StatisticsFigures FiguresOf(const Statistics& counters, StatisticsSet set) {
     return figures;
 }
 
-std::string ReturnText(std::int32_t creditIn, std::int32_t creditOut) {
+std::string ReturnText(std::int64_t creditIn, std::int64_t creditOut) {
     if (creditIn == 0) {
         return "100%";
     }
-    // 64 bits: out × 100 leaves the 32-bit range once out passes about 21 million.
-    const std::int64_t ratio = std::int64_t{creditOut} * Percent / std::int64_t{creditIn};
-    return std::to_string(ratio) + "%";
+    const Wide ratio = Wide{creditOut} * Percent / Wide{creditIn};
+    return DecimalText(ratio) + "%";
 }
 
-LineCounts GaugePercents(const LineCounts& counts) {
-    std::int64_t total = 0;
+LinePercents GaugePercents(const LineCounts& counts) {
+    Wide total = 0;
     for (std::size_t line = 1; line < counts.size(); ++line) {
         total += counts[line];
     }
-    LineCounts gauges{};
+    LinePercents gauges{};
     if (total < 1) {
         return gauges;
     }
     for (std::size_t line = 1; line < counts.size(); ++line) {
-        const std::int64_t share = std::int64_t{counts[line]} * Percent / total;
-        gauges[line] = static_cast<std::int32_t>(std::clamp<std::int64_t>(share, 0, Percent));
+        const Wide share = std::clamp<Wide>(Wide{counts[line]} * Percent / total, 0, Percent);
+        gauges[line] = static_cast<std::int32_t>(share);
     }
     return gauges;
 }

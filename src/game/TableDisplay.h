@@ -10,8 +10,17 @@
 
 namespace orvane {
 
-// Banner texts by index.
-enum class Message : int { None = 0, InsertCoin = 1, HoldAndDraw = 2, Winner = 3 };
+// Banner texts by index. CollectAllHint is the window's own, shown while a long count of a
+// win runs; the table never shows it.
+enum class Message : int {
+    None = 0,
+    InsertCoin = 1,
+    HoldAndDraw = 2,
+    Winner = 3,
+    CreditFull = 4,
+    CollectAllHint = 5,
+    Last = CollectAllHint,
+};
 
 // What HOLD 2, HOLD 4 and HOLD 5 do. Off: they hold their cards. While a win is on offer
 // HOLD 2 and HOLD 4 guess (small or big, red or black: suits 2 and 3 against 1 and 4)

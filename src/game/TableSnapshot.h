@@ -20,6 +20,8 @@ struct DoubleUpState {
     bool Open = false;
     bool Gambled = false;
     std::int32_t Step = 1;
+    // The tenth card is turned: a win held back by a full credit can only be collected.
+    bool LastCardTurned = false;
     std::array<Card, 11> Cards{};
 };
 

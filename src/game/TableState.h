@@ -38,6 +38,10 @@ struct TableState {
     std::int32_t Win = 0;
     // The first-draw win was given up for a second draw.
     bool Continued = false;
+    // Whether the win on offer really raised its all-time and run counters (one at its
+    // ceiling does not move), so giving the win up takes back exactly what was added.
+    bool PrizeStatCounted = false;
+    bool RunPrizeStatCounted = false;
     bool Ready = false;
 
     std::array<Card, 6> Hand{};  // slots 1..5

@@ -26,8 +26,9 @@ struct SettingsTargets {
     TOrvane& meter;
 };
 
-// Where one stored value lives in memory: a number, or a flag stored as "1"/"0".
-using ValuePlace = std::variant<std::int32_t*, bool*>;
+// Where one stored value lives in memory: a number, a 64-bit counter, or a flag stored as
+// "1"/"0".
+using ValuePlace = std::variant<std::int32_t*, std::int64_t*, bool*>;
 
 // What the load does right after reading a value, before reading the next.
 enum class AfterLoad { Nothing, ApplyGameSpeed, ApplyTheme, ApplySoundTheme };

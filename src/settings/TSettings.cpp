@@ -16,14 +16,24 @@ struct Overloaded : Ts... {
     using Ts::operator()...;
 };
 
-void Assign(const ValuePlace& place, std::int32_t number) {
-    std::visit(Overloaded{[number](std::int32_t* n) { *n = number; },
+// Values are parsed to the width of their place, so this never narrows a parsed number.
+void Assign(const ValuePlace& place, std::int64_t number) {
+    std::visit(Overloaded{[number](std::int32_t* n) { *n = static_cast<std::int32_t>(number); },
+                          [number](std::int64_t* n) { *n = number; },
                           [number](bool* flag) { *flag = number != 0; }},
                place);
 }
 
+std::optional<std::int64_t> ParseFor(const ValuePlace& place, const std::string& text) {
+    if (std::holds_alternative<std::int64_t*>(place)) {
+        return ParseWholeNumber64(text);
+    }
+    return ParseWholeNumber(text);
+}
+
 std::string StoredText(const ValuePlace& place) {
     return std::visit(Overloaded{[](const std::int32_t* n) { return std::to_string(*n); },
+                                 [](const std::int64_t* n) { return std::to_string(*n); },
                                  [](const bool* flag) { return std::string(*flag ? "1" : "0"); }},
                       place);
 }
@@ -35,13 +45,34 @@ void LowerTo(const ValuePlace& place, std::int32_t ceiling) {
     }
 }
 
-std::string NotAWholeNumber(const StoredValue& value, const std::string& text) {
-    return "The stored setting \"" + value.Name + "\" holds \"" + text +
-           "\", which is not a whole number from -2147483648 to 2147483647; the default " +
-           std::to_string(value.Default) + " is used.";
+std::string NotAWholeNumber(const StoredValue& value, const ValuePlace& place,
+                            const std::string& text) {
+    const bool wide = std::holds_alternative<std::int64_t*>(place);
+    const char* range =
+        wide ? "-9223372036854775808 to 9223372036854775807" : "-2147483648 to 2147483647";
+    return "The stored setting \"" + ShortenedForReport(value.Name) + "\" holds \"" +
+           ShortenedForReport(text) + "\", which is not a whole number from " + range +
+           "; the default " + std::to_string(value.Default) + " is used.";
 }
 
 }  // namespace
+
+std::string ShortenedForReport(const std::string& text) {
+    std::size_t end = 0;
+    std::size_t characters = 0;
+    while (end < text.size() && characters < ReportedTextLength) {
+        ++end;
+        // Continuation bytes of a UTF-8 character go with the byte that began it.
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) {
+            ++end;
+        }
+        ++characters;
+    }
+    if (end >= text.size()) {
+        return text;
+    }
+    return text.substr(0, end) + "...";
+}
 
 TSettings::TSettings(SettingsStore& store, std::string programFolder) : store_(store) {
     SetProgramFolder(std::move(programFolder));
@@ -97,12 +128,12 @@ void TSettings::LoadValue(const StoredValue& value, SettingsTargets& targets,
         AccessValue(value.Name, std::to_string(value.Default));
         return;
     }
-    const std::optional<std::int32_t> number = ParseWholeNumber(text);
+    const std::optional<std::int64_t> number = ParseFor(place, text);
     if (!number) {
         // The damaged text stays in the store until the next save replaces it, so the
         // player can still see what was there.
         Assign(place, value.Default);
-        report.push_back(NotAWholeNumber(value, text));
+        report.push_back(NotAWholeNumber(value, place, text));
         return;
     }
     Assign(place, *number);

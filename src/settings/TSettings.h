@@ -23,6 +23,12 @@ namespace orvane {
 // default.
 using SettingsReport = std::vector<std::string>;
 
+// A stored text as a report quotes it: at most ReportedTextLength characters (whole UTF-8
+// characters), with "..." after a text that was cut. A damaged value can be any size; the
+// player needs only to recognise it.
+inline constexpr std::size_t ReportedTextLength = 60;
+std::string ShortenedForReport(const std::string& text);
+
 // Everything the game remembers between runs and most of what the player chooses, plus
 // the tables several parts of the window read (bet ladder, pauses, theme colours).
 // Fields are public on purpose: the window, the dialogs and the effects read and set

@@ -19,9 +19,10 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-}  // namespace
-
-std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+// The magnitude is gathered as unsigned, which holds the lowest 64-bit value's magnitude
+// (one above the highest), so the limit depends on the sign.
+template <typename Number>
+std::optional<Number> ParseSigned(std::string_view text) {
     text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -31,21 +32,34 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
     if (text.empty()) {
         return std::nullopt;
     }
-    // The magnitude of the lowest 32-bit value is one above the highest, so the
-    // limit depends on the sign.
-    const std::int64_t limit = negative ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
-                                        : std::int64_t{std::numeric_limits<std::int32_t>::max()};
-    std::int64_t magnitude = 0;
+    const std::uint64_t highest = static_cast<std::uint64_t>(std::numeric_limits<Number>::max());
+    const std::uint64_t limit = negative ? highest + 1 : highest;
+    std::uint64_t magnitude = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') {
             return std::nullopt;
         }
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit) {
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (magnitude > (limit - digit) / 10) {
             return std::nullopt;
         }
+        magnitude = magnitude * 10 + digit;
     }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    if (!negative) {
+        return static_cast<Number>(magnitude);
+    }
+    // Negating in unsigned arithmetic and converting back reaches the lowest value too.
+    return static_cast<Number>(static_cast<std::int64_t>(~magnitude + 1));
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+    return ParseSigned<std::int32_t>(text);
+}
+
+std::optional<std::int64_t> ParseWholeNumber64(std::string_view text) {
+    return ParseSigned<std::int64_t>(text);
 }
 
 }  // namespace orvane

@@ -11,4 +11,7 @@ namespace orvane {
 // is told apart from a genuine number instead of being read as 0.
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 
+// The same for a value that fits in 64 bits (the statistics counters).
+std::optional<std::int64_t> ParseWholeNumber64(std::string_view text);
+
 }  // namespace orvane

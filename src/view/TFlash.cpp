@@ -38,6 +38,8 @@ TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
     Messages[1] = QStringLiteral("INSERT COIN !");
     Messages[2] = QStringLiteral("HOLD AND DRAW CARDS");
     Messages[3] = QStringLiteral("WINNER");
+    Messages[4] = QStringLiteral("CREDIT FULL - CASH OUT FIRST");
+    Messages[5] = QStringLiteral("PRESS ANY KEY TO COLLECT ALL");
 }
 
 TFlash::~TFlash() = default;

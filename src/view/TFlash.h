@@ -36,7 +36,8 @@ class TFlash : public QObject {
     std::array<QString, 10> Messages;
     QString CurrentMessage;
 
-    // index 0..3: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER".
+    // index 0..5: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER", and the two the
+    // collection of a win needs: the credit is full, and how to collect all at once.
     void SetMessage(int index, bool blink);
     void StartIdleAnimation();
     void StopIdleAnimation();

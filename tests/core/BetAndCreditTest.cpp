@@ -1,6 +1,8 @@
 // Credit, the bet ladder, the pay table and its highlight.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "TableFixture.h"
 #include "game/Amount.h"
 
@@ -118,11 +120,25 @@ TEST_F(BetAndCredit, ACoinThatWouldOverflowTheCreditIsRefusedAndNothingChanges) 
     EXPECT_TRUE(table.State().Ready);
 }
 
-TEST_F(BetAndCredit, StatisticsCountersSaturateInsteadOfWrapping) {
+TEST_F(BetAndCredit, CoinsInAreCountedPastThirtyTwoBitsAndSaturateOnlyAtSixtyFour) {
     table.Start(1);
     settings.stats.CreditIn = MaxAmount - 10;
+    settings.stats.RunCreditIn = MaxAmount;
     ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
-    EXPECT_EQ(settings.stats.CreditIn, MaxAmount);
+    EXPECT_EQ(settings.stats.CreditIn, std::int64_t{MaxAmount} + 990);
+    EXPECT_EQ(settings.stats.RunCreditIn, std::int64_t{MaxAmount} + 1000);
+
+    settings.stats.CreditIn = std::numeric_limits<std::int64_t>::max() - 10;
+    ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
+    EXPECT_EQ(settings.stats.CreditIn, std::numeric_limits<std::int64_t>::max());
+}
+
+TEST_F(BetAndCredit, CashOutsAreCountedPastThirtyTwoBits) {
+    StartWithCredit(1000);
+    settings.stats.CreditOut = MaxAmount;
+    ASSERT_EQ(table.CashOut(true), CreditChange::Done);
+    EXPECT_EQ(settings.stats.CreditOut, std::int64_t{MaxAmount} + 1000);
+    EXPECT_EQ(settings.stats.RunCreditOut, 1000);
 }
 
 TEST_F(BetAndCredit, PayValuesFollowTheBet) {

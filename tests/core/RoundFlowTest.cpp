@@ -112,7 +112,7 @@ TEST_F(RoundFlow, DrawWithoutPrizeEndsTheRound) {
     EXPECT_EQ(display.credit, 90);
     EXPECT_FALSE(display.doubleUpPanel);
     EXPECT_TRUE(display.idleRunning);
-    EXPECT_EQ(settings.stats.PrizeStat, (std::array<std::int32_t, 12>{}));
+    EXPECT_EQ(settings.stats.PrizeStat, (std::array<std::int64_t, 12>{}));
 }
 
 TEST_F(RoundFlow, ContinuingAfterAWinDropsItAndDrawsAgain) {

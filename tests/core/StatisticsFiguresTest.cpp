@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t Max64 = std::numeric_limits<std::int64_t>::max();
 
 TEST(StatisticsReturn, IsCreditOutAgainstCreditInTruncated) {
     EXPECT_EQ(ReturnText(1000, 1500), "150%");
@@ -31,6 +32,12 @@ TEST(StatisticsReturn, LargeCountersDoNotOverflow) {
     EXPECT_EQ(ReturnText(1, Max32), "214748364700%");
 }
 
+TEST(StatisticsReturn, SixtyFourBitCountersGiveTheExactFigure) {
+    EXPECT_EQ(ReturnText(Max64, Max64), "100%");  // out × 100 is past 2^63
+    EXPECT_EQ(ReturnText(1, Max64), "922337203685477580700%");
+    EXPECT_EQ(ReturnText(Max64, Max64 / 2), "49%");
+}
+
 TEST(StatisticsReturn, DamagedNegativeCountersTruncateTowardZero) {
     EXPECT_EQ(ReturnText(-3, 1), "-33%");
     EXPECT_EQ(ReturnText(3, -1), "-33%");
@@ -41,7 +48,7 @@ TEST(StatisticsGauges, ShowEachLinesShareOfAllWins) {
     LineCounts counts{};
     counts[TwoPairs] = 3;
     counts[HighPair] = 1;
-    const LineCounts gauges = GaugePercents(counts);
+    const LinePercents gauges = GaugePercents(counts);
     for (int line = 1; line <= PrizeLines; ++line) {
         const int expected = line == TwoPairs ? 75 : line == HighPair ? 25 : 0;
         EXPECT_EQ(gauges[static_cast<std::size_t>(line)], expected) << "line " << line;
@@ -53,14 +60,14 @@ TEST(StatisticsGauges, TruncateSoTheSumCanStayBelowAHundred) {
     counts[Flush] = 1;
     counts[Straight] = 1;
     counts[ThreeOfAKind] = 1;
-    const LineCounts gauges = GaugePercents(counts);
+    const LinePercents gauges = GaugePercents(counts);
     EXPECT_EQ(gauges[Flush], 33);
     EXPECT_EQ(gauges[Straight], 33);
     EXPECT_EQ(gauges[ThreeOfAKind], 33);
 }
 
 TEST(StatisticsGauges, AreAllZeroWithoutAWin) {
-    EXPECT_EQ(GaugePercents(LineCounts{}), LineCounts{});
+    EXPECT_EQ(GaugePercents(LineCounts{}), LinePercents{});
 }
 
 TEST(StatisticsGauges, CountersNearTheTopOfTheRangeStillShareCorrectly) {
@@ -69,7 +76,7 @@ TEST(StatisticsGauges, CountersNearTheTopOfTheRangeStillShareCorrectly) {
     counts[HighPair] = Max32;
     counts[Poker] = Max32;
     counts[TwoPairs] = Max32;  // the total is past 2^33
-    const LineCounts gauges = GaugePercents(counts);
+    const LinePercents gauges = GaugePercents(counts);
     EXPECT_EQ(gauges[FullHouse], 25);
     EXPECT_EQ(gauges[HighPair], 25);
     EXPECT_EQ(gauges[Poker], 25);
@@ -78,27 +85,36 @@ TEST(StatisticsGauges, CountersNearTheTopOfTheRangeStillShareCorrectly) {
     LineCounts one{};
     one[RoyalFlush] = 30'000'000;  // × 100 leaves the 32-bit range
     one[HighPair] = 10'000'000;
-    const LineCounts shares = GaugePercents(one);
+    const LinePercents shares = GaugePercents(one);
     EXPECT_EQ(shares[RoyalFlush], 75);
     EXPECT_EQ(shares[HighPair], 25);
+}
+
+TEST(StatisticsGauges, SixtyFourBitCountersAtTheirCeilingShareCorrectly) {
+    LineCounts counts{};
+    counts[FullHouse] = Max64;
+    counts[HighPair] = Max64;  // the total is past 2^63
+    const LinePercents gauges = GaugePercents(counts);
+    EXPECT_EQ(gauges[FullHouse], 50);
+    EXPECT_EQ(gauges[HighPair], 50);
 }
 
 TEST(StatisticsGauges, DamagedNegativeCountersStayWithinTheGaugeRange) {
     LineCounts counts{};
     counts[Flush] = 5;
     counts[Straight] = -3;
-    const LineCounts gauges = GaugePercents(counts);
+    const LinePercents gauges = GaugePercents(counts);
     EXPECT_EQ(gauges[Flush], 100);
     EXPECT_EQ(gauges[Straight], 0);
 
     LineCounts negative{};
     negative[Flush] = -5;
-    EXPECT_EQ(GaugePercents(negative), LineCounts{});
+    EXPECT_EQ(GaugePercents(negative), LinePercents{});
 
     LineCounts extremes{};
     extremes[Flush] = Min32;
     extremes[Straight] = Max32;
-    EXPECT_EQ(GaugePercents(extremes), LineCounts{});  // total -1: no wins to share
+    EXPECT_EQ(GaugePercents(extremes), LinePercents{});  // total -1: no wins to share
 }
 
 TEST(StatisticsTime, ShowsWholeHoursAndMinutesWithATrailingBlank) {

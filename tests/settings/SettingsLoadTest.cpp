@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <stdexcept>
 
@@ -157,6 +158,51 @@ TEST(SettingsLoad, DamagedValueIsReportedAndTheRestStillLoads) {
     EXPECT_EQ(s.settings.DupMode, 2);
     EXPECT_EQ(store.Names("read"), ExpectedLoadOrder());
     EXPECT_EQ(store.Values(), before);
+}
+
+TEST(SettingsLoad, StatisticsCountersReadSixtyFourBitsAndOlder32BitValues) {
+    RecordingStore store = StoreWith({{"Prize_stat4", "9223372036854775807"},
+                                      {"Prize_stat10", "2147483647"},
+                                      {"Credit_in", "4294967296000"},
+                                      {"Credit_out", "2147483648"}});
+    Loaded s(store);
+    EXPECT_TRUE(s.Load().empty());
+    EXPECT_EQ(s.settings.Counters.PrizeStat[4], std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(s.settings.Counters.PrizeStat[10], 2147483647);
+    EXPECT_EQ(s.settings.Counters.CreditIn, 4294967296000LL);
+    EXPECT_EQ(s.settings.Counters.CreditOut, 2147483648LL);
+}
+
+TEST(SettingsLoad, ACounterBeyondSixtyFourBitsIsADamagedValue) {
+    RecordingStore store = StoreWith({{"Credit_in", "9223372036854775808"}});
+    Loaded s(store);
+    const SettingsReport report = s.Load();
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_NE(report[0].find("\"Credit_in\""), std::string::npos) << report[0];
+    EXPECT_NE(report[0].find("9223372036854775807;"), std::string::npos) << report[0];
+    EXPECT_EQ(s.settings.Counters.CreditIn, 0);
+}
+
+TEST(SettingsLoad, AHugeDamagedValueIsQuotedCutShort) {
+    const std::string huge(100'000, 'x');
+    RecordingStore store = StoreWith({{"Prize3", huge}, {"ThemeID", "12345"}});
+    Loaded s(store);
+    const SettingsReport report = s.Load();
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_NE(report[0].find("\"" + std::string(ReportedTextLength, 'x') + "...\""),
+              std::string::npos);
+    EXPECT_LT(report[0].size(), 300u);
+}
+
+TEST(SettingsLoad, QuotedTextsAreCutAtWholeCharacters) {
+    EXPECT_EQ(ShortenedForReport("short"), "short");
+    EXPECT_EQ(ShortenedForReport(std::string(ReportedTextLength, 'a')),
+              std::string(ReportedTextLength, 'a'));
+    std::string accents;
+    for (std::size_t i = 0; i < ReportedTextLength + 5; ++i) {
+        accents += "\xC3\xA9";  // é, two bytes each
+    }
+    EXPECT_EQ(ShortenedForReport(accents), accents.substr(0, 2 * ReportedTextLength) + "...");
 }
 
 TEST(SettingsLoad, NumbersBeyond32BitsAreDamagedValues) {

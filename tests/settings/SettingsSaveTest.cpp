@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "RecordingStore.h"
 
 namespace orvane::test {
@@ -98,6 +100,23 @@ TEST(SettingsSave, EveryValueSurvivesSaveAndLoad) {
     EXPECT_EQ(second.settings.DealDelay, 300);
     EXPECT_EQ(second.settings.SoundThemeFolder, "/opt/orvane/Data/zqs2/");
     EXPECT_EQ(*store.MemoryStore::Read("Credit_out"), "-4001");
+}
+
+TEST(SettingsSave, CountersBeyond32BitsAreWrittenAndReadBackExactly) {
+    RecordingStore store;
+    Loaded first(store);
+    first.settings.Counters.CreditIn = 5'000'000'000'123LL;
+    first.settings.Counters.CreditOut = std::numeric_limits<std::int64_t>::max();
+    first.settings.Counters.PrizeStat[11] = 2147483648LL;
+    EXPECT_TRUE(first.Save().empty());
+    EXPECT_EQ(*store.MemoryStore::Read("Credit_in"), "5000000000123");
+    EXPECT_EQ(*store.MemoryStore::Read("Prize_stat11"), "2147483648");
+
+    Loaded second(store);
+    EXPECT_TRUE(second.Load().empty());
+    EXPECT_EQ(second.settings.Counters.CreditIn, 5'000'000'000'123LL);
+    EXPECT_EQ(second.settings.Counters.CreditOut, std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(second.settings.Counters.PrizeStat[11], 2147483648LL);
 }
 
 TEST(SettingsSave, WritesEveryStoredValueInSaveOrderAndNothingElse) {

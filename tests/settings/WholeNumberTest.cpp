@@ -28,5 +28,16 @@ TEST(WholeNumber, RefusesAnythingElse) {
     }
 }
 
+TEST(WholeNumber, SixtyFourBitsTakeBothEndsOfTheirRangeAndNothingBeyond) {
+    EXPECT_EQ(ParseWholeNumber64("9223372036854775807"), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(ParseWholeNumber64("-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(ParseWholeNumber64(" 2147483648 "), 2147483648LL);
+    EXPECT_EQ(ParseWholeNumber64("-7"), -7);
+    for (const char* text : {"", "abc", "9223372036854775808", "-9223372036854775809",
+                             "18446744073709551616", "99999999999999999999", "1 2"}) {
+        EXPECT_FALSE(ParseWholeNumber64(text).has_value()) << '"' << text << '"';
+    }
+}
+
 }  // namespace
 }  // namespace orvane::test

@@ -48,7 +48,7 @@ TfrmMain& MainWindowTest::Open(std::uint32_t seed, bool realPause) {
     setup.Inform = [this](const QString& text) { informed << text; };
     setup.OpenDocument = [this](const QUrl& document) { opened << document; };
     if (!realPause) {
-        setup.TablePause = std::make_unique<InstantPause>(waits);
+        setup.TablePause = std::make_unique<InstantPause>(waits, &duringWait);
     }
     setup.Sound = std::make_unique<SilentSound>();
     window = std::make_unique<TfrmMain>(std::move(setup));

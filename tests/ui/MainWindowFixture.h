@@ -29,14 +29,23 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace orvane::test {
 
-// Waits recorded, not waited: a round runs at once.
+// Waits recorded, not waited: a round runs at once. A test may act during a wait, as a
+// player would while the table pauses.
 class InstantPause : public Pause {
   public:
-    explicit InstantPause(std::vector<int>& waits) : waits_(waits) {}
-    void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
+    explicit InstantPause(std::vector<int>& waits,
+                          const std::function<void(int milliseconds)>* during = nullptr)
+        : waits_(waits), during_(during) {}
+    void Wait(int milliseconds) override {
+        waits_.push_back(milliseconds);
+        if (during_ != nullptr && *during_) {
+            (*during_)(milliseconds);
+        }
+    }
 
   private:
     std::vector<int>& waits_;
+    const std::function<void(int milliseconds)>* during_;
 };
 
 class SilentSound : public SoundBackend {
@@ -98,6 +107,8 @@ class MainWindowTest : public ::testing::Test {
     QStringList dialogs;
     bool answer = true;
     std::vector<int> waits;
+    // Runs inside every wait of the table (instant pauses only).
+    std::function<void(int milliseconds)> duringWait;
     CardPictureSource pictures = MadePicture;
     std::unique_ptr<TfrmMain> window;
 

@@ -82,7 +82,7 @@ class StatisticsDialog : public ::testing::Test {
     void Reset() const { Find<QAbstractButton>(QStringLiteral("btnReset"))->click(); }
 
     // Every figure of the dialog against one set of counters.
-    void ExpectShows(const LineCounts& counts, std::int32_t in, std::int32_t out) const {
+    void ExpectShows(const LineCounts& counts, std::int64_t in, std::int64_t out) const {
         for (int line = 1; line <= PrizeLines; ++line) {
             EXPECT_EQ(Count(line), QString::number(counts[static_cast<std::size_t>(line)]))
                 << "line " << line;
@@ -155,6 +155,18 @@ TEST_F(StatisticsDialog, OpensOnTheCurrentSessionWithItsFigures) {
         EXPECT_EQ(Gauge(line), expected) << "line " << line;
     }
     EXPECT_EQ(Text(QStringLiteral("lblTimeUp")), QStringLiteral("1h 5m "));
+}
+
+TEST_F(StatisticsDialog, CountersBeyond32BitsShowInFull) {
+    counters.RunPrizeStat[HighPair] = 5'000'000'000LL;
+    counters.RunCreditIn = 4'294'967'296'000LL;
+    counters.RunCreditOut = 9'223'372'036'854'775'807LL;
+    Open();
+    EXPECT_EQ(Count(HighPair), QStringLiteral("5000000000"));
+    EXPECT_EQ(Text(QStringLiteral("lblCreditIn")), QStringLiteral("4294967296000"));
+    EXPECT_EQ(Text(QStringLiteral("lblCreditOut")), QStringLiteral("9223372036854775807"));
+    EXPECT_EQ(Text(QStringLiteral("lblReturn")), QStringLiteral("214748364%"));
+    EXPECT_EQ(Gauge(HighPair), 99);
 }
 
 TEST_F(StatisticsDialog, TheTabsSwitchBetweenTheSets) {

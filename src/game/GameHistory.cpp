@@ -108,15 +108,15 @@ bool GameHistory::Restore(std::vector<GameRecord> finished, std::optional<GameRe
     return true;
 }
 
-void GameHistory::Begin(std::int32_t bet, std::int32_t creditBefore,
-                        const std::array<CardValue, 5>& dealt, std::int32_t creditNow) {
+void GameHistory::Begin(std::int32_t bet, std::int32_t credit,
+                        const std::array<CardValue, 5>& dealt) {
     if (current_) {
-        Finish(GameEnd::Redealt, creditNow);
+        Finish(GameEnd::Redealt, credit);
     }
     GameRecord game;
     game.Bet = bet;
-    game.CreditBefore = creditBefore;
-    game.CreditAfter = creditBefore;
+    game.CreditBefore = credit;
+    game.CreditAfter = credit;
     game.Dealt = dealt;
     current_ = game;
 }

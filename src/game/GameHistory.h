@@ -18,9 +18,9 @@ class GameHistory {
     // False when the records break the rules a recorded game always keeps.
     bool Restore(std::vector<GameRecord> finished, std::optional<GameRecord> current);
 
-    // A new deal; a game still running was replaced before its draw.
-    void Begin(std::int32_t bet, std::int32_t creditBefore, const std::array<CardValue, 5>& dealt,
-               std::int32_t creditNow);
+    // A new deal, before it is charged; a game still running was replaced before its draw
+    // and ends with the credit as it stands.
+    void Begin(std::int32_t bet, std::int32_t credit, const std::array<CardValue, 5>& dealt);
     void AddDraw(const GameDraw& draw);
     void GiveUpWin(PrizeIndex prize);
     void Offer(PrizeIndex prize, std::int32_t win);

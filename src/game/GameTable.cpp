@@ -318,8 +318,7 @@ bool GameTable::ChargeForStage(DrawStage stage) {
         s_.BetIndexAtDeal = s_.BetIndex;
         history_.Begin(s_.Bet(), s_.Credit,
                        {s_.DealBuffer[1], s_.DealBuffer[2], s_.DealBuffer[3], s_.DealBuffer[4],
-                        s_.DealBuffer[5]},
-                       s_.Credit);
+                        s_.DealBuffer[5]});
         ChargeCredit(s_.Bet());
         audit_.Charge(s_.Bet());
         return true;
@@ -755,8 +754,9 @@ void GameTable::Resume(const TableSnapshot& snapshot) {
     Redraw();
     if (s_.StageInFlight != 0) {
         FinishStage(static_cast<DrawStage>(s_.StageInFlight));
-        Settle();
     }
+    // A stored credit that its own counters do not explain is reported at once.
+    Settle();
 }
 
 // Everything the window shows of the table, as the snapshot left it.

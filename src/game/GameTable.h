@@ -48,8 +48,9 @@ class GameTable {
     // Told of every change that must survive a crash; none (nullptr) by default.
     void SetJournal(Journal* journal) { journal_ = journal; }
     TableSnapshot Snapshot() const;
-    // Instead of Start: puts the table back as the snapshot holds it, draws it all again
-    // and finishes a stage that was paid for but not settled, with the same cards.
+    // After Start: puts the table back as the snapshot holds it (the pay table stays the
+    // settings'), draws it all again and finishes a stage that was paid for but not
+    // settled, with the same cards and without charging it again.
     void Resume(const TableSnapshot& snapshot);
 
     // The table's part of the main window's creation: an empty machine, the bet and

@@ -170,5 +170,27 @@ TEST(Resume, ThePayTableStaysTheSettingsWhileTheCountersComeBack) {
     EXPECT_EQ(b.table.Random().State(), a.table.Random().State());
 }
 
+TEST(Resume, AStoredCreditItsCountersDoNotExplainIsReportedAtOnce) {
+    Machine a;
+    a.table.Start(5);
+    ASSERT_EQ(a.table.AddCredit(100, true), CreditChange::Done);
+    SnapshotRecords records = SnapshotCodec::Encode(a.table.Snapshot());
+    for (auto& [name, value] : records) {
+        if (name == "Credit") {
+            value = "100000";  // edited in the file
+        }
+    }
+    const SnapshotDecoding decoded = SnapshotCodec::Decode(records);
+    ASSERT_TRUE(decoded.Snapshot) << decoded.Reason;
+
+    Machine b;
+    RecordingJournal journal(b.table);
+    b.table.SetJournal(&journal);
+    b.table.Resume(*decoded.Snapshot);
+    ASSERT_EQ(journal.failures.size(), 1U);
+    EXPECT_NE(journal.failures[0].find("credit 100000 but added 100"), std::string::npos)
+        << journal.failures[0];
+}
+
 }  // namespace
 }  // namespace orvane::test

@@ -1,0 +1,147 @@
+// The last ten games as the table records them while they are played.
+#include <gtest/gtest.h>
+
+#include "TableFixture.h"
+
+namespace orvane::test {
+namespace {
+
+class GameHistoryTest : public TableFixture {
+  protected:
+    // A seed whose first deal, held as the auto-hold suggests, wins on the first draw.
+    void StartWithAFirstDrawWin() {
+        for (std::uint32_t seed = 1; seed < 500; ++seed) {
+            StartWithCredit(1000, seed);
+            table.Deal();
+            table.Deal();
+            if (table.State().RoundState == RoundPhase::FirstDrawWon) {
+                return;
+            }
+        }
+        FAIL() << "no seed wins on the first draw";
+    }
+
+    std::array<CardValue, 5> ShownCards() const {
+        std::array<CardValue, 5> cards{};
+        for (std::size_t slot = 1; slot <= 5; ++slot) {
+            cards[slot - 1] = display.hand[slot].Value;
+        }
+        return cards;
+    }
+};
+
+TEST_F(GameHistoryTest, KeepsExactlyTheLastTenGamesOldestFirst) {
+    StartWithCredit(5000);
+    std::vector<std::int32_t> creditsBefore;
+    for (int round = 0; round < 15; ++round) {
+        creditsBefore.push_back(table.State().Credit);
+        table.Deal();
+        // A hand with nothing held would be dealt afresh instead of drawn.
+        if (!table.State().HandCard(1).Held) {
+            table.Hold(1);
+        }
+        table.Deal();
+        if (table.DoubleUpOffer().IsOpen()) {
+            table.Cash();
+        }
+        ASSERT_EQ(table.State().RoundState, RoundPhase::Idle);
+        EXPECT_EQ(table.History().Finished().size(), std::min<std::size_t>(round + 1, 10));
+        EXPECT_FALSE(table.History().Current().has_value());
+        EXPECT_EQ(table.History().Finished().back().CreditAfter, table.State().Credit);
+    }
+    const auto& games = table.History().Finished();
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        EXPECT_EQ(games[i].CreditBefore, creditsBefore[i + 5]);
+    }
+}
+
+TEST_F(GameHistoryTest, RecordsTheDealTheDrawTheGuessesAndTheCollection) {
+    StartWithAFirstDrawWin();
+    const GameRecord& game = table.History().Current().value();
+    EXPECT_EQ(game.Bet, 5);
+    ASSERT_EQ(game.Draws.size(), 1U);
+    EXPECT_EQ(game.Draws[0].Cards, ShownCards());
+    for (std::size_t i = 0; i < 5; ++i) {
+        const CardValue slotReplacement = table.State().DealBuffer[6 + i];
+        EXPECT_EQ(game.Draws[0].Cards[i], game.Draws[0].Held[i] ? game.Dealt[i] : slotReplacement);
+    }
+    EXPECT_EQ(game.Prize, table.State().LastPrize);
+    EXPECT_EQ(game.Win, table.State().Win);
+
+    const std::int32_t offered = table.State().Win;
+    table.Hold(4);  // big
+    const GameRecord& guessed =
+        table.History().Current() ? *table.History().Current() : table.History().Finished().back();
+    ASSERT_EQ(guessed.Guesses.size(), 1U);
+    EXPECT_FALSE(guessed.Guesses[0].ChoiceA);
+    EXPECT_EQ(guessed.Guesses[0].Card, display.dupCards[1].Value);
+    EXPECT_EQ(guessed.Guesses[0].Right, table.State().Win == 2 * offered);
+    if (!guessed.Guesses[0].Right) {
+        EXPECT_EQ(table.History().Finished().back().End, GameEnd::GambleLost);
+        EXPECT_EQ(table.History().Finished().back().Collected, 0);
+        return;
+    }
+    const std::int32_t creditBefore = table.State().Credit;
+    table.Hold(5);  // take half
+    table.Cash();
+    const GameRecord& done = table.History().Finished().back();
+    EXPECT_EQ(done.End, GameEnd::Collected);
+    EXPECT_EQ(done.Collected, 2 * offered);
+    EXPECT_EQ(done.CreditAfter, creditBefore + 2 * offered);
+}
+
+TEST_F(GameHistoryTest, AWinGivenUpAndTheSecondDrawAreBothKept) {
+    StartWithAFirstDrawWin();
+    const PrizeIndex first = table.State().LastPrize;
+    table.Deal();  // give the win up
+    table.Deal();  // second draw
+    const GameRecord& game = table.State().RoundState == RoundPhase::Idle
+                                 ? table.History().Finished().back()
+                                 : table.History().Current().value();
+    EXPECT_EQ(game.GivenUpPrize, first);
+    ASSERT_EQ(game.Draws.size(), 2U);
+    EXPECT_EQ(game.Draws[1].Cards, ShownCards());
+    EXPECT_EQ(game.Prize, table.State().LastPrize);
+}
+
+TEST_F(GameHistoryTest, AFreshDealEndsTheHandItReplaces) {
+    StartWithCredit(1000);
+    table.Deal();
+    const std::array<CardValue, 5> first = ShownCards();
+    table.Bet();
+    const std::int32_t creditBefore = table.State().Credit;
+    table.Deal();  // another bet: a fresh deal, not a draw
+    ASSERT_EQ(table.History().Finished().size(), 1U);
+    const GameRecord& replaced = table.History().Finished().back();
+    EXPECT_EQ(replaced.End, GameEnd::Redealt);
+    EXPECT_EQ(replaced.Dealt, first);
+    EXPECT_TRUE(replaced.Draws.empty());
+    EXPECT_EQ(replaced.CreditAfter, creditBefore);
+    EXPECT_EQ(table.History().Current()->Bet, 7);
+    EXPECT_EQ(table.History().Current()->Dealt, ShownCards());
+}
+
+TEST(GameHistory, RefusesRecordsNoTableWrites) {
+    GameRecord game;
+    game.Bet = 5;
+    game.Dealt = {1, 2, 3, 4, 5};
+    game.End = GameEnd::NoWin;
+    GameHistory history;
+    EXPECT_TRUE(history.Restore({game}, std::nullopt));
+    GameRecord running = game;
+    running.End = GameEnd::InPlay;
+    EXPECT_FALSE(history.Restore({running}, std::nullopt));  // finished games have an end
+    EXPECT_FALSE(history.Restore({}, game));                 // the running one has none
+    GameRecord wrongFirst = game;
+    wrongFirst.Prize = HighPair;
+    wrongFirst.Guesses = {{true, 2, false}, {true, 3, true}};
+    EXPECT_FALSE(history.Restore({wrongFirst}, std::nullopt));  // a wrong guess ends the game
+    GameRecord givenUp = game;
+    givenUp.GivenUpPrize = HighPair;
+    EXPECT_FALSE(history.Restore({givenUp}, std::nullopt));  // given up without a draw
+    EXPECT_FALSE(history.Restore(std::vector<GameRecord>(11, game), std::nullopt));
+    EXPECT_EQ(history.Finished().size(), 1U);  // what was refused changed nothing
+}
+
+}  // namespace
+}  // namespace orvane::test

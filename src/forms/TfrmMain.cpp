@@ -28,6 +28,7 @@
 #include "MainTableDisplay.h"
 #include "OrvaneVersion.h"
 #include "RgbColor.h"
+#include "StartupContent.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
@@ -157,6 +158,7 @@ void TfrmMain::FormCreate() {
         c_.ForEachCard([&file](TCard& card, bool) { card.SetLibrary(file); });
     };
     ShowLoadReport(settings_->Load(table_->State(), table_->Orvane()), "loading the settings");
+    const StartupContent content = CheckContent(pictures);
 
     QString caption = Title + QLatin1Char(' ') + Version + MakerSuffix;
     if (DevMode) {
@@ -168,6 +170,10 @@ void TfrmMain::FormCreate() {
     CreateCards();
     StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    if (content.OutOfService) {
+        table_->SetOutOfService(true);
+        display_->SetOutOfService(true);
+    }
     ConnectControls();
     ConnectMenus();
     ApplyFullScreen(settings_->FullScreenAtStart);
@@ -175,6 +181,24 @@ void TfrmMain::FormCreate() {
     if (settings_->SaveCredit && settings_->LastCredit > 0) {
         table_->AddCredit(settings_->LastCredit, false);
     }
+    if (!content.Message.isEmpty()) {
+        Inform(content.Message);
+    }
+}
+
+// Before the cards are made: stored numbers that name no theme or card set are mended,
+// and a damaged card library gives way to a whole one.
+StartupContent TfrmMain::CheckContent(const CardPictureSource& pictures) {
+    StartupContent content =
+        StartupContent::Check(AppDir, settings_->ThemeID, settings_->CardLibraryID, pictures);
+    if (content.ThemeID) {
+        settings_->ThemeID = *content.ThemeID;
+        settings_->ApplyTheme();
+    }
+    if (content.CardLibraryID) {
+        settings_->CardLibraryID = *content.CardLibraryID;
+    }
+    return content;
 }
 
 void TfrmMain::CreateCards() {

@@ -28,6 +28,7 @@ class SettingsStore;
 class SoundPlayer;
 class TFlash;
 class TSettings;
+struct StartupContent;
 
 // What the main window is given from outside, so that a test can run it on its own
 // store, pictures and answers.
@@ -146,6 +147,7 @@ class TfrmMain : public QWidget {
     bool FormCloseQuery();
     void FormClose();
     void ConnectControls();
+    StartupContent CheckContent(const CardPictureSource& pictures);
     void CreateCards();
     void ConnectMenus();
     void OpenHelpPage(const QString& page);

@@ -57,6 +57,12 @@ class GameTable {
     void RedrawMeter();
     void ShowChoiceButtons();
 
+    // A machine whose cards cannot be shown is out of service: DEAL does nothing and the
+    // double-up takes no guess, so no stake is ever placed on cards nobody can see. A win
+    // already on offer can still be collected and the credit cashed out.
+    void SetOutOfService(bool outOfService) { outOfService_ = outOfService; }
+    bool OutOfService() const { return outOfService_; }
+
   private:
     class GateGuard;
 
@@ -98,6 +104,7 @@ class GameTable {
     BonusMeter meter_;
     DoubleUp dup_;
     RandomSource random_;
+    bool outOfService_ = false;
 };
 
 }  // namespace orvane

@@ -11,7 +11,13 @@
 namespace orvane {
 
 // Banner texts by index.
-enum class Message : int { None = 0, InsertCoin = 1, HoldAndDraw = 2, Winner = 3 };
+enum class Message : int {
+    None = 0,
+    InsertCoin = 1,
+    HoldAndDraw = 2,
+    Winner = 3,
+    OutOfService = 4
+};
 
 // What HOLD 2, HOLD 4 and HOLD 5 do. Off: they hold their cards. While a win is on offer
 // HOLD 2 and HOLD 4 guess (small or big, red or black: suits 2 and 3 against 1 and 4)

@@ -38,6 +38,7 @@ TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
     Messages[1] = QStringLiteral("INSERT COIN !");
     Messages[2] = QStringLiteral("HOLD AND DRAW CARDS");
     Messages[3] = QStringLiteral("WINNER");
+    Messages[4] = QStringLiteral("OUT OF SERVICE");
 }
 
 TFlash::~TFlash() = default;

@@ -36,7 +36,7 @@ class TFlash : public QObject {
     std::array<QString, 10> Messages;
     QString CurrentMessage;
 
-    // index 0..3: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER".
+    // index 0..4: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER", "OUT OF SERVICE".
     void SetMessage(int index, bool blink);
     void StartIdleAnimation();
     void StopIdleAnimation();

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QList>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <utility>
 
@@ -90,7 +91,9 @@ class LibraryLimits : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
-    QString Write(const QString& file, const QList<std::pair<QString, QByteArray>>& entries) {
+    // compress false: every entry stored as it is, however large.
+    QString Write(const QString& file, const QList<std::pair<QString, QByteArray>>& entries,
+                  bool compress = true) {
         QByteArray qrc = "<RCC><qresource prefix=\"/\">\n";
         for (const auto& [name, bytes] : entries) {
             const QString part = name + QStringLiteral(".bin");
@@ -100,7 +103,15 @@ class LibraryLimits : public ::testing::Test {
         qrc += "</qresource></RCC>\n";
         const QString qrcPath = folder.filePath(file + QStringLiteral(".qrc"));
         EXPECT_TRUE(WriteFile(qrcPath, qrc));
-        EXPECT_EQ(RunRcc(qrcPath, folder.filePath(file)), QString());
+        if (compress) {
+            EXPECT_EQ(RunRcc(qrcPath, folder.filePath(file)), QString());
+        } else {
+            EXPECT_EQ(
+                QProcess::execute(QStringLiteral(ORVANE_RCC_EXECUTABLE),
+                                  {QStringLiteral("--binary"), QStringLiteral("--no-compress"),
+                                   QStringLiteral("--output"), folder.filePath(file), qrcPath}),
+                0);
+        }
         return file;
     }
     QByteArray Bytes(const QString& file) const {
@@ -146,8 +157,12 @@ TEST_F(LibraryLimits, OversizedEntryIsRefusedStoredOrCompressed) {
         state = state * 1103515245u + 12345u;
         byte = static_cast<char>(state >> 24);
     }
-    const QString stored = Write(QStringLiteral("stored.dll"), {{QStringLiteral("N"), noise}});
+    const QString stored =
+        Write(QStringLiteral("stored.dll"), {{QStringLiteral("N"), noise}}, false);
     EXPECT_FALSE(IsWholeResourceBundle(Bytes(stored)));
+    const QString compressed =
+        Write(QStringLiteral("compressed.dll"), {{QStringLiteral("N"), noise}});
+    EXPECT_FALSE(IsWholeResourceBundle(Bytes(compressed)));
     const QString packed =
         Write(QStringLiteral("packed.dll"), {{QStringLiteral("Z"), QByteArray(noise.size(), 'z')}});
     EXPECT_FALSE(IsWholeResourceBundle(Bytes(packed))) << "expands beyond the limit";

@@ -47,7 +47,7 @@ class FlashTest : public ::testing::Test {
     TFlash flash;
 };
 
-TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheFourMessages) {
+TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheFiveMessages) {
     EXPECT_EQ(flash.IdleDelayTimer.interval(), 3000);
     EXPECT_EQ(flash.JokerTimer.interval(), 2000);
     EXPECT_EQ(flash.FlashTimer.interval(), 1000);
@@ -62,7 +62,8 @@ TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheFourMessages) {
     EXPECT_EQ(flash.Messages[1], "INSERT COIN !");
     EXPECT_EQ(flash.Messages[2], "HOLD AND DRAW CARDS");
     EXPECT_EQ(flash.Messages[3], "WINNER");
-    for (std::size_t unused = 4; unused < flash.Messages.size(); ++unused) {
+    EXPECT_EQ(flash.Messages[4], "OUT OF SERVICE");
+    for (std::size_t unused = 5; unused < flash.Messages.size(); ++unused) {
         EXPECT_TRUE(flash.Messages[unused].isEmpty());
     }
 }

@@ -138,9 +138,13 @@ TEST_F(StartupContentTest, NoWholeLibraryPutsTheMachineOutOfService) {
     for (int slot = 1; slot <= 5; ++slot) {
         EXPECT_TRUE(HandCard(slot)->ShowBack) << slot;
     }
-    // Adding and cashing out still work, and the banner keeps saying so.
+    // Adding and cashing out still work, and the banner keeps saying so whatever the
+    // rules ask it to show.
     AddCredit();
     EXPECT_EQ(Text("lblCredit"), "400");
+    window->Table().Start(1);  // asks for "INSERT COIN !" and the idle animation
+    EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
+    EXPECT_EQ(window->Table().CashOut(true), CreditChange::Done);
     EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
 }
 

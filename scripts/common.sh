@@ -9,7 +9,7 @@ DEBIAN_PACKAGES=(
   libgl-dev libxkbcommon-dev
   kdegames-card-data-kf5 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   libgtest-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool
   desktop-file-utils appstream
 )
 

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QThread>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
 #include "forms/WindowPicture.h"
+#include "platform/PictureBounds.h"
 #include "platform/ResourceLibrary.h"
 #include "settings/CriticalStore.h"
 #include "settings/QSettingsStore.h"
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
     // Ties the window to the desktop entry, for its icon and name on the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane-cards"));
     orvane::InstallFontSubstitutes();
+    orvane::LimitPictureAllocations();
     // Cards and the bonus picture come from the resource libraries beside the program.
     orvane::SetDefaultCardPictureSource(
         [](const QString& library, const QString& resource, qreal dpr) {
@@ -34,9 +37,9 @@ int main(int argc, char** argv) {
 
     const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString gfx = programFolder + QStringLiteral("Data/gfx/");
-    const QIcon icon(gfx + QStringLiteral("icon.png"));
+    const QImage icon = orvane::LoadWindowPicture(gfx + QStringLiteral("icon.png"), 1.0);
     if (!icon.isNull()) {
-        QApplication::setWindowIcon(icon);
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     }
 
     // The splash stays for a second, and the program does not answer meanwhile.

@@ -2,6 +2,7 @@
 
 #include "TfrmAbout.h"
 #include "TfrmAddCredit.h"
+#include "TfrmLastGames.h"
 #include "TfrmOptions.h"
 #include "TfrmQuestion.h"
 #include "TfrmStatistics.h"
@@ -45,6 +46,14 @@ bool MainDialogs::ShowOptions(const QString& page) {
         return false;
     }
     return dialog.exec() == static_cast<int>(DialogResult::Ok);
+}
+
+void MainDialogs::ShowLastGames() {
+    const std::vector<GameRecord> games =
+        needs_.LastGames ? needs_.LastGames() : std::vector<GameRecord>{};
+    TfrmLastGames dialog(needs_.Owner, games,
+                         QString::fromStdString(needs_.Settings->CardLibraryFile), needs_.Pictures);
+    dialog.ShowModal();
 }
 
 void MainDialogs::ShowAbout() {

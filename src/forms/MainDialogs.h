@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include "game/GameRecord.h"
+#include "view/CardPictureSource.h"
 
 class QWidget;
 
@@ -31,6 +35,9 @@ class MainDialogs {
         std::function<bool(const QString& caption, const QString& text)> Ask;
         // Writes the whole store.
         std::function<void()> Save;
+        // The last games, oldest first, and where their card pictures come from.
+        std::function<std::vector<GameRecord>()> LastGames;
+        CardPictureSource Pictures;
     };
 
     explicit MainDialogs(Needs needs);
@@ -46,6 +53,7 @@ class MainDialogs {
     // The options on the named page ("General", "Themes"); true when they were confirmed.
     bool ShowOptions(const QString& page);
     void ShowAbout();
+    void ShowLastGames();
 
     TfrmAddCredit& AddCreditDialog() { return *addCredit_; }
 

@@ -38,6 +38,7 @@ MainMenus::MainMenus(QWidget& owner, std::function<MenuColors()> colors)
     Cashout1 = Item(pmCredit, "Cashout1", "Cash out");
     Separator(pmCredit, "N1");
     menuStatistics = Item(pmCredit, "menuStatistics", "Statistics");
+    menuLastGames = Item(pmCredit, "menuLastGames", "Last games");
     Separator(pmCredit, "N2");
     Exitgame1 = Item(pmCredit, "Exitgame1", "Exit game");
 

@@ -26,6 +26,7 @@ class MainMenus {
     QAction* Addcredit1 = nullptr;
     QAction* Cashout1 = nullptr;
     QAction* menuStatistics = nullptr;
+    QAction* menuLastGames = nullptr;
     QAction* Exitgame1 = nullptr;
 
     QMenu* pmOptions = nullptr;

@@ -166,15 +166,29 @@ void MainTableDisplay::ShowDoubleUpPanel(bool visible) {
 void MainTableDisplay::SetMessage(Message message, bool blink) {
     message_ = message;
     messageBlinks_ = blink;
+    if (outOfService_) {
+        message = Message::OutOfService;
+        blink = true;
+    }
     flash_.SetMessage(static_cast<int>(message), blink);
 }
 
 void MainTableDisplay::ShowTableMessage() {
-    flash_.SetMessage(static_cast<int>(message_), messageBlinks_);
+    SetMessage(message_, messageBlinks_);
 }
 
 void MainTableDisplay::StartIdleAnimation() {
-    flash_.StartIdleAnimation();
+    if (!outOfService_) {
+        flash_.StartIdleAnimation();
+    }
+}
+
+void MainTableDisplay::SetOutOfService(bool outOfService) {
+    outOfService_ = outOfService;
+    if (outOfService_) {
+        flash_.StopIdleAnimation();
+    }
+    SetMessage(outOfService_ ? Message::OutOfService : Message::InsertCoin, true);
 }
 
 void MainTableDisplay::StopIdleAnimation() {

@@ -57,12 +57,17 @@ class MainTableDisplay : public TableDisplay {
     // Every pay line back to its theme colour (ApplyPayLineColors).
     void ApplyPayLineColors();
 
+    // Out of service the banner blinks "OUT OF SERVICE" whatever the rules ask it to show,
+    // and the idle animation (a joker on cards that cannot be drawn) stays off.
+    void SetOutOfService(bool outOfService);
+
   private:
     QWidget& window_;
     MainControls& c_;
     const TSettings& settings_;
     TFlash& flash_;
     CardPictureSource bonusPictures_;
+    bool outOfService_ = false;
     std::int32_t bonusShown_ = 0;
     Message message_ = Message::None;
     bool messageBlinks_ = false;

@@ -29,6 +29,7 @@
 #include "OrvaneVersion.h"
 #include "PlayerWinCount.h"
 #include "RgbColor.h"
+#include "StartupContent.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
@@ -153,6 +154,14 @@ void TfrmMain::FormCreate() {
     needs.Credit = [this] { return table_->State().Credit; };
     needs.AddCredit = [this](std::int32_t amount) { AddCredit(amount, true); };
     needs.Ask = setup_.Ask;
+    needs.LastGames = [this] {
+        std::vector<GameRecord> games = table_->History().Finished();
+        if (table_->History().Current()) {
+            games.push_back(*table_->History().Current());
+        }
+        return games;
+    };
+    needs.Pictures = pictures;
     needs.Save = [this] {
         ShowLoadReport(settings_->Save(table_->State(), table_->Orvane()), "saving the settings");
     };
@@ -163,6 +172,7 @@ void TfrmMain::FormCreate() {
         c_.ForEachCard([&file](TCard& card, bool) { card.SetLibrary(file); });
     };
     ShowLoadReport(settings_->Load(table_->State(), table_->Orvane()), "loading the settings");
+    const StartupContent content = CheckContent(pictures);
 
     QString caption = Title + QLatin1Char(' ') + Version + MakerSuffix;
     if (DevMode) {
@@ -174,11 +184,18 @@ void TfrmMain::FormCreate() {
     CreateCards();
     StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    if (content.OutOfService) {
+        table_->SetOutOfService(true);
+        display_->SetOutOfService(true);
+    }
     ConnectControls();
     ConnectMenus();
     ApplyFullScreen(settings_->FullScreenAtStart);
     FullScreenMemory = settings_->FullScreenAtStart;
     RestoreTable();
+    if (!content.Message.isEmpty()) {
+        Inform(content.Message);
+    }
 }
 
 void TfrmMain::RestoreTable() {
@@ -195,6 +212,21 @@ void TfrmMain::RestoreTable() {
         settings_->LastCredit > 0) {
         table_->AddCredit(settings_->LastCredit, false);
     }
+}
+
+// Before the cards are made: stored numbers that name no theme or card set are mended,
+// and a damaged card library gives way to a whole one.
+StartupContent TfrmMain::CheckContent(const CardPictureSource& pictures) {
+    StartupContent content =
+        StartupContent::Check(AppDir, settings_->ThemeID, settings_->CardLibraryID, pictures);
+    if (content.ThemeID) {
+        settings_->ThemeID = *content.ThemeID;
+        settings_->ApplyTheme();
+    }
+    if (content.CardLibraryID) {
+        settings_->CardLibraryID = *content.CardLibraryID;
+    }
+    return content;
 }
 
 void TfrmMain::InformLater(const QString& text) {
@@ -247,6 +279,7 @@ void TfrmMain::ConnectMenus() {
         {m.Addcredit1, &TfrmMain::Addcredit1Click},
         {m.Cashout1, &TfrmMain::Cashout1Click},
         {m.menuStatistics, &TfrmMain::menuStatisticsClick},
+        {m.menuLastGames, &TfrmMain::menuLastGamesClick},
         {m.Sound1, &TfrmMain::Sound1Click},
         {m.Interactivebuttons1, &TfrmMain::Interactivebuttons1Click},
         {m.FullScreen, &TfrmMain::FullScreenClick},
@@ -343,6 +376,10 @@ void TfrmMain::Cashout1Click() {
     if (AskYes(QStringLiteral("Confirm"), QStringLiteral("Cash out ?"))) {
         RunTableEvent([this] { table_->CashOut(true); });
     }
+}
+
+void TfrmMain::menuLastGamesClick() {
+    dialogs_->ShowLastGames();
 }
 
 void TfrmMain::menuStatisticsClick() {

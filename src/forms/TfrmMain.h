@@ -31,6 +31,7 @@ class TableLedger;
 class SoundPlayer;
 class TFlash;
 class TSettings;
+struct StartupContent;
 
 // What the main window is given from outside, so that a test can run it on its own
 // store, pictures and answers.
@@ -116,6 +117,7 @@ class TfrmMain : public QWidget {
     void Addcredit1Click();
     void Cashout1Click();
     void menuStatisticsClick();
+    void menuLastGamesClick();
     void Sound1Click();
     void Interactivebuttons1Click();
     void FullScreenClick();
@@ -152,6 +154,7 @@ class TfrmMain : public QWidget {
     bool FormCloseQuery();
     void FormClose();
     void ConnectControls();
+    StartupContent CheckContent(const CardPictureSource& pictures);
     void CreateCards();
     void ConnectMenus();
     void OpenHelpPage(const QString& page);

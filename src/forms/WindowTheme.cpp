@@ -8,7 +8,9 @@
 #include "RgbColor.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
+#include "WindowPicture.h"
 #include "layout/TableGeometry.h"
+#include "platform/PictureBounds.h"
 #include "settings/ThemeCatalog.h"
 
 namespace orvane {
@@ -38,11 +40,7 @@ QImage ReadThemePicture(const QString& file, QString* error) {
     if (QFileInfo(file).suffix().compare(QStringLiteral("zqi"), Qt::CaseInsensitive) == 0) {
         reader.setFormat("bmp");
     }
-    QImage picture = reader.read();
-    if (picture.isNull() && error != nullptr) {
-        *error = reader.errorString();
-    }
-    return picture;
+    return ReadPictureWithin(reader, ExpectedWindowPictureSize(file), file, error);
 }
 
 void ApplyWindowTheme(MainControls& c, const ThemeRecord& theme, const QImage& background) {

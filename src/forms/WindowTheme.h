@@ -10,8 +10,8 @@ namespace orvane {
 struct ThemeRecord;
 
 // Reads a theme picture: ".zqi" files are bitmaps whatever their name says, anything else
-// is decoded by its extension (the Nature background is a JPEG). Null when unreadable;
-// error then says why.
+// is decoded by its extension (the Nature background is a JPEG). Null when unreadable or
+// far beyond the size the window expects of it; error then says why.
 QImage ReadThemePicture(const QString& file, QString* error = nullptr);
 
 // The window's share of applying a theme, in order: the background picture (a null

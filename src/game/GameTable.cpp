@@ -23,6 +23,9 @@ class GameTable::GateGuard {
 
 namespace {
 
+// The fifth button of the win offer collects (all or half); the others guess.
+constexpr int CollectButton = 5;
+
 RoundPhase PhaseOfWin(DrawStage stage) {
     return stage == DrawStage::FirstDraw ? RoundPhase::FirstDrawWon : RoundPhase::SecondDrawWon;
 }
@@ -64,7 +67,7 @@ void GameTable::Start(std::uint32_t seedSeconds) {
 // ---- events ----------------------------------------------------------------------
 
 void GameTable::Deal() {
-    if (!s_.Ready) {
+    if (!s_.Ready || outOfService_) {
         return;
     }
     // Only a first-draw win that was neither gambled nor partly taken can be given up.
@@ -113,7 +116,9 @@ void GameTable::Hold(int slot) {
     }
     GateGuard gate(s_.Ready);
     if (dup_.IsOpen()) {
-        DoubleUpChoice(slot);
+        if (!outOfService_ || slot == CollectButton) {
+            DoubleUpChoice(slot);
+        }
     } else if (s_.RoundState == RoundPhase::Dealt || s_.RoundState == RoundPhase::FirstDrawWon) {
         ToggleHold(slot);
     }
@@ -600,7 +605,7 @@ void GameTable::OfferWin(DrawStage stage) {
 
 // HOLD 2 and HOLD 4 guess, HOLD 5 takes half; HOLD 1 and HOLD 3 only draw the cards.
 void GameTable::DoubleUpChoice(int button) {
-    if (button == 5) {
+    if (button == CollectButton) {
         if (s_.Win > 1) {
             CollectWin(false);
         } else if (CollectWin(true)) {

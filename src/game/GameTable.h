@@ -79,6 +79,12 @@ class GameTable {
     void RedrawMeter();
     void ShowChoiceButtons();
 
+    // A machine whose cards cannot be shown is out of service: DEAL does nothing and the
+    // double-up takes no guess, so no stake is ever placed on cards nobody can see. A win
+    // already on offer can still be collected and the credit cashed out.
+    void SetOutOfService(bool outOfService) { outOfService_ = outOfService; }
+    bool OutOfService() const { return outOfService_; }
+
   private:
     class GateGuard;
 
@@ -134,6 +140,7 @@ class GameTable {
     CreditAudit audit_;
     GameHistory history_;
     std::int64_t reportedMismatch_ = 0;  // so a standing mismatch is reported once
+    bool outOfService_ = false;
 };
 
 }  // namespace orvane

@@ -11,7 +11,8 @@
 namespace orvane {
 
 // Banner texts by index. CollectAllHint is the window's own, shown while a long count of a
-// win runs; the table never shows it.
+// win runs; the table never shows it. OutOfService stands whatever the table shows while no
+// card library can be shown.
 enum class Message : int {
     None = 0,
     InsertCoin = 1,
@@ -19,7 +20,8 @@ enum class Message : int {
     Winner = 3,
     CreditFull = 4,
     CollectAllHint = 5,
-    Last = CollectAllHint,
+    OutOfService = 6,
+    Last = OutOfService,
 };
 
 // What HOLD 2, HOLD 4 and HOLD 5 do. Off: they hold their cards. While a win is on offer

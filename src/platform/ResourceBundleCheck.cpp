@@ -15,7 +15,6 @@ namespace {
 constexpr std::uint32_t DirectoryFlag = 0x02;
 constexpr std::uint32_t CompressedZlibFlag = 0x01;
 constexpr std::uint32_t CompressedZstdFlag = 0x04;
-constexpr std::uint32_t MaxUncompressedSize = 64 * 1024 * 1024;
 
 class BundleReader {
   public:
@@ -77,13 +76,13 @@ bool DataFits(const BundleReader& in, const Sections& sections, std::uint64_t no
         return false;
     }
     const std::uint64_t at = sections.data + in.U32(node + 10);
-    if (!in.Fits(at, 4) || !in.Fits(at + 4, in.U32(at))) {
+    if (!in.Fits(at, 4) || !in.Fits(at + 4, in.U32(at)) || in.U32(at) > MaxBundleEntrySize) {
         return false;
     }
     if ((flags & CompressedZlibFlag) != 0) {
         // zlib blocks carry the size they expand to; refuse absurd claims before anyone
         // allocates for them.
-        return in.U32(at) >= 4 && in.U32(at + 4) <= MaxUncompressedSize;
+        return in.U32(at) >= 4 && in.U32(at + 4) <= MaxBundleEntrySize;
     }
     return true;
 }
@@ -91,9 +90,12 @@ bool DataFits(const BundleReader& in, const Sections& sections, std::uint64_t no
 }  // namespace
 
 bool IsWholeResourceBundle(QByteArrayView bundle) {
+    if (bundle.size() > MaxBundleFileSize) {
+        return false;
+    }
     const BundleReader in(bundle);
     Sections sections;
-    if (!ReadHeader(in, sections)) {
+    if (!ReadHeader(in, sections) || sections.nodeCount > MaxBundleEntries) {
         return false;
     }
     if ((in.U16(sections.tree + 4) & DirectoryFlag) == 0) {

@@ -1,9 +1,11 @@
 #include "platform/ResourceLibrary.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QResource>
 #include <map>
 #include <memory>
@@ -11,6 +13,7 @@
 #include <utility>
 
 #include "platform/BitmapFileHeader.h"
+#include "platform/PictureBounds.h"
 #include "platform/ResourceBundleCheck.h"
 #include "platform/ResourceLog.h"
 
@@ -19,13 +22,20 @@ namespace orvane {
 namespace {
 
 constexpr qreal DoubleResolution = 2.0;
-constexpr qint64 MaxLibrarySize = 256 * 1024 * 1024;
+// The largest picture a library holds is a card; a bonus picture is smaller.
+constexpr QSize LibraryPictureSize(140, 208);
 
 // The whole file, checked, or an empty array. The library is registered from this very
 // buffer, so what was checked is what Qt reads, whatever happens to the file afterwards.
+// The size is checked before a byte is read: the library stays in memory for the run.
 QByteArray ReadBundle(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxLibrarySize) {
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    if (file.size() > MaxBundleFileSize) {
+        qCWarning(lcResources) << "picture library refused:" << path << "holds" << file.size()
+                               << "bytes, more than the" << MaxBundleFileSize << "allowed";
         return {};
     }
     QByteArray bytes = file.readAll();
@@ -127,7 +137,7 @@ QImage ResourceLibrary::Picture(const QString& resourceName, qreal devicePixelRa
         const QString sharpName = DoubleResolutionName(resourceName);
         const QByteArray sharp = EntryBytes(sharpName);
         if (!sharp.isEmpty()) {
-            QImage image = Decode(sharpName, sharp);
+            QImage image = Decode(sharpName, sharp, DoubleResolution);
             if (!image.isNull()) {
                 image.setDevicePixelRatio(DoubleResolution);
                 return image;
@@ -139,15 +149,19 @@ QImage ResourceLibrary::Picture(const QString& resourceName, qreal devicePixelRa
         qCWarning(lcResources) << "no picture" << resourceName << "in" << filePath;
         return {};
     }
-    return Decode(resourceName, bytes);
+    return Decode(resourceName, bytes, 1);
 }
 
-QImage ResourceLibrary::Decode(const QString& resourceName, const QByteArray& dib) const {
-    const QByteArray file = BitmapFileFromDib(dib);
-    QImage image;
-    if (file.isEmpty() || !image.loadFromData(file, "BMP")) {
+QImage ResourceLibrary::Decode(const QString& resourceName, const QByteArray& dib,
+                               qreal scale) const {
+    QByteArray file = BitmapFileFromDib(dib);
+    QBuffer buffer(&file);
+    QImageReader reader(&buffer, "BMP");
+    const QString what = QStringLiteral("picture %1 in %2").arg(resourceName, filePath);
+    const QImage image =
+        file.isEmpty() ? QImage() : ReadPictureWithin(reader, LibraryPictureSize * scale, what);
+    if (image.isNull()) {
         qCWarning(lcResources) << "picture" << resourceName << "in" << filePath << "is damaged";
-        return {};
     }
     return image;
 }

@@ -40,7 +40,8 @@ class ResourceLibrary {
 
   private:
     ResourceLibrary(QString path, QByteArray bytes);
-    QImage Decode(const QString& resourceName, const QByteArray& dib) const;
+    // scale: 2 for a double-resolution entry, which may be twice the size.
+    QImage Decode(const QString& resourceName, const QByteArray& dib, qreal scale) const;
 
     QString filePath;
     QByteArray bundle;  // the registered bytes; Qt reads them in place for the whole run

@@ -40,6 +40,7 @@ TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
     Messages[3] = QStringLiteral("WINNER");
     Messages[4] = QStringLiteral("CREDIT FULL - CASH OUT FIRST");
     Messages[5] = QStringLiteral("PRESS ANY KEY TO COLLECT ALL");
+    Messages[6] = QStringLiteral("OUT OF SERVICE");
 }
 
 TFlash::~TFlash() = default;

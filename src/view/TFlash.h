@@ -36,8 +36,9 @@ class TFlash : public QObject {
     std::array<QString, 10> Messages;
     QString CurrentMessage;
 
-    // index 0..5: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER", and the two the
-    // collection of a win needs: the credit is full, and how to collect all at once.
+    // index 0..6: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER", the two the
+    // collection of a win needs (the credit is full, how to collect all at once), and
+    // "OUT OF SERVICE".
     void SetMessage(int index, bool blink);
     void StartIdleAnimation();
     void StopIdleAnimation();

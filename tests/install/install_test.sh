@@ -60,6 +60,7 @@ content=(
   optt1.zqi optt2.zqi optt3.zqi optt4.zqi optcs1.zqi optcs2.zqi optcs3.zqi
   Data/gfx/splash.png Data/gfx/icon.png Data/gfx/deal@2x.png
   help/index.html help/keyboard.html help/help.css
+  Data/manifest.txt
 )
 for scheme in 1 2; do
   for sound in dcard1 h_card win bigwin show_dup dup_win cash addcrdt; do

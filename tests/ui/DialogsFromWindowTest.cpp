@@ -94,5 +94,39 @@ TEST_F(DialogsFromWindow, TheAboutBoxShowsTheVersion) {
     EXPECT_EQ(version, QStringLiteral("Version: ") + window->Version);
 }
 
+// The recall of the last games: newest first, each with its cards and what became of it.
+TEST_F(DialogsFromWindow, LastGamesShowsTheGamesPlayedNewestFirst) {
+    Open();
+    window->AddCredit(1000, true);
+    window->btnDealClick();
+    window->btnDealClick();  // three queens on offer
+    const std::int32_t win = window->Table().State().Win;
+    ASSERT_GT(win, 0);
+    window->btnCashClick();  // collected
+    window->btnDealClick();  // a second game, still in play
+    QString newest;
+    QString oldest;
+    QString third = QStringLiteral("<none>");
+    int cardPictures = 0;
+    WhenModal([&](QWidget* dialog) {
+        newest = LabelText(dialog, "lblGame2");
+        oldest = LabelText(dialog, "lblGame1");
+        third = LabelText(dialog, "lblGame3");
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            cardPictures += label->pixmap().isNull() ? 0 : 1;
+        }
+        Press(dialog, "btnClose");
+    });
+    window->Menus().menuLastGames->trigger();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Last games")});
+    EXPECT_TRUE(oldest.contains(QStringLiteral("THREE OF A KIND paid %1").arg(win))) << oldest;
+    EXPECT_TRUE(oldest.contains(QStringLiteral("%1 collected.").arg(win))) << oldest;
+    EXPECT_TRUE(oldest.startsWith(QStringLiteral("1. Bet "))) << oldest;
+    EXPECT_TRUE(newest.endsWith(QStringLiteral("Still in play."))) << newest;
+    EXPECT_EQ(third, QStringLiteral("<none>"));
+    // The first game's deal and draw, and the second one's deal.
+    EXPECT_EQ(cardPictures, 15);
+}
+
 }  // namespace
 }  // namespace orvane::test

@@ -1,0 +1,82 @@
+// A machine whose cards cannot be shown takes no stake: no deal, no draw, no gamble. What
+// the player already has (credit, a win on offer) stays theirs.
+#include <gtest/gtest.h>
+
+#include "TableFixture.h"
+
+namespace orvane::test {
+namespace {
+
+class OutOfService : public TableFixture {
+  protected:
+    // A first-draw win of 10 on offer, as in the double-up tests.
+    void OfferHighPair() {
+        StartWithCredit(100, 11);
+        table.Deal();
+        StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
+                       {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
+        table.Deal();
+        ASSERT_TRUE(table.DoubleUpOffer().IsOpen());
+        display.ClearLog();
+    }
+};
+
+TEST_F(OutOfService, DealDoesNothingAndChargesNothing) {
+    StartWithCredit(100);
+    table.SetOutOfService(true);
+    table.Deal();
+    table.Deal();
+    EXPECT_EQ(table.State().Credit, 100);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
+    EXPECT_EQ(display.CountSounds("dcard1"), 0);
+    EXPECT_TRUE(table.State().Ready) << "the gate stays open for cashing out";
+
+    table.SetOutOfService(false);
+    table.Deal();
+    EXPECT_EQ(table.State().Credit, 100 - table.State().Bet());
+}
+
+TEST_F(OutOfService, DrawOfARunningRoundIsNotCharged) {
+    StartWithCredit(100, 11);
+    table.Deal();
+    const std::int32_t afterDeal = table.State().Credit;
+    table.SetOutOfService(true);
+    table.Deal();
+    EXPECT_EQ(table.State().Credit, afterDeal);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
+}
+
+TEST_F(OutOfService, CreditCanStillBeAddedAndCashedOut) {
+    StartWithCredit(100);
+    table.SetOutOfService(true);
+    EXPECT_EQ(table.AddCredit(100, true), CreditChange::Done);
+    EXPECT_EQ(table.CashOut(true), CreditChange::Done);
+    EXPECT_EQ(table.State().Credit, 0);
+    EXPECT_EQ(settings.Stats().CreditOut, 200);
+}
+
+TEST_F(OutOfService, WinOnOfferCannotBeGambledButIsCollected) {
+    OfferHighPair();
+    const std::int32_t credit = table.State().Credit;
+    table.SetOutOfService(true);
+    table.Hold(2);
+    table.Hold(4);
+    EXPECT_EQ(table.State().Win, 10);
+    EXPECT_TRUE(table.DoubleUpOffer().BeforeFirstGuess()) << "no double-up card was drawn";
+    EXPECT_EQ(display.CountSounds("dup_win"), 0);
+    table.Cash();
+    EXPECT_EQ(table.State().Credit, credit + 10);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
+}
+
+TEST_F(OutOfService, CollectButtonOfTheOfferStillCollects) {
+    OfferHighPair();
+    const std::int32_t credit = table.State().Credit;
+    table.SetOutOfService(true);
+    table.Hold(5);  // half of 10 collected, half stays on offer
+    EXPECT_EQ(table.State().Credit, credit + 5);
+    EXPECT_EQ(table.State().Win, 5);
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -1,0 +1,191 @@
+// Start-up checks the content against the build's manifest: damaged files are named in one
+// message, a damaged card library gives way to a whole one, and with none whole the
+// machine is out of service and takes no bet.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+#include "MainWindowFixture.h"
+#include "platform/ContentManifest.h"
+
+namespace orvane::test {
+namespace {
+
+const QString SetOne = QStringLiteral("zqcsrl_pi.dll");
+const QString SetTwo = QStringLiteral("zqcsrl_pl.dll");
+const QString SetThree = QStringLiteral("zqcsrl_asi.dll");
+
+class StartupContentTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        // Every card set gives its pictures, unless the test takes one away.
+        pictures = [this](const QString& library, const QString& name, qreal) {
+            if (!library.startsWith(QLatin1String("zqcsrl_")) || refused.contains(name)) {
+                return QImage();
+            }
+            QImage picture(140, 208, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            return picture;
+        };
+    }
+
+    // The three library files, whole, and a manifest that lists them.
+    void InstallLibraries() {
+        QByteArray manifest;
+        for (const QString& file : {SetOne, SetTwo, SetThree}) {
+            const QByteArray bytes = "qres library " + file.toLatin1();
+            QFile out(folder.filePath(file));
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+            manifest += QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "  " +
+                        QByteArray::number(bytes.size()) + "  " + file.toLatin1() + "\n";
+        }
+        QDir(folder.path()).mkpath(QStringLiteral("Data"));
+        QFile out(folder.filePath(QString::fromLatin1(ContentManifest::FileName)));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(manifest);
+    }
+    void Garble(const QString& file) {
+        QFile out(folder.filePath(file));
+        ASSERT_TRUE(out.open(QIODevice::ReadWrite));
+        out.write("QRES");
+    }
+    QString Message() const { return informed.isEmpty() ? QString() : informed.join(u'|'); }
+    void Deal() {
+        AddCredit();
+        window->btnDealClick();
+    }
+
+    QStringList refused;
+};
+
+TEST_F(StartupContentTest, WithoutAManifestNothingIsCheckedOrSaid) {
+    Open();
+    EXPECT_TRUE(informed.isEmpty()) << Message().toStdString();
+    Deal();
+    EXPECT_EQ(Text("lblCredit"), "95");
+}
+
+TEST_F(StartupContentTest, WholeContentSaysNothing) {
+    InstallLibraries();
+    Open();
+    EXPECT_TRUE(informed.isEmpty()) << Message().toStdString();
+    EXPECT_EQ(HandCard(1)->LibraryFile, SetOne);
+}
+
+TEST_F(StartupContentTest, DamagedLibraryIsNamedAndAWholeOneTakesItsPlace) {
+    InstallLibraries();
+    Garble(SetOne);
+    Open();
+    ASSERT_EQ(informed.size(), 1);
+    const QString message = informed[0];
+    EXPECT_TRUE(message.contains(QLatin1String("\"zqcsrl_pi.dll\" is damaged")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("Card Set 2"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(folder.path())));
+    EXPECT_EQ(window->Settings().CardLibraryID, 2);
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_EQ(HandCard(slot)->LibraryFile, SetTwo) << slot;
+    }
+    Deal();
+    EXPECT_EQ(Text("lblCredit"), "95");
+    EXPECT_FALSE(HandCard(1)->Picture.isNull());
+}
+
+TEST_F(StartupContentTest, MissingAndTruncatedLibrariesAreToldApart) {
+    InstallLibraries();
+    QFile::remove(folder.filePath(SetOne));
+    QFile(folder.filePath(SetTwo)).resize(4);
+    Open();
+    ASSERT_EQ(informed.size(), 1);
+    EXPECT_TRUE(Message().contains(QLatin1String("\"zqcsrl_pi.dll\" is missing")));
+    EXPECT_TRUE(Message().contains(QLatin1String("\"zqcsrl_pl.dll\" is damaged: it is cut short")));
+    EXPECT_EQ(window->Settings().CardLibraryID, 3);
+}
+
+TEST_F(StartupContentTest, RejectedCardFaceCountsAsADamagedLibrary) {
+    InstallLibraries();
+    refused << QStringLiteral("CARD_14");
+    store.Write("CardLibraryID", "2");
+    Open();
+    ASSERT_EQ(informed.size(), 1);
+    EXPECT_TRUE(
+        Message().contains(QLatin1String("\"zqcsrl_pl.dll\" is damaged: the card picture "
+                                         "CARD_14 cannot be shown")));
+    // Every set refuses it here, so none is whole.
+    EXPECT_TRUE(window->Table().OutOfService());
+}
+
+TEST_F(StartupContentTest, NoWholeLibraryPutsTheMachineOutOfService) {
+    InstallLibraries();
+    for (const QString& file : {SetOne, SetTwo, SetThree}) {
+        Garble(file);
+    }
+    store.Write("LastCredit", "300");
+    Open();
+    ASSERT_EQ(informed.size(), 1);
+    for (const char* file : {"zqcsrl_pi.dll", "zqcsrl_pl.dll", "zqcsrl_asi.dll"}) {
+        EXPECT_TRUE(Message().contains(QLatin1String(file))) << file;
+    }
+    EXPECT_TRUE(Message().contains(QLatin1String("OUT OF SERVICE")));
+    EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
+
+    window->btnDealClick();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text("lblCredit"), "300") << "no bet charged";
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_TRUE(HandCard(slot)->ShowBack) << slot;
+    }
+    // Adding and cashing out still work, and the banner keeps saying so whatever the
+    // rules ask it to show.
+    AddCredit();
+    EXPECT_EQ(Text("lblCredit"), "400");
+    window->Table().Start(1);  // asks for "INSERT COIN !" and the idle animation
+    EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
+    EXPECT_EQ(window->Table().CashOut(true), CreditChange::Done);
+    EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
+}
+
+TEST_F(StartupContentTest, StoredNumbersOutOfRangeFallBackAndAreExplained) {
+    store.Write("CardLibraryID", "9");
+    store.Write("ThemeID", "0");
+    Open();
+    ASSERT_EQ(informed.size(), 1);
+    EXPECT_TRUE(Message().contains(QLatin1String("card set number 9")));
+    EXPECT_TRUE(Message().contains(QLatin1String("theme number 0")));
+    EXPECT_EQ(window->Settings().CardLibraryID, 1);
+    EXPECT_EQ(window->Settings().ThemeID, 1);
+    EXPECT_EQ(HandCard(1)->LibraryFile, SetOne);
+    EXPECT_EQ(Find("pnlMain")->palette().color(QPalette::Window), QColor(108, 24, 24));
+    EXPECT_FALSE(Find<QLabel>("imgBackground")->pixmap().isNull());
+    Deal();
+    EXPECT_EQ(Text("lblCredit"), "95");
+}
+
+TEST_F(StartupContentTest, OversizedWindowPictureIsRefusedAndOthersStay) {
+    QDir(folder.path()).mkpath(QStringLiteral("Data/gfx"));
+    QImage huge(600, 600, QImage::Format_RGB32);
+    huge.fill(Qt::yellow);
+    ASSERT_TRUE(huge.save(folder.filePath(QStringLiteral("Data/gfx/star.png"))));
+    QImage lamp(21, 20, QImage::Format_RGB32);
+    lamp.fill(Qt::red);
+    ASSERT_TRUE(lamp.save(folder.filePath(QStringLiteral("Data/gfx/lamp.png"))));
+    Open();
+    EXPECT_FALSE(Find<TTintedPicture>("imgStarL1")->HasPicture());
+    EXPECT_TRUE(Find<TTintedPicture>("imgOrvaneState1")->HasPicture());
+}
+
+TEST_F(StartupContentTest, OversizedBackgroundIsReportedLikeAnUnreadableOne) {
+    QImage huge(3100, 600, QImage::Format_RGB32);
+    huge.fill(Qt::green);
+    ASSERT_TRUE(huge.save(folder.filePath(QStringLiteral("bm_clas.zqi")), "BMP"));
+    Open();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QLatin1String("far beyond"))) << errors[0].toStdString();
+    EXPECT_TRUE(Find<QLabel>("imgBackground")->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace orvane::test

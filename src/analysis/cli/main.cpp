@@ -12,6 +12,7 @@
 #include "analysis/ClassicGames.h"
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneReturn.h"
+#include "analysis/Simulator.h"
 
 using namespace orvane;
 using namespace orvane::analysis;
@@ -278,6 +279,53 @@ int HoldsCommand(const Arguments& a) {
     return 0;
 }
 
+int SimulateCommand(const Arguments& a) {
+    SimulationOptions options;
+    options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
+    options.Seed = a.Seed;
+    OrvaneTables tables;
+    ProgressBar bar;
+    const auto start = std::chrono::steady_clock::now();
+    const SimulationTotals t =
+        SimulateOnTwoCores(a.Rounds, options, &tables, [&](std::int64_t done) {
+            bar(static_cast<std::size_t>(done), static_cast<std::size_t>(a.Rounds - a.Rounds / 2));
+        });
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":\"orvane\",\"strategy\":" << JsonString(a.AutoStrategy ? "auto" : "optimal")
+          << ",\"rounds\":" << t.Rounds << ",\"seed\":" << a.Seed
+          << ",\"return\":" << Number(t.Return(), 12)
+          << ",\"return_error\":" << Number(t.ReturnError(), 12) << ",\"charged\":" << t.Charged
+          << ",\"paid\":" << t.Paid << ",\"jackpot_paid\":" << t.JackpotPaid << ",\"counts\":{";
+        for (int line = 0; line <= PrizeLines; ++line) {
+            o << (line ? "," : "") << JsonString(LineName(line)) << ":"
+              << t.Lines[static_cast<std::size_t>(line)];
+        }
+        o << "},\"total\":" << t.Rounds << ",\"seconds\":" << Number(seconds, 3) << "}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::vector<std::vector<std::string>> rows = {{"Line", "Rounds", "Share"}};
+    for (int line = 1; line <= PrizeLines; ++line) {
+        const auto n = t.Lines[static_cast<std::size_t>(line)];
+        rows.push_back({LineName(line), std::to_string(n),
+                        Number(static_cast<double>(n) / static_cast<double>(t.Rounds), 8)});
+    }
+    rows.push_back({LineName(0), std::to_string(t.Lines[0]),
+                    Number(static_cast<double>(t.Lines[0]) / static_cast<double>(t.Rounds), 8)});
+    PrintTable(rows);
+    std::cout << "\nrounds                   " << t.Rounds << '\n'
+              << "return (paid / charged)  " << Number(t.Return(), 6) << " +/- "
+              << Number(t.ReturnError(), 6) << " (1 s.e.)\n"
+              << "meter share of paid      "
+              << Number(static_cast<double>(t.JackpotPaid) / static_cast<double>(t.Paid), 6) << '\n'
+              << "rounds per second        " << Number(static_cast<double>(t.Rounds) / seconds, 0)
+              << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -295,8 +343,7 @@ int main(int argc, char** argv) {
             case Command::Holds:
                 return HoldsCommand(a);
             case Command::Simulate:
-                std::cerr << "simulate: not built yet\n";
-                return 1;
+                return SimulateCommand(a);
             case Command::Help:
                 std::cout << Usage;
                 return 0;

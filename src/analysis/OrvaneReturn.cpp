@@ -511,6 +511,7 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
             }
         }
     }
+    figures.States = states;
     figures.Return = chain.Paid / chain.Charged;
     figures.NetPerRound = chain.Paid - chain.Charged;
     figures.ChargedPerRound = chain.Charged;

@@ -51,6 +51,8 @@ struct OrvaneFigures {
     // Meter on, optimal: the worth of a meter step and of a jackpot hand in each state,
     // beyond the pay line, as the meter-aware strategy values them.
     std::vector<MeterTerms> StateTerms;
+    // What each (rank, countdown) state's play gives under the final strategy.
+    std::array<std::array<StateFigures, Countdowns>, BonusRanks> States;
 };
 
 struct OrvaneOptions {

@@ -1,8 +1,21 @@
 #include "DrawTables.h"
 
+#include <array>
 #include <stdexcept>
+#include <thread>
 
 namespace orvane::analysis {
+
+namespace {
+
+template <typename Work>
+void RunOnTwoThreads(Work& work) {
+    std::thread other(work, 1);
+    work(0);
+    other.join();
+}
+
+}  // namespace
 
 DrawTables::DrawTables(const HandClasses& classes)
     : classCount_(classes.Count()), deckSize_(classes.DeckSize) {
@@ -20,34 +33,58 @@ DrawTables::DrawTables(const HandClasses& classes)
     }
 }
 
-// Every hand once: its class, and one count for each of its five four-card subsets.
+// Two passes, each on two threads, both writing in index order (the tables are too large
+// for the caches, so scattered increments would cost more than the classifier): every
+// hand's class in colex order, the hands walked highest card outermost; then each
+// four-card set's row from the classes of its 48 or 49 one-card extensions.
 void DrawTables::CountHands(const HandClasses& classes) {
-    FiveCards c{};
     const int n = deckSize_;
-    for (c[0] = 0; c[0] < n; ++c[0]) {
-        for (c[1] = c[0] + 1; c[1] < n; ++c[1]) {
-            for (c[2] = c[1] + 1; c[2] < n; ++c[2]) {
-                for (c[3] = c[2] + 1; c[3] < n; ++c[3]) {
-                    for (c[4] = c[3] + 1; c[4] < n; ++c[4]) {
-                        const int cls = classes.Classify(c);
-                        if (cls < 0 || cls >= classCount_) {
-                            throw std::out_of_range("hand class out of range");
-                        }
-                        CardMask hand = 0;
-                        for (int card : c) {
-                            hand |= CardBit(card);
-                        }
-                        classOfHand_[SubsetIndex(hand)] = static_cast<std::uint8_t>(cls);
-                        for (int card : c) {
-                            const auto at = static_cast<std::size_t>(
-                                SubsetIndex(hand & ~CardBit(card)) * classCount_ + cls);
-                            ++counts_[4][at];
+    std::array<bool, 2> badClass{};  // one flag per thread
+    auto classify = [&](int parity) {
+        FiveCards c{};
+        for (c[4] = 4 + parity; c[4] < n; c[4] += 2) {
+            auto index = static_cast<std::size_t>(Binomial::Of(c[4], 5));
+            for (c[3] = 3; c[3] < c[4]; ++c[3]) {
+                for (c[2] = 2; c[2] < c[3]; ++c[2]) {
+                    for (c[1] = 1; c[1] < c[2]; ++c[1]) {
+                        for (c[0] = 0; c[0] < c[1]; ++c[0]) {
+                            const int cls = classes.Classify(c);
+                            badClass[static_cast<std::size_t>(parity)] |=
+                                cls < 0 || cls >= classCount_;
+                            classOfHand_[index++] = static_cast<std::uint8_t>(cls);
                         }
                     }
                 }
             }
         }
+    };
+    RunOnTwoThreads(classify);
+    if (badClass[0] || badClass[1]) {
+        throw std::out_of_range("hand class out of range");
     }
+    const auto k = static_cast<std::size_t>(classCount_);
+    auto extend = [&](int parity) {
+        std::array<int, 4> x{};
+        for (x[3] = 3 + parity; x[3] < n; x[3] += 2) {
+            auto index = static_cast<std::size_t>(Binomial::Of(x[3], 4));
+            for (x[2] = 2; x[2] < x[3]; ++x[2]) {
+                for (x[1] = 1; x[1] < x[2]; ++x[1]) {
+                    for (x[0] = 0; x[0] < x[1]; ++x[0]) {
+                        const CardMask set =
+                            CardBit(x[0]) | CardBit(x[1]) | CardBit(x[2]) | CardBit(x[3]);
+                        std::int32_t* row = &counts_[4][index * k];
+                        for (int card = 0; card < n; ++card) {
+                            if ((set & CardBit(card)) == 0) {
+                                ++row[classOfHand_[SubsetIndex(set | CardBit(card))]];
+                            }
+                        }
+                        ++index;
+                    }
+                }
+            }
+        }
+    };
+    RunOnTwoThreads(extend);
 }
 
 // A hand holding a set of `size` cards holds 5 - size of its supersets with one card

@@ -7,7 +7,7 @@ namespace orvane::analysis::cli {
 const char* const Usage =
     "usage:\n"
     "  orvane-analysis return [--game orvane|jacks-or-better-9-6|joker-poker-kings]\n"
-    "                         [--strategy optimal|auto] [--meter on|off] [--json]\n"
+    "                         [--strategy optimal|auto] [--meter on|off|blind] [--json]\n"
     "  orvane-analysis holds C1 C2 C3 C4 C5 [--game ...] [--rank 7..10] [--countdown 1..10]\n"
     "                         [--meter on|off] [--json]\n"
     "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto] [--json]\n"
@@ -92,10 +92,11 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             }
             a.AutoStrategy = value == "auto";
         } else if (arg == "--meter") {
-            if (value != "on" && value != "off") {
-                return fail("meter is on or off");
+            if (value != "on" && value != "off" && value != "blind") {
+                return fail("meter is on, off or blind");
             }
-            a.Meter = value == "on";
+            a.Meter = value != "off";
+            a.MeterBlind = value == "blind";
         } else if (arg == "--rank") {
             if (!ReadNumber(value, a.Rank) || a.Rank < 7 || a.Rank > 10) {
                 return fail("rank is 7..10");

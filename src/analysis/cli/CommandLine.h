@@ -15,6 +15,7 @@ struct Arguments {
     Game Which = Game::Orvane;
     bool AutoStrategy = false;
     bool Meter = true;
+    bool MeterBlind = false;  // the meter pays, but holds are chosen as if it did not
     bool Json = false;
     std::vector<std::string> Cards;
     std::int32_t Rank = 7;        // bonus rank for holds

@@ -155,6 +155,7 @@ int OrvaneReturnCommand(const Arguments& a) {
     OrvaneOptions options;
     options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
     options.Meter = a.Meter;
+    options.MeterAware = !a.MeterBlind;
     ProgressBar bar;
     const OrvaneFigures f = OrvaneReturn(tables, options, std::ref(bar));
     if (a.Json) {

@@ -96,8 +96,21 @@ class TablePlayer {
         if (anyHeld || s.LastPrize != NoPrize) {
             // With no card held a dealt win is taken whole; a drawn card costs the bet.
             charged += anyHeld && !allHeld ? 1 : 0;
+            CardMask thrownAway = 0;
+            for (int slot = 1; slot <= 5; ++slot) {
+                if (anyHeld && !s.HandCard(slot).Held) {
+                    thrownAway |= CardBit(s.HandCard(slot).Value - 1);
+                }
+            }
             table_.Deal();
-            if (s.RoundState == RoundPhase::FirstDrawWon) {
+            if (s.RoundState == RoundPhase::FirstDrawWon && options_.Play == Strategy::Optimal &&
+                options_.SecondDraw && DrawAgain(rank, countdown, thrownAway)) {
+                ++charged;
+                ++totals.SecondDraws;
+                table_.Deal();
+            }
+            if (s.RoundState == RoundPhase::FirstDrawWon ||
+                s.RoundState == RoundPhase::SecondDrawWon) {
                 const bool jackpot =
                     table_.Orvane().State[static_cast<std::size_t>(s.BetIndex)] == 0;
                 const std::int64_t line =
@@ -128,6 +141,38 @@ class TablePlayer {
     }
 
   private:
+    MeterTerms TermsFor(std::int32_t rank, int countdown) const {
+        if (options_.Terms.empty()) {
+            return {};
+        }
+        return options_.Terms[static_cast<std::size_t>((rank - FirstOrvaneNumber) * Countdowns +
+                                                       countdown - 1)];
+    }
+
+    // After a first-draw win: give it up (DEAL) and hold for the second draw when that is
+    // worth more. The meter is back at its countdown before the win once the win is given
+    // up, so the same terms apply.
+    bool DrawAgain(std::int32_t rank, int countdown, CardMask thrownAway) {
+        TableState& s = table_.State();
+        FiveCards hand{};
+        for (int slot = 1; slot <= 5; ++slot) {
+            hand[static_cast<std::size_t>(slot - 1)] = s.HandCard(slot).Value - 1;
+        }
+        const SecondDrawChoice choice =
+            ChooseAfterWin(tables_->ForRank(rank), hand,
+                           ClassWorth(s.Multiplier, TermsFor(rank, countdown)), thrownAway);
+        if (!choice.DrawAgain()) {
+            return false;
+        }
+        table_.Deal();  // gives the win up
+        for (int slot = 1; slot <= 5; ++slot) {
+            if ((choice.DrawHold >> (slot - 1) & 1U) != 0) {
+                table_.Hold(slot);
+            }
+        }
+        return true;
+    }
+
     void HoldOptimally(std::int32_t rank, int countdown) {
         TableState& s = table_.State();
         FiveCards hand{};
@@ -167,6 +212,7 @@ void SimulationTotals::Add(const SimulationTotals& o) {
     Paid += o.Paid;
     JackpotPaid += o.JackpotPaid;
     Draws += o.Draws;
+    SecondDraws += o.SecondDraws;
     for (std::size_t i = 0; i < Lines.size(); ++i) {
         Lines[i] += o.Lines[i];
     }

@@ -10,13 +10,14 @@
 namespace orvane::analysis {
 
 // Rounds played on the game's own table with its own random source, no pauses and
-// nothing shown, at the smallest bet. A first-draw win is always taken.
+// nothing shown, at the smallest bet.
 struct SimulationTotals {
     std::int64_t Rounds = 0;
     std::int64_t Charged = 0;  // in bets
     std::int64_t Paid = 0;     // in bets, jackpots included
     std::int64_t JackpotPaid = 0;
     std::int64_t Draws = 0;
+    std::int64_t SecondDraws = 0;
     std::array<std::int64_t, PrizeLines + 1> Lines{};  // final pay line of each round
     // Sums for the spread of paid - R x charged per round, R the return.
     double SumPaidSq = 0;
@@ -35,6 +36,9 @@ struct SimulationOptions {
     // Optimal play: the worth of meter terms per (rank - 7) x 10 + countdown - 1; empty
     // plays as if there were no meter (the meter still pays).
     std::vector<MeterTerms> Terms;
+    // Optimal play: give a first-draw win up when the best second draw is worth more.
+    // Otherwise every first-draw win is taken.
+    bool SecondDraw = false;
 };
 
 // Plays `rounds` rounds on one table. Optimal play needs the game's draw tables.

@@ -10,7 +10,8 @@ const char* const Usage =
     "                         [--strategy optimal|auto] [--meter on|off|blind] [--json]\n"
     "  orvane-analysis holds C1 C2 C3 C4 C5 [--game ...] [--rank 7..10] [--countdown 1..10]\n"
     "                         [--meter on|off] [--json]\n"
-    "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto] [--json]\n"
+    "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto]\n"
+    "                         [--second-draw on|off] [--json]\n"
     "cards are written AS KH TD 7C, JK for the joker\n";
 
 namespace {
@@ -109,6 +110,11 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             if (!ReadNumber(value, a.Rounds) || a.Rounds < 1) {
                 return fail("rounds is a positive number");
             }
+        } else if (arg == "--second-draw") {
+            if (value != "on" && value != "off") {
+                return fail("second-draw is on or off");
+            }
+            a.SecondDraw = value == "on";
         } else if (arg == "--seed") {
             if (!ReadNumber(value, a.Seed)) {
                 return fail("seed is a number 0..4294967295");

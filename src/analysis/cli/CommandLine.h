@@ -22,6 +22,7 @@ struct Arguments {
     std::int32_t Countdown = 10;  // meter countdown for holds
     std::int64_t Rounds = 0;
     std::uint32_t Seed = 1;
+    bool SecondDraw = true;  // optimal play may give a first-draw win up
 };
 
 // Reads the arguments after the program name; an error message when they do not parse.

@@ -284,6 +284,7 @@ int SimulateCommand(const Arguments& a) {
     SimulationOptions options;
     options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
     options.Seed = a.Seed;
+    options.SecondDraw = a.SecondDraw;
     OrvaneTables tables;
     ProgressBar bar;
     const auto start = std::chrono::steady_clock::now();
@@ -299,7 +300,8 @@ int SimulateCommand(const Arguments& a) {
           << ",\"rounds\":" << t.Rounds << ",\"seed\":" << a.Seed
           << ",\"return\":" << Number(t.Return(), 12)
           << ",\"return_error\":" << Number(t.ReturnError(), 12) << ",\"charged\":" << t.Charged
-          << ",\"paid\":" << t.Paid << ",\"jackpot_paid\":" << t.JackpotPaid << ",\"counts\":{";
+          << ",\"paid\":" << t.Paid << ",\"second_draws\":" << t.SecondDraws
+          << ",\"jackpot_paid\":" << t.JackpotPaid << ",\"counts\":{";
         for (int line = 0; line <= PrizeLines; ++line) {
             o << (line ? "," : "") << JsonString(LineName(line)) << ":"
               << t.Lines[static_cast<std::size_t>(line)];
@@ -320,6 +322,7 @@ int SimulateCommand(const Arguments& a) {
     std::cout << "\nrounds                   " << t.Rounds << '\n'
               << "return (paid / charged)  " << Number(t.Return(), 6) << " +/- "
               << Number(t.ReturnError(), 6) << " (1 s.e.)\n"
+              << "second draws             " << t.SecondDraws << '\n'
               << "meter share of paid      "
               << Number(static_cast<double>(t.JackpotPaid) / static_cast<double>(t.Paid), 6) << '\n'
               << "rounds per second        " << Number(static_cast<double>(t.Rounds) / seconds, 0)

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "analysis/DoubleUpOdds.h"
+#include "analysis/OrvaneClasses.h"
 #include "analysis/OrvaneReturn.h"
 #include "analysis/Simulator.h"
 #include "game/Deck.h"
@@ -51,34 +52,60 @@ TEST_F(OrvaneGame, MeterChainAgreesWithWalkingTheChain) {
     const ChainSolution chain = SolveMeterChain(figures_.States, options_.Pays);
     EXPECT_NEAR(chain.Paid / chain.Charged, figures_.Return, 1e-12);
 
+    // Each round: a final hand (stood on or drawn to) by its state's chances, its pay,
+    // the jackpot when the meter empties, and the meter's move.
+    std::vector<std::discrete_distribution<int>> outcome;
+    for (const auto& rankStates : figures_.States) {
+        for (const StateFigures& s : rankStates) {
+            std::vector<double> weights;
+            for (std::size_t j = 0; j < s.ClassProbability.size(); ++j) {
+                weights.push_back(s.ClassProbability[j] - s.DrawnClassProbability[j]);
+                weights.push_back(s.DrawnClassProbability[j]);
+            }
+            outcome.emplace_back(weights.begin(), weights.end());
+        }
+    }
     std::mt19937_64 random(7);
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::size_t rank = 0;
     std::size_t countdown = Countdowns - 1;
     std::int64_t jackpots = 0;
     double jackpotPaid = 0;
+    double sumNet = 0;
+    double sumNetSq = 0;
     std::vector<double> visits(BonusRanks * Countdowns, 0.0);
     constexpr std::int64_t Rounds = 20'000'000;
     for (std::int64_t i = 0; i < Rounds; ++i) {
-        visits[rank * Countdowns + countdown] += 1;
-        const StateFigures& s = figures_.States[rank][countdown];
-        const double u = uniform(random);
-        if (u < s.JackpotProbability ||
-            (countdown == 0 && u < s.JackpotProbability + s.StepProbability)) {
+        const std::size_t state = rank * Countdowns + countdown;
+        visits[state] += 1;
+        const int drawn = outcome[state](random);
+        const int cls = drawn / 2;
+        const PrizeIndex prize = PrizeOfClass(cls);
+        double net = (prize == NoPrize ? 0.0 : options_.Pays[static_cast<std::size_t>(prize)]) -
+                     (drawn % 2 == 1 ? 2.0 : 1.0);
+        const MeterEffect effect = MeterEffectOfClass(cls);
+        if (effect == MeterEffect::Jackpot || (effect == MeterEffect::Step && countdown == 0)) {
             ++jackpots;
-            jackpotPaid += 100.0 * static_cast<double>(FirstOrvaneNumber + static_cast<int>(rank));
+            const double jackpot =
+                100.0 * static_cast<double>(FirstOrvaneNumber + static_cast<int>(rank));
+            jackpotPaid += jackpot;
+            net += jackpot;
             rank = (rank + 1) % BonusRanks;
             countdown = Countdowns - 1;
-        } else if (u < s.JackpotProbability + s.StepProbability) {
+        } else if (effect == MeterEffect::Step) {
             --countdown;
         }
+        sumNet += net;
+        sumNetSq += net * net;
     }
     ASSERT_GT(jackpots, 1000);
     // Jackpots are nearly evenly spaced (ten steps each), so their count is tighter than
     // a Poisson count; the time spent in one state varies from one meter cycle to the
-    // next like a geometric wait, over about a quarter of the cycles each.
+    // next like a geometric wait, over about a quarter of the cycles each. The second
+    // moment is mostly jackpots squared.
     const double relative = 4.0 / std::sqrt(static_cast<double>(jackpots));
     EXPECT_NEAR(jackpotPaid / Rounds, chain.JackpotPaid, relative * chain.JackpotPaid);
+    EXPECT_NEAR(sumNet / Rounds, chain.Paid - chain.Charged, relative * chain.JackpotPaid);
+    EXPECT_NEAR(sumNetSq / Rounds, chain.SecondMoment, relative * chain.SecondMoment);
     for (std::size_t i = 0; i < visits.size(); ++i) {
         EXPECT_NEAR(visits[i] / Rounds, chain.Share[i], 2.0 * relative * chain.Share[i])
             << "state " << i;

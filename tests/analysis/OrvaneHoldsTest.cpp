@@ -209,6 +209,33 @@ TEST_F(OrvaneHolds, AfterAFirstDrawWinAStrongDrawIsWorthMoreThanASmallWin) {
         ChooseAfterWin(Tables(), Hand({"9H", "9C", "9S", "4D", "4H"}), worth, Cards({"KC"}));
     EXPECT_DOUBLE_EQ(full.TakeValue, 10.0);
     EXPECT_FALSE(full.DrawAgain());
+    // The best draw replaces a card: keeping the pair and the three both cost the bet.
+    EXPECT_NE(full.DrawHold, HoldAll);
+    EXPECT_LT(full.DrawValue, full.TakeValue);
+}
+
+// With the second draw, a win on the first draw is worth at least itself and at least the
+// best second draw, so no hold is worth less than without it; a dealt high pair stood on
+// is a first-draw win, and giving it up to draw to the pair is worth more than 2.
+TEST_F(OrvaneHolds, TheSecondDrawOptionNeverLowersAHoldAndRaisesAStoodHighPair) {
+    const std::vector<double> worth = ClassWorth(DefaultMultipliers, {});
+    const FiveCards hand = Hand({"QS", "QD", "5C", "8H", "2S"});
+    const HandValues single = ValueHolds(Tables(), hand, worth);
+    // The holds of two cards or more: the one-card holds draw four cards, ten times as
+    // many final hands, and add nothing the others do not check.
+    std::uint32_t twoOrMore = 0;
+    for (HoldBits hold = 0; hold < HoldCount; ++hold) {
+        twoOrMore |= (std::popcount(hold) >= 2 ? 1U : 0U) << hold;
+    }
+    const HandValues both = ValueHoldsWithSecondDraw(Tables(), hand, worth, twoOrMore);
+    for (HoldBits hold = 0; hold < HoldCount; ++hold) {
+        EXPECT_GE(both.Holds[hold].Value, single.Holds[hold].Value - 1e-12) << hold;
+    }
+    EXPECT_DOUBLE_EQ(single.StandValue, 2.0);
+    const SecondDrawChoice stood = ChooseAfterWin(Tables(), hand, worth, 0);
+    EXPECT_DOUBLE_EQ(both.StandValue, std::max(2.0, stood.DrawValue));
+    EXPECT_GT(both.StandValue, 2.0);
+    EXPECT_EQ(stood.DrawHold, 0b00011U);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ const char* const Usage =
     "  orvane-analysis return [--game orvane|jacks-or-better-9-6|joker-poker-kings]\n"
     "                         [--strategy optimal|auto] [--meter on|off|blind] [--json]\n"
     "  orvane-analysis holds C1 C2 C3 C4 C5 [--game ...] [--rank 7..10] [--countdown 1..10]\n"
-    "                         [--meter on|off] [--json]\n"
+    "                         [--meter off|on] [--second-draw on|off] [--json]\n"
     "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto]\n"
     "                         [--second-draw on|off] [--json]\n"
     "cards are written AS KH TD 7C, JK for the joker\n";
@@ -54,6 +54,7 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
     }
     Arguments a;
     a.What = *command;
+    bool meterGiven = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -97,6 +98,7 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
                 return fail("meter is on, off or blind");
             }
             a.Meter = value != "off";
+            meterGiven = true;
             a.MeterBlind = value == "blind";
         } else if (arg == "--rank") {
             if (!ReadNumber(value, a.Rank) || a.Rank < 7 || a.Rank > 10) {
@@ -122,6 +124,10 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
         } else {
             return fail("unknown option: " + arg);
         }
+    }
+    if (a.What == Command::Holds && !meterGiven) {
+        // Pricing the meter's steps needs the whole game first (minutes); ask for it.
+        a.Meter = false;
     }
     if (a.What == Command::Holds && a.Cards.size() != 5) {
         parsed.Error = "holds needs five cards";

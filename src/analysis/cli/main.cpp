@@ -249,7 +249,9 @@ int HoldsCommand(const Arguments& a) {
         tables = &orvaneTables.ForRank(a.Rank);
         worth = ClassWorth(DefaultMultipliers, terms);
     }
-    HandValues v = ValueHolds(*tables, hand, worth);
+    // The second draw belongs to this game only; valuing it goes through every draw.
+    HandValues v = !classic && a.SecondDraw ? ValueHoldsWithSecondDraw(*tables, hand, worth)
+                                            : ValueHolds(*tables, hand, worth);
     std::vector<HoldValue> ranked = v.Ranked();
     if (classic) {
         // A single-draw game: every hold is a free draw, the hand as dealt is just a hold.

@@ -10,6 +10,7 @@
 #include "CommandLine.h"
 #include "analysis/CardText.h"
 #include "analysis/ClassicGames.h"
+#include "analysis/DoubleUpOdds.h"
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneReturn.h"
 #include "analysis/Simulator.h"
@@ -165,7 +166,9 @@ int OrvaneReturnCommand(const Arguments& a) {
           << ",\"net_per_round\":" << Number(f.NetPerRound, 12)
           << ",\"charged_per_round\":" << Number(f.ChargedPerRound, 12)
           << ",\"variance\":" << Number(f.Variance, 6)
-          << ",\"meter_share\":" << Number(f.MeterShare, 12) << ",\"probabilities\":{";
+          << ",\"meter_share\":" << Number(f.MeterShare, 12)
+          << ",\"double_up_counting_multiple\":" << Number(BestDoubleUpMultiple(), 12)
+          << ",\"probabilities\":{";
         for (int line = 0; line <= PrizeLines; ++line) {
             o << (line ? "," : "") << JsonString(LineName(line)) << ":"
               << Number(f.LineProbability[static_cast<std::size_t>(line)], 15);
@@ -199,7 +202,9 @@ int OrvaneReturnCommand(const Arguments& a) {
               << "net per round (x bet)    " << Number(f.NetPerRound, 8) << '\n'
               << "charged per round (x bet)" << ' ' << Number(f.ChargedPerRound, 8) << '\n'
               << "variance per round       " << Number(f.Variance, 4) << '\n'
-              << "meter share of paid      " << Number(f.MeterShare, 8) << '\n';
+              << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
+              << "double-up, counted calls x" << Number(BestDoubleUpMultiple(), 8)
+              << " of every win (blind calls: x1)\n";
     if (!f.Counts.empty()) {
         std::cout << "counts out of            " << f.Total << '\n';
     }

@@ -454,6 +454,8 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         }
         chain = SolveMeterChain(states, options.Pays);
         const double gain = chain.Paid - chain.Charged;
+        figures.Passes = pass + 1;
+        figures.LastGainChange = pass == 0 ? 0.0 : gain - lastGain;
         if (passes == 1 || std::abs(gain - lastGain) < 1e-12) {
             break;
         }

@@ -51,6 +51,10 @@ struct OrvaneFigures {
     // Meter on, optimal: the worth of a meter step and of a jackpot hand in each state,
     // beyond the pay line, as the meter-aware strategy values them.
     std::vector<MeterTerms> StateTerms;
+    // Meter-aware play: the rounds of policy iteration run, and the change in net per round
+    // made by the last one (0 when the strategy stopped changing).
+    int Passes = 1;
+    double LastGainChange = 0;
     // What each (rank, countdown) state's play gives under the final strategy.
     std::array<std::array<StateFigures, Countdowns>, BonusRanks> States;
 };

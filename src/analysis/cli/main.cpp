@@ -203,6 +203,8 @@ int OrvaneReturnCommand(const Arguments& a) {
               << "charged per round (x bet)" << ' ' << Number(f.ChargedPerRound, 8) << '\n'
               << "variance per round       " << Number(f.Variance, 4) << '\n'
               << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
+              << "strategy passes          " << f.Passes << " (last change in net "
+              << Number(f.LastGainChange, 12) << ")\n"
               << "double-up, counted calls x" << Number(BestDoubleUpMultiple(), 8)
               << " of every win (blind calls: x1)\n";
     if (!f.Counts.empty()) {

@@ -53,6 +53,11 @@ TEST(CommandLine, TheDocumentedFormsAreRead) {
     EXPECT_EQ(a->Rounds, 1000);
     EXPECT_EQ(a->Seed, 42U);
     EXPECT_FALSE(a->AutoStrategy);
+    EXPECT_FALSE(a->MeterAware) << "solving the whole game first only when asked";
+
+    a = ParseArguments({"simulate", "--rounds", "10", "--meter", "on"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_TRUE(a->MeterAware);
 }
 
 TEST(CommandLine, BadArgumentsGiveAReasonInsteadOfARun) {

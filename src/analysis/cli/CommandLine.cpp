@@ -11,7 +11,8 @@ const char* const Usage =
     "  orvane-analysis holds C1 C2 C3 C4 C5 [--game ...] [--rank 7..10] [--countdown 1..10]\n"
     "                         [--meter off|on] [--second-draw on|off] [--json]\n"
     "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto]\n"
-    "                         [--second-draw on|off] [--json]\n"
+    "                         [--second-draw on|off] [--meter blind|on] [--json]\n"
+    "                         (--meter on prices the meter first: the whole game is solved)\n"
     "cards are written AS KH TD 7C, JK for the joker\n";
 
 namespace {
@@ -100,6 +101,7 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             a.Meter = value != "off";
             meterGiven = true;
             a.MeterBlind = value == "blind";
+            a.MeterAware = value == "on";
         } else if (arg == "--rank") {
             if (!ReadNumber(value, a.Rank) || a.Rank < 7 || a.Rank > 10) {
                 return fail("rank is 7..10");

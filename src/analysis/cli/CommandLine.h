@@ -22,7 +22,8 @@ struct Arguments {
     std::int32_t Countdown = 10;  // meter countdown for holds
     std::int64_t Rounds = 0;
     std::uint32_t Seed = 1;
-    bool SecondDraw = true;  // optimal play may give a first-draw win up
+    bool SecondDraw = true;   // optimal play may give a first-draw win up
+    bool MeterAware = false;  // simulate: best play prices the meter's steps
 };
 
 // Reads the arguments after the program name; an error message when they do not parse.

@@ -295,6 +295,11 @@ int SimulateCommand(const Arguments& a) {
     options.Seed = a.Seed;
     options.SecondDraw = a.SecondDraw;
     OrvaneTables tables;
+    if (!a.AutoStrategy && a.MeterAware) {
+        // Price the meter's steps by solving the whole game first.
+        ProgressBar solving;
+        options.Terms = OrvaneReturn(tables, OrvaneOptions{}, std::ref(solving)).StateTerms;
+    }
     ProgressBar bar;
     const auto start = std::chrono::steady_clock::now();
     const SimulationTotals t =

@@ -33,6 +33,28 @@ std::size_t RankSlot(std::int32_t orvaneNumber) {
 std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t orvaneNumber) {
     std::array<int, HoldCount> orders{};
     std::array<int, 5> perm = {0, 1, 2, 3, 4};
+    // Five different ranks and no joker: no choice between equal ranks and no suit to give,
+    // so every order keeps the same cards; one is enough.
+    unsigned ranks = 0;
+    for (int card : cards) {
+        ranks |= card == 52 ? 1U << 13 : 1U << (card % 13);
+    }
+    const bool orderFree = std::popcount(ranks) == 5 && (ranks >> 13) == 0;
+    if (orderFree) {
+        HandRanks hand;
+        for (std::size_t s = 0; s < 5; ++s) {
+            hand.Rank[s] = RankOfValue(cards[s] + 1);
+            hand.Suit[s] = SuitOfValue(cards[s] + 1);
+        }
+        const Evaluation e = Evaluate(hand, orvaneNumber);
+        const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+        HoldBits bits = 0;
+        for (std::size_t s = 0; s < 5; ++s) {
+            bits |= held[s] ? 1U << s : 0U;
+        }
+        orders[bits] = SlotOrders;
+        return orders;
+    }
     do {
         HandRanks hand;
         for (std::size_t s = 0; s < 5; ++s) {

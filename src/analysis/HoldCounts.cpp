@@ -1,0 +1,93 @@
+#include "HoldCounts.h"
+
+#include <stdexcept>
+
+namespace orvane::analysis {
+
+namespace {
+
+// The counts of hands containing `set`, less those of its supersets with dead cards:
+// the hands that contain `set` and no dead card.
+void AddAvoidingDead(const DrawTables& tables, CardMask set,
+                     const std::vector<CardMask>& deadSubsets, std::int64_t* out) {
+    const auto k = static_cast<std::size_t>(tables.ClassCount());
+    const int have = CardCount(set);
+    for (CardMask extra : deadSubsets) {
+        const int size = have + CardCount(extra);
+        if (size > 5) {
+            continue;
+        }
+        const std::int64_t sign = (CardCount(extra) & 1) != 0 ? -1 : 1;
+        const CardMask all = set | extra;
+        if (size == 5) {
+            out[tables.ClassOf(all)] += sign;
+        } else {
+            const std::int32_t* counts = tables.Containing(all);
+            for (std::size_t j = 0; j < k; ++j) {
+                out[j] += sign * counts[j];
+            }
+        }
+    }
+}
+
+}  // namespace
+
+HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, CardMask dead) {
+    HoldOutcomes result;
+    result.ClassCount = tables.ClassCount();
+    const auto k = static_cast<std::size_t>(result.ClassCount);
+    result.Counts.assign(HoldCount * k, 0);
+
+    std::array<CardMask, 5> bit{};
+    CardMask handMask = 0;
+    for (std::size_t s = 0; s < 5; ++s) {
+        if (hand[s] < 0 || hand[s] >= tables.DeckSize()) {
+            throw std::out_of_range("card out of range");
+        }
+        bit[s] = CardBit(hand[s]);
+        handMask |= bit[s];
+    }
+    if (CardCount(handMask) != 5 || (dead & handMask) != 0 || (dead >> tables.DeckSize()) != 0) {
+        throw std::invalid_argument("hand cards must be five different cards, none dead");
+    }
+    // Subsets of the dead cards that can still fit beside a held card set (at most five).
+    std::vector<CardMask> deadSubsets{0};
+    for (CardMask rest = dead; rest != 0; rest &= rest - 1) {
+        const CardMask card = rest & (~rest + 1);
+        const std::size_t n = deadSubsets.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (CardCount(deadSubsets[i]) < 5) {
+                deadSubsets.push_back(deadSubsets[i] | card);
+            }
+        }
+    }
+    for (HoldBits m = 0; m < HoldCount; ++m) {
+        CardMask set = 0;
+        for (std::size_t s = 0; s < 5; ++s) {
+            if ((m >> s & 1U) != 0) {
+                set |= bit[s];
+            }
+        }
+        AddAvoidingDead(tables, set, deadSubsets, &result.Counts[m * k]);
+    }
+    // Hands containing the hold, less those containing any thrown-away card: subtract
+    // supersets slot by slot.
+    for (unsigned s = 0; s < 5; ++s) {
+        for (HoldBits m = 0; m < HoldCount; ++m) {
+            if ((m >> s & 1U) == 0) {
+                std::int64_t* lower = &result.Counts[m * k];
+                const std::int64_t* upper = &result.Counts[(m | 1U << s) * k];
+                for (std::size_t j = 0; j < k; ++j) {
+                    lower[j] -= upper[j];
+                }
+            }
+        }
+    }
+    const int unseen = tables.DeckSize() - 5 - CardCount(dead);
+    for (HoldBits m = 0; m < HoldCount; ++m) {
+        result.Draws[m] = Binomial::Of(unseen, 5 - std::popcount(m));
+    }
+    return result;
+}
+
+}  // namespace orvane::analysis

@@ -1,0 +1,558 @@
+#include "OrvaneReturn.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <numeric>
+#include <stdexcept>
+#include <thread>
+
+#include "DealClasses.h"
+#include "HoldCounts.h"
+#include "game/AutoHold.h"
+#include "game/Card.h"
+#include "game/HandEvaluator.h"
+
+namespace orvane::analysis {
+
+namespace {
+
+constexpr int Workers = 2;
+constexpr int SlotOrders = 120;
+
+std::size_t RankSlot(std::int32_t orvaneNumber) {
+    if (orvaneNumber < FirstOrvaneNumber || orvaneNumber > LastOrvaneNumber) {
+        throw std::out_of_range("bonus rank out of 7..10");
+    }
+    return static_cast<std::size_t>(orvaneNumber - FirstOrvaneNumber);
+}
+
+// The automatic hold depends on the order of the cards in the slots (which of two equal
+// ranks it keeps, and the suit the joker takes), and a deal's slot order is uniform, so
+// it is weighed over all 120 orders: how many orders keep each hold, by card position.
+std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t orvaneNumber) {
+    std::array<int, HoldCount> orders{};
+    std::array<int, 5> perm = {0, 1, 2, 3, 4};
+    // Five different ranks and no joker: no choice between equal ranks and no suit to give,
+    // so every order keeps the same cards; one is enough.
+    unsigned ranks = 0;
+    for (int card : cards) {
+        ranks |= card == 52 ? 1U << 13 : 1U << (card % 13);
+    }
+    const bool orderFree = std::popcount(ranks) == 5 && (ranks >> 13) == 0;
+    if (orderFree) {
+        HandRanks hand;
+        for (std::size_t s = 0; s < 5; ++s) {
+            hand.Rank[s] = RankOfValue(cards[s] + 1);
+            hand.Suit[s] = SuitOfValue(cards[s] + 1);
+        }
+        const Evaluation e = Evaluate(hand, orvaneNumber);
+        const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+        HoldBits bits = 0;
+        for (std::size_t s = 0; s < 5; ++s) {
+            bits |= held[s] ? 1U << s : 0U;
+        }
+        orders[bits] = SlotOrders;
+        return orders;
+    }
+    do {
+        HandRanks hand;
+        for (std::size_t s = 0; s < 5; ++s) {
+            const CardValue v = cards[static_cast<std::size_t>(perm[s])] + 1;
+            hand.Rank[s] = RankOfValue(v);
+            hand.Suit[s] = v == JokerValue ? 0 : SuitOfValue(v);
+        }
+        const Evaluation e = Evaluate(hand, orvaneNumber);
+        if (e.JokerSlot >= 0) {
+            hand.Suit[static_cast<std::size_t>(e.JokerSlot)] = e.JokerSuit;
+        }
+        const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+        HoldBits bits = 0;
+        for (std::size_t s = 0; s < 5; ++s) {
+            if (held[s]) {
+                bits |= 1U << perm[s];
+            }
+        }
+        ++orders[bits];
+    } while (std::next_permutation(perm.begin(), perm.end()));
+    return orders;
+}
+
+std::int64_t CommonDrawMultiple(int unseen) {
+    std::int64_t l = 1;
+    for (int k = 0; k <= 5; ++k) {
+        l = std::lcm(l, Binomial::Of(unseen, k));
+    }
+    return l;
+}
+
+// One hold of one deal, reduced to what the strategy compares.
+struct HoldSummary {
+    double Base = 0;  // pay-line worth less the draw's cost
+    double Step = 0;  // chance of a meter step
+    double Jackpot = 0;
+};
+
+struct Accumulator {
+    std::array<StateFigures, Countdowns> States;
+    std::vector<std::int64_t> Counts = std::vector<std::int64_t>(OrvaneClassCount, 0);
+
+    Accumulator() {
+        for (auto& s : States) {
+            s.ClassProbability.assign(OrvaneClassCount, 0.0);
+            s.DrawnClassProbability.assign(OrvaneClassCount, 0.0);
+        }
+    }
+};
+
+class RankPlayer {
+  public:
+    RankPlayer(const DrawTables& tables, std::int32_t rank, const OrvaneOptions& options,
+               const std::array<MeterTerms, Countdowns>& terms)
+        : tables_(tables), rank_(rank), options_(options), terms_(terms) {
+        for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+            const PrizeIndex prize = PrizeOfClass(cls);
+            pay_[static_cast<std::size_t>(cls)] =
+                prize == NoPrize ? 0.0 : options.Pays[static_cast<std::size_t>(prize)];
+        }
+        sameForAll_ = std::all_of(terms.begin(), terms.end(), [&](const MeterTerms& t) {
+            return t.Step == terms[0].Step && t.Jackpot == terms[0].Jackpot;
+        });
+        multiple_ = CommonDrawMultiple(tables.DeckSize() - 5);
+    }
+
+    void Play(const DealClass& deal, Accumulator& acc) const {
+        const HoldOutcomes o = CountHoldOutcomes(tables_, deal.Cards);
+        CardMask handMask = 0;
+        for (int card : deal.Cards) {
+            handMask |= CardBit(card);
+        }
+        const int standing = tables_.ClassOf(handMask);
+        if (options_.Play == Strategy::Auto) {
+            const auto orders = AutoHoldOrders(deal.Cards, rank_);
+            for (HoldBits m = 0; m < HoldCount; ++m) {
+                if (orders[m] != 0) {
+                    const double share = deal.Weight * orders[m] / double{SlotOrders};
+                    for (auto& state : acc.States) {
+                        Add(o, m, standing, share, state);
+                    }
+                    AddExact(o, m, standing, std::int64_t{deal.Weight} * orders[m], acc);
+                }
+            }
+            return;
+        }
+        std::array<HoldSummary, HoldCount> summary{};
+        for (HoldBits m = 0; m < HoldCount; ++m) {
+            summary[m] = Summarize(o, m, standing);
+        }
+        HoldBits firstBest = 0;
+        for (int c = 0; c < Countdowns; ++c) {
+            const auto cs = static_cast<std::size_t>(c);
+            if (c > 0 && sameForAll_) {
+                Add(o, firstBest, standing, deal.Weight, acc.States[cs]);
+                continue;
+            }
+            const HoldBits best = BestHold(summary, terms_[cs]);
+            Add(o, best, standing, deal.Weight, acc.States[cs]);
+            if (c == 0) {
+                firstBest = best;
+                AddExact(o, best, standing, std::int64_t{deal.Weight} * SlotOrders, acc);
+            }
+        }
+    }
+
+    std::int64_t ExactScale() const { return multiple_ * SlotOrders; }
+
+  private:
+    HoldSummary Summarize(const HoldOutcomes& o, HoldBits m, int standing) const {
+        HoldSummary s;
+        if (m == 0 || m == HoldAll) {
+            s.Base = pay_[static_cast<std::size_t>(standing)];
+            s.Step = MeterEffectOfClass(standing) == MeterEffect::Step ? 1.0 : 0.0;
+            s.Jackpot = MeterEffectOfClass(standing) == MeterEffect::Jackpot ? 1.0 : 0.0;
+            return s;
+        }
+        const std::int64_t* c = o.Of(m);
+        double base = 0;
+        std::int64_t step = 0;
+        std::int64_t jackpot = 0;
+        for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+            const auto j = static_cast<std::size_t>(cls);
+            base += static_cast<double>(c[j]) * pay_[j];
+            switch (MeterEffectOfClass(cls)) {
+                case MeterEffect::Step:
+                    step += c[j];
+                    break;
+                case MeterEffect::Jackpot:
+                    jackpot += c[j];
+                    break;
+                case MeterEffect::None:
+                    break;
+            }
+        }
+        const auto draws = static_cast<double>(o.Draws[m]);
+        s.Base = base / draws - 1.0;
+        s.Step = static_cast<double>(step) / draws;
+        s.Jackpot = static_cast<double>(jackpot) / draws;
+        return s;
+    }
+
+    // Ties go to the hold that keeps the fewest cards, then the lowest slots.
+    static HoldBits BestHold(const std::array<HoldSummary, HoldCount>& summary, MeterTerms t) {
+        HoldBits best = 0;
+        double bestValue = -1e300;
+        for (int kept = 0; kept <= 5; ++kept) {
+            for (HoldBits m = 0; m < HoldCount; ++m) {
+                if (std::popcount(m) != kept) {
+                    continue;
+                }
+                const HoldSummary& s = summary[m];
+                const double v = s.Base + s.Step * t.Step + s.Jackpot * t.Jackpot;
+                if (v > bestValue) {
+                    bestValue = v;
+                    best = m;
+                }
+            }
+        }
+        return best;
+    }
+
+    void Add(const HoldOutcomes& o, HoldBits m, int standing, double weight,
+             StateFigures& state) const {
+        const bool stands = m == 0 || m == HoldAll;
+        if (stands) {
+            state.ClassProbability[static_cast<std::size_t>(standing)] += weight;
+            state.Charged += weight;
+            const MeterEffect e = MeterEffectOfClass(standing);
+            state.StepProbability += e == MeterEffect::Step ? weight : 0.0;
+            state.JackpotProbability += e == MeterEffect::Jackpot ? weight : 0.0;
+            return;
+        }
+        const std::int64_t* c = o.Of(m);
+        const double scale = weight / static_cast<double>(o.Draws[m]);
+        state.Charged += 2.0 * weight;
+        for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+            const auto j = static_cast<std::size_t>(cls);
+            const double p = static_cast<double>(c[j]) * scale;
+            state.ClassProbability[j] += p;
+            state.DrawnClassProbability[j] += p;
+            switch (MeterEffectOfClass(cls)) {
+                case MeterEffect::Step:
+                    state.StepProbability += p;
+                    break;
+                case MeterEffect::Jackpot:
+                    state.JackpotProbability += p;
+                    break;
+                case MeterEffect::None:
+                    break;
+            }
+        }
+    }
+
+    // Whole counts over deals x 120 slot orders x a common multiple of the draw counts.
+    void AddExact(const HoldOutcomes& o, HoldBits m, int standing, std::int64_t weight,
+                  Accumulator& acc) const {
+        if (m == 0 || m == HoldAll) {
+            acc.Counts[static_cast<std::size_t>(standing)] += weight * multiple_;
+            return;
+        }
+        const std::int64_t scale = weight * (multiple_ / o.Draws[m]);
+        const std::int64_t* c = o.Of(m);
+        for (std::size_t j = 0; j < static_cast<std::size_t>(OrvaneClassCount); ++j) {
+            acc.Counts[j] += c[j] * scale;
+        }
+    }
+
+    const DrawTables& tables_;
+    std::int32_t rank_;
+    const OrvaneOptions& options_;
+    std::array<MeterTerms, Countdowns> terms_;
+    std::array<double, OrvaneClassCount> pay_{};
+    bool sameForAll_ = true;
+    std::int64_t multiple_ = 1;
+};
+
+const std::vector<DealClass>& GameDeals() {
+    static const std::vector<DealClass> deals = GroupDealsBySuitRenaming(CardsInDeck);
+    return deals;
+}
+
+// Dense Gaussian elimination with partial pivoting; the systems here have 41 unknowns.
+std::vector<double> Solve(std::vector<std::vector<double>> a, std::vector<double> b) {
+    const std::size_t n = b.size();
+    for (std::size_t col = 0; col < n; ++col) {
+        std::size_t pivot = col;
+        for (std::size_t r = col + 1; r < n; ++r) {
+            if (std::abs(a[r][col]) > std::abs(a[pivot][col])) {
+                pivot = r;
+            }
+        }
+        std::swap(a[col], a[pivot]);
+        std::swap(b[col], b[pivot]);
+        if (a[col][col] == 0.0) {
+            throw std::runtime_error("meter chain has no unique solution");
+        }
+        for (std::size_t r = 0; r < n; ++r) {
+            if (r != col) {
+                const double f = a[r][col] / a[col][col];
+                for (std::size_t k = col; k < n; ++k) {
+                    a[r][k] -= f * a[col][k];
+                }
+                b[r] -= f * b[col];
+            }
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        b[i] /= a[i][i];
+    }
+    return b;
+}
+
+}  // namespace
+
+const DrawTables& OrvaneTables::ForRank(std::int32_t orvaneNumber) {
+    auto& t = tables_[RankSlot(orvaneNumber)];
+    if (!t) {
+        t = std::make_unique<DrawTables>(OrvaneHandClasses(orvaneNumber));
+    }
+    return *t;
+}
+
+std::array<StateFigures, Countdowns> PlayOneRank(
+    const DrawTables& tables, std::int32_t orvaneNumber, const OrvaneOptions& options,
+    const std::array<MeterTerms, Countdowns>& terms, const Progress& progress,
+    std::vector<std::int64_t>* exactCounts, std::int64_t* exactTotal) {
+    RankSlot(orvaneNumber);
+    const auto& deals = GameDeals();
+    const RankPlayer player(tables, orvaneNumber, options, terms);
+    std::vector<Accumulator> acc(Workers);
+    auto work = [&](std::size_t w) {
+        for (std::size_t i = w; i < deals.size(); i += Workers) {
+            player.Play(deals[i], acc[w]);
+            if (w == 0 && progress && i % 2048 == 0) {
+                progress(i, deals.size());
+            }
+        }
+    };
+    std::thread second(work, 1);
+    work(0);
+    second.join();
+
+    const double allDeals = static_cast<double>(Binomial::Of(CardsInDeck, 5));
+    std::array<StateFigures, Countdowns> states = acc[0].States;
+    for (std::size_t c = 0; c < Countdowns; ++c) {
+        StateFigures& s = states[c];
+        const StateFigures& other = acc[1].States[c];
+        for (std::size_t j = 0; j < s.ClassProbability.size(); ++j) {
+            s.ClassProbability[j] = (s.ClassProbability[j] + other.ClassProbability[j]) / allDeals;
+            s.DrawnClassProbability[j] =
+                (s.DrawnClassProbability[j] + other.DrawnClassProbability[j]) / allDeals;
+        }
+        s.Charged = (s.Charged + other.Charged) / allDeals;
+        s.StepProbability = (s.StepProbability + other.StepProbability) / allDeals;
+        s.JackpotProbability = (s.JackpotProbability + other.JackpotProbability) / allDeals;
+    }
+    if (exactCounts != nullptr) {
+        exactCounts->assign(OrvaneClassCount, 0);
+        for (const auto& a : acc) {
+            for (std::size_t j = 0; j < a.Counts.size(); ++j) {
+                (*exactCounts)[j] += a.Counts[j];
+            }
+        }
+    }
+    if (exactTotal != nullptr) {
+        *exactTotal = Binomial::Of(CardsInDeck, 5) * player.ExactScale();
+    }
+    return states;
+}
+
+ChainSolution SolveMeterChain(
+    const std::array<std::array<StateFigures, Countdowns>, BonusRanks>& states,
+    const Multipliers& pays) {
+    constexpr std::size_t N = BonusRanks * Countdowns;
+    auto index = [](std::size_t r, std::size_t c) { return r * Countdowns + c; };
+    std::vector<std::vector<double>> p(N, std::vector<double>(N, 0.0));
+    std::vector<double> reward(N, 0.0);
+    std::vector<double> paid(N, 0.0);
+    std::vector<double> jackpotPaid(N, 0.0);
+    std::vector<double> second(N, 0.0);
+    for (std::size_t r = 0; r < BonusRanks; ++r) {
+        const double jackpot = 100.0 * static_cast<double>(FirstOrvaneNumber + static_cast<int>(r));
+        for (std::size_t c = 0; c < Countdowns; ++c) {
+            const StateFigures& s = states[r][c];
+            const std::size_t from = index(r, c);
+            const bool last = c == 0;  // countdown 1: a step empties the meter
+            const double empties = s.JackpotProbability + (last ? s.StepProbability : 0.0);
+            p[from][index((r + 1) % BonusRanks, Countdowns - 1)] += empties;
+            if (!last) {
+                p[from][index(r, c - 1)] += s.StepProbability;
+            }
+            p[from][from] += 1.0 - empties - (last ? 0.0 : s.StepProbability);
+            double linePaid = 0;
+            for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+                const auto j = static_cast<std::size_t>(cls);
+                const PrizeIndex prize = PrizeOfClass(cls);
+                const double pay = prize == NoPrize ? 0.0 : pays[static_cast<std::size_t>(prize)];
+                const MeterEffect e = MeterEffectOfClass(cls);
+                const bool wins = e == MeterEffect::Jackpot || (last && e == MeterEffect::Step);
+                const double total = pay + (wins ? jackpot : 0.0);
+                const double drawn = s.DrawnClassProbability[j];
+                const double stood = s.ClassProbability[j] - drawn;
+                linePaid += s.ClassProbability[j] * pay;
+                second[from] +=
+                    stood * (total - 1.0) * (total - 1.0) + drawn * (total - 2.0) * (total - 2.0);
+            }
+            jackpotPaid[from] = empties * jackpot;
+            paid[from] = linePaid + jackpotPaid[from];
+            reward[from] = paid[from] - s.Charged;
+        }
+    }
+    // Long-run shares: pi P = pi, sum pi = 1 (one balance equation replaced).
+    std::vector<std::vector<double>> a(N, std::vector<double>(N, 0.0));
+    std::vector<double> b(N, 0.0);
+    for (std::size_t i = 0; i < N; ++i) {
+        for (std::size_t j = 0; j < N; ++j) {
+            a[i][j] = p[j][i] - (i == j ? 1.0 : 0.0);
+        }
+    }
+    a[N - 1].assign(N, 1.0);
+    b[N - 1] = 1.0;
+    ChainSolution out;
+    out.Share = Solve(a, b);
+    double gain = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        out.Paid += out.Share[i] * paid[i];
+        out.JackpotPaid += out.Share[i] * jackpotPaid[i];
+        out.Charged += out.Share[i] * states[i / Countdowns][i % Countdowns].Charged;
+        out.SecondMoment += out.Share[i] * second[i];
+        gain += out.Share[i] * reward[i];
+    }
+    // Relative values: h(s) + g = reward(s) + sum P h, with h of the first state 0.
+    std::vector<std::vector<double>> h(N, std::vector<double>(N, 0.0));
+    std::vector<double> rhs(N, 0.0);
+    for (std::size_t i = 0; i < N; ++i) {
+        for (std::size_t j = 0; j < N; ++j) {
+            h[i][j] = (i == j ? 1.0 : 0.0) - p[i][j];
+        }
+        rhs[i] = reward[i] - gain;
+    }
+    h[0].assign(N, 0.0);
+    h[0][0] = 1.0;
+    rhs[0] = 0.0;
+    out.Bias = Solve(h, rhs);
+    return out;
+}
+
+OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
+                           const Progress& progress) {
+    OrvaneFigures figures;
+    std::array<std::array<MeterTerms, Countdowns>, BonusRanks> terms{};
+    std::array<std::array<StateFigures, Countdowns>, BonusRanks> states;
+    const int passes =
+        options.Meter && options.MeterAware && options.Play == Strategy::Optimal ? 6 : 1;
+    std::vector<std::int64_t> counts(OrvaneClassCount, 0);
+    double lastGain = -1e300;
+    ChainSolution chain;
+    for (int pass = 0; pass < passes; ++pass) {
+        std::fill(counts.begin(), counts.end(), 0);
+        for (std::size_t r = 0; r < BonusRanks; ++r) {
+            const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
+            std::vector<std::int64_t> rankCounts;
+            std::int64_t total = 0;
+            const std::size_t step = r + BonusRanks * static_cast<std::size_t>(pass);
+            const std::size_t steps = BonusRanks * static_cast<std::size_t>(passes);
+            Progress inner;
+            if (progress) {
+                inner = [&](std::size_t done, std::size_t all) {
+                    progress(step * all + done, steps * all);
+                };
+            }
+            states[r] = PlayOneRank(tables.ForRank(rank), rank, options, terms[r], inner,
+                                    &rankCounts, &total);
+            for (std::size_t j = 0; j < counts.size(); ++j) {
+                counts[j] += rankCounts[j];
+            }
+            figures.Total += pass == 0 ? total : 0;
+        }
+        chain = SolveMeterChain(states, options.Pays);
+        const double gain = chain.Paid - chain.Charged;
+        figures.Passes = pass + 1;
+        figures.LastGainChange = pass == 0 ? 0.0 : gain - lastGain;
+        if (passes == 1 || std::abs(gain - lastGain) < 1e-12) {
+            break;
+        }
+        lastGain = gain;
+        // The next strategy values a step and a jackpot by where they move the chain.
+        for (std::size_t r = 0; r < BonusRanks; ++r) {
+            const double jackpot =
+                100.0 * static_cast<double>(FirstOrvaneNumber + static_cast<int>(r));
+            const double refilled = chain.Bias[((r + 1) % BonusRanks) * Countdowns + 9];
+            for (std::size_t c = 0; c < Countdowns; ++c) {
+                const double here = chain.Bias[r * Countdowns + c];
+                const double emptied = jackpot + refilled - here;
+                terms[r][c].Jackpot = emptied;
+                terms[r][c].Step = c == 0 ? emptied : chain.Bias[r * Countdowns + c - 1] - here;
+            }
+        }
+    }
+    if (!options.Meter) {
+        // Without the meter the four bonus ranks are weighed alike, jackpots left out.
+        chain.Paid -= chain.JackpotPaid;
+        double paid = 0;
+        double charged = 0;
+        double secondMoment = 0;
+        for (const auto& rankStates : states) {
+            const StateFigures& s = rankStates[0];
+            for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+                const auto j = static_cast<std::size_t>(cls);
+                const PrizeIndex prize = PrizeOfClass(cls);
+                const double pay =
+                    prize == NoPrize ? 0.0 : options.Pays[static_cast<std::size_t>(prize)];
+                const double drawn = s.DrawnClassProbability[j];
+                paid += s.ClassProbability[j] * pay / BonusRanks;
+                secondMoment += ((s.ClassProbability[j] - drawn) * (pay - 1) * (pay - 1) +
+                                 drawn * (pay - 2) * (pay - 2)) /
+                                BonusRanks;
+            }
+            charged += s.Charged / BonusRanks;
+        }
+        chain.Paid = paid;
+        chain.Charged = charged;
+        chain.SecondMoment = secondMoment;
+        chain.JackpotPaid = 0;
+        figures.Counts.assign(PrizeLines + 1, 0);
+        for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+            figures.Counts[static_cast<std::size_t>(PrizeOfClass(cls))] +=
+                counts[static_cast<std::size_t>(cls)];
+        }
+    } else {
+        figures.Total = 0;
+        figures.StateShare = chain.Share;
+        if (options.Play == Strategy::Optimal && options.MeterAware) {
+            for (const auto& rankTerms : terms) {
+                figures.StateTerms.insert(figures.StateTerms.end(), rankTerms.begin(),
+                                          rankTerms.end());
+            }
+        }
+    }
+    figures.States = states;
+    figures.Return = chain.Paid / chain.Charged;
+    figures.NetPerRound = chain.Paid - chain.Charged;
+    figures.ChargedPerRound = chain.Charged;
+    figures.Variance = chain.SecondMoment - figures.NetPerRound * figures.NetPerRound;
+    figures.MeterShare = chain.Paid > 0 ? chain.JackpotPaid / chain.Paid : 0.0;
+    figures.LineProbability.assign(PrizeLines + 1, 0.0);
+    for (std::size_t r = 0; r < BonusRanks; ++r) {
+        for (std::size_t c = 0; c < Countdowns; ++c) {
+            const double share =
+                options.Meter ? chain.Share[r * Countdowns + c] : (c == 0 ? 1.0 / BonusRanks : 0.0);
+            for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+                figures.LineProbability[static_cast<std::size_t>(PrizeOfClass(cls))] +=
+                    share * states[r][c].ClassProbability[static_cast<std::size_t>(cls)];
+            }
+        }
+    }
+    return figures;
+}
+
+}  // namespace orvane::analysis

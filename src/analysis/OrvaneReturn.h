@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "DrawTables.h"
+#include "OrvaneClasses.h"
+#include "SingleDrawReturn.h"
+
+namespace orvane::analysis {
+
+enum class Strategy { Optimal, Auto };
+
+// The bonus rank and the countdown of the bet being played: the meter's Markov state.
+inline constexpr int Countdowns = 10;
+inline constexpr int BonusRanks = LastOrvaneNumber - FirstOrvaneNumber + 1;
+
+// The draw tables of the game for each bonus rank, built once (about 20 MB each).
+class OrvaneTables {
+  public:
+    const DrawTables& ForRank(std::int32_t orvaneNumber);
+
+  private:
+    std::array<std::unique_ptr<DrawTables>, BonusRanks> tables_;
+};
+
+// What one meter state's play gives, per round, per unit of bet.
+struct StateFigures {
+    std::vector<double> ClassProbability;       // of the final hand, OrvaneClassCount entries
+    std::vector<double> DrawnClassProbability;  // the same, for rounds that paid a draw
+    double Charged = 0;                         // the deal, and the draw when there is one
+    double StepProbability = 0;
+    double JackpotProbability = 0;
+};
+
+struct OrvaneFigures {
+    double Return = 0;                    // paid / charged in the long run
+    double NetPerRound = 0;               // paid - charged, per unit of bet
+    double Variance = 0;                  // of one round's paid - charged, per unit of bet squared
+    double ChargedPerRound = 0;           // 1 for the deal plus the chance of a draw
+    double MeterShare = 0;                // share of all paid that comes from jackpots
+    std::vector<double> LineProbability;  // final pay line 0..11 per round
+    // Meter off only: exact counts of each pay line 0..11 over Total, the four bonus ranks
+    // weighed alike.
+    std::vector<std::int64_t> Counts;
+    std::int64_t Total = 0;
+    // Meter on: the long-run share of rounds in each (rank, countdown) state.
+    std::vector<double> StateShare;
+    // Meter on, optimal: the worth of a meter step and of a jackpot hand in each state,
+    // beyond the pay line, as the meter-aware strategy values them.
+    std::vector<MeterTerms> StateTerms;
+    // Meter-aware play: the rounds of policy iteration run, and the change in net per round
+    // made by the last one (0 when the strategy stopped changing).
+    int Passes = 1;
+    double LastGainChange = 0;
+    // What each (rank, countdown) state's play gives under the final strategy.
+    std::array<std::array<StateFigures, Countdowns>, BonusRanks> States;
+};
+
+struct OrvaneOptions {
+    Multipliers Pays = DefaultMultipliers;
+    Strategy Play = Strategy::Optimal;
+    bool Meter = true;
+    // With the meter: value its terms when choosing holds (false plays as if it did not
+    // exist, and only counts what it pays).
+    bool MeterAware = true;
+};
+
+// The whole game, every deal of the 53 cards weighed, draws counted exactly. A first-draw
+// win is always taken here (see ChooseAfterWin for the second draw of one hand).
+OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
+                           const Progress& progress = {});
+
+// The per-state figures of one strategy (fixed worth of meter terms per countdown) for one
+// bonus rank; exposed for the meter chain tests.
+std::array<StateFigures, Countdowns> PlayOneRank(
+    const DrawTables& tables, std::int32_t orvaneNumber, const OrvaneOptions& options,
+    const std::array<MeterTerms, Countdowns>& terms, const Progress& progress = {},
+    std::vector<std::int64_t>* exactCounts = nullptr, std::int64_t* exactTotal = nullptr);
+
+// The long-run figures of the meter chain given each state's figures, indexed
+// [rank - 7][countdown - 1]; countdown c goes to c - 1 on a step; a jackpot, or a step
+// from 1, pays bet x rank x 100 and moves to countdown 10 of the next rank.
+struct ChainSolution {
+    double Paid = 0;
+    double Charged = 0;
+    double SecondMoment = 0;  // of paid - charged per round
+    std::vector<double> Share;
+    std::vector<double> Bias;  // relative value of each state, for the next strategy
+    double JackpotPaid = 0;
+};
+ChainSolution SolveMeterChain(
+    const std::array<std::array<StateFigures, Countdowns>, BonusRanks>& states,
+    const Multipliers& pays);
+
+}  // namespace orvane::analysis

@@ -1,0 +1,374 @@
+// orvane-analysis: what the machine returns, and the best hold of a hand.
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "analysis/CardText.h"
+#include "analysis/ClassicGames.h"
+#include "analysis/DoubleUpOdds.h"
+#include "analysis/HoldValues.h"
+#include "analysis/OrvaneReturn.h"
+#include "analysis/Simulator.h"
+
+using namespace orvane;
+using namespace orvane::analysis;
+using namespace orvane::analysis::cli;
+
+namespace {
+
+// A bar on stderr, shown only once a run has taken a second.
+class ProgressBar {
+  public:
+    void operator()(std::size_t done, std::size_t all) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - start_ < std::chrono::seconds(1) && done < all) {
+            return;
+        }
+        if (!shown_ && done >= all) {
+            return;
+        }
+        const int percent =
+            static_cast<int>(100.0 * static_cast<double>(done) / static_cast<double>(all));
+        if (shown_ && percent == lastPercent_ && done < all) {
+            return;
+        }
+        shown_ = true;
+        lastPercent_ = percent;
+        const int width = 40;
+        const auto filled =
+            static_cast<int>(static_cast<double>(done) / static_cast<double>(all) * width);
+        std::fprintf(
+            stderr, "\r[%s%s] %3d%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+            std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
+            static_cast<int>(100.0 * static_cast<double>(done) / static_cast<double>(all)));
+        if (done >= all) {
+            std::fputc('\n', stderr);
+        }
+    }
+    void Finish() {
+        if (shown_) {
+            std::fputc('\n', stderr);
+        }
+    }
+
+  private:
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    bool shown_ = false;
+    int lastPercent_ = -1;
+};
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string Number(double v, int digits = 10) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", digits, v);
+    return buf;
+}
+
+// Columns padded to their widest cell; numbers right-aligned.
+void PrintTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> width;
+    for (const auto& row : rows) {
+        width.resize(std::max(width.size(), row.size()), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            width[i] = std::max(width[i], row[i].size());
+        }
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::string pad(width[i] - row[i].size(), ' ');
+            line += i == 0 ? row[i] + pad : "  " + pad + row[i];
+        }
+        std::cout << line << '\n';
+    }
+}
+
+std::string GameName(Game g) {
+    switch (g) {
+        case Game::JacksOrBetter96:
+            return "jacks-or-better-9-6";
+        case Game::JokerPokerKings:
+            return "joker-poker-kings";
+        case Game::Orvane:
+            break;
+    }
+    return "orvane";
+}
+
+ClassicGame ClassicFor(Game g) {
+    return g == Game::JacksOrBetter96 ? JacksOrBetter96() : JokerPokerKings();
+}
+
+int ClassicReturn(const Arguments& a) {
+    const ClassicGame game = ClassicFor(a.Which);
+    const DrawTables tables(game.Classes);
+    ProgressBar bar;
+    const GameCounts counts = SingleDrawReturn(tables, game.Pays, std::ref(bar));
+    const double ret = counts.Return(game.Pays);
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":" << JsonString(GameName(a.Which)) << ",\"strategy\":\"optimal\""
+          << ",\"return\":" << Number(ret, 12) << ",\"counts\":{";
+        for (std::size_t i = 0; i < counts.Counts.size(); ++i) {
+            o << (i ? "," : "") << JsonString(game.Classes.Names[i]) << ":" << counts.Counts[i];
+        }
+        o << "},\"total\":" << counts.Total << "}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::vector<std::vector<std::string>> rows = {
+        {"Hand", "Pays", "Count", "Probability", "Return"}};
+    for (std::size_t i = counts.Counts.size(); i-- > 0;) {
+        const double p = static_cast<double>(counts.Counts[i]) / static_cast<double>(counts.Total);
+        rows.push_back({game.Classes.Names[i], std::to_string(game.Pays[i]),
+                        std::to_string(counts.Counts[i]), Number(p, 8),
+                        Number(p * static_cast<double>(game.Pays[i]), 8)});
+    }
+    rows.push_back({"Total", "", std::to_string(counts.Total), "", Number(ret, 8)});
+    PrintTable(rows);
+    return 0;
+}
+
+const char* LineName(int line) {
+    static const char* const names[] = {
+        "NOTHING", "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE",
+        "FLUSH",   "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3X"};
+    return names[line];
+}
+
+int OrvaneReturnCommand(const Arguments& a) {
+    OrvaneTables tables;
+    OrvaneOptions options;
+    options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
+    options.Meter = a.Meter;
+    options.MeterAware = !a.MeterBlind;
+    ProgressBar bar;
+    const OrvaneFigures f = OrvaneReturn(tables, options, std::ref(bar));
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":\"orvane\",\"strategy\":" << JsonString(a.AutoStrategy ? "auto" : "optimal")
+          << ",\"meter\":" << (a.Meter ? "true" : "false") << ",\"return\":" << Number(f.Return, 12)
+          << ",\"net_per_round\":" << Number(f.NetPerRound, 12)
+          << ",\"charged_per_round\":" << Number(f.ChargedPerRound, 12)
+          << ",\"variance\":" << Number(f.Variance, 6)
+          << ",\"meter_share\":" << Number(f.MeterShare, 12)
+          << ",\"double_up_counting_multiple\":" << Number(BestDoubleUpMultiple(), 12)
+          << ",\"probabilities\":{";
+        for (int line = 0; line <= PrizeLines; ++line) {
+            o << (line ? "," : "") << JsonString(LineName(line)) << ":"
+              << Number(f.LineProbability[static_cast<std::size_t>(line)], 15);
+        }
+        o << "}";
+        if (!f.Counts.empty()) {
+            o << ",\"counts\":{";
+            for (int line = 0; line <= PrizeLines; ++line) {
+                o << (line ? "," : "") << JsonString(LineName(line)) << ":"
+                  << f.Counts[static_cast<std::size_t>(line)];
+            }
+            o << "},\"total\":" << f.Total;
+        }
+        o << "}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::vector<std::vector<std::string>> rows = {{"Line", "Pays", "Probability", "Return"}};
+    for (int line = 1; line <= PrizeLines; ++line) {
+        const auto l = static_cast<std::size_t>(line);
+        const double p = f.LineProbability[l];
+        rows.push_back({LineName(line), std::to_string(options.Pays[l]), Number(p, 10),
+                        Number(p * options.Pays[l] / f.ChargedPerRound, 8)});
+        if (!f.Counts.empty()) {
+            rows.back().push_back(std::to_string(f.Counts[l]));
+        }
+    }
+    rows.push_back({LineName(0), "0", Number(f.LineProbability[0], 10), ""});
+    PrintTable(rows);
+    std::cout << "\nreturn (paid / charged)  " << Number(f.Return, 8) << '\n'
+              << "net per round (x bet)    " << Number(f.NetPerRound, 8) << '\n'
+              << "charged per round (x bet)" << ' ' << Number(f.ChargedPerRound, 8) << '\n'
+              << "variance per round       " << Number(f.Variance, 4) << '\n'
+              << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
+              << "strategy passes          " << f.Passes << " (last change in net "
+              << Number(f.LastGainChange, 12) << ")\n"
+              << "double-up, counted calls x" << Number(BestDoubleUpMultiple(), 8)
+              << " of every win (blind calls: x1)\n";
+    if (!f.Counts.empty()) {
+        std::cout << "counts out of            " << f.Total << '\n';
+    }
+    return 0;
+}
+
+std::string HoldText(const FiveCards& hand, HoldBits hold) {
+    std::string s;
+    for (std::size_t i = 0; i < 5; ++i) {
+        if ((hold >> i & 1U) != 0) {
+            s += (s.empty() ? "" : " ") + CardName(hand[i]);
+        }
+    }
+    return s.empty() ? "-" : s;
+}
+
+int HoldsCommand(const Arguments& a) {
+    FiveCards hand{};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const auto card = ParseCard(a.Cards[i]);
+        const int deck = a.Which == Game::JacksOrBetter96 ? 52 : 53;
+        if (!card || *card >= deck) {
+            std::cerr << "not a card of this game: " << a.Cards[i] << '\n';
+            return 2;
+        }
+        hand[i] = *card;
+    }
+    std::vector<double> worth;
+    std::unique_ptr<DrawTables> own;
+    OrvaneTables orvaneTables;
+    const DrawTables* tables = nullptr;
+    bool classic = a.Which != Game::Orvane;
+    if (classic) {
+        const ClassicGame game = ClassicFor(a.Which);
+        own = std::make_unique<DrawTables>(game.Classes);
+        tables = own.get();
+        worth.assign(game.Pays.begin(), game.Pays.end());
+    } else {
+        MeterTerms terms;
+        if (a.Meter) {
+            OrvaneOptions options;
+            ProgressBar bar;
+            const OrvaneFigures f = OrvaneReturn(orvaneTables, options, std::ref(bar));
+            terms =
+                f.StateTerms[static_cast<std::size_t>((a.Rank - 7) * Countdowns + a.Countdown - 1)];
+        }
+        tables = &orvaneTables.ForRank(a.Rank);
+        worth = ClassWorth(DefaultMultipliers, terms);
+    }
+    // The second draw belongs to this game only; valuing it goes through every draw.
+    HandValues v = !classic && a.SecondDraw ? ValueHoldsWithSecondDraw(*tables, hand, worth)
+                                            : ValueHolds(*tables, hand, worth);
+    std::vector<HoldValue> ranked = v.Ranked();
+    if (classic) {
+        // A single-draw game: every hold is a free draw, the hand as dealt is just a hold.
+        for (HoldValue& h : ranked) {
+            h.Value += h.DrawCost;
+            h.DrawCost = 0;
+        }
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const HoldValue& x, const HoldValue& y) { return x.Value > y.Value; });
+    }
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":" << JsonString(GameName(a.Which)) << ",\"holds\":[";
+        for (std::size_t i = 0; i < ranked.size(); ++i) {
+            o << (i ? "," : "") << "{\"hold\":" << JsonString(HoldText(hand, ranked[i].Hold))
+              << ",\"value\":" << Number(ranked[i].Value, 12)
+              << ",\"draw_cost\":" << Number(ranked[i].DrawCost, 1) << "}";
+        }
+        o << "]}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::vector<std::vector<std::string>> rows = {{"Hold", "Value", "Draw cost"}};
+    for (const HoldValue& h : ranked) {
+        rows.push_back({HoldText(hand, h.Hold), Number(h.Value, 6), Number(h.DrawCost, 0)});
+    }
+    PrintTable(rows);
+    return 0;
+}
+
+int SimulateCommand(const Arguments& a) {
+    SimulationOptions options;
+    options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
+    options.Seed = a.Seed;
+    options.SecondDraw = a.SecondDraw;
+    OrvaneTables tables;
+    if (!a.AutoStrategy && a.MeterAware) {
+        // Price the meter's steps by solving the whole game first.
+        ProgressBar solving;
+        options.Terms = OrvaneReturn(tables, OrvaneOptions{}, std::ref(solving)).StateTerms;
+    }
+    ProgressBar bar;
+    const auto start = std::chrono::steady_clock::now();
+    const SimulationTotals t =
+        SimulateOnTwoCores(a.Rounds, options, &tables, [&](std::int64_t done) {
+            bar(static_cast<std::size_t>(done), static_cast<std::size_t>(a.Rounds - a.Rounds / 2));
+        });
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":\"orvane\",\"strategy\":" << JsonString(a.AutoStrategy ? "auto" : "optimal")
+          << ",\"rounds\":" << t.Rounds << ",\"seed\":" << a.Seed
+          << ",\"return\":" << Number(t.Return(), 12)
+          << ",\"return_error\":" << Number(t.ReturnError(), 12) << ",\"charged\":" << t.Charged
+          << ",\"paid\":" << t.Paid << ",\"second_draws\":" << t.SecondDraws
+          << ",\"jackpot_paid\":" << t.JackpotPaid << ",\"counts\":{";
+        for (int line = 0; line <= PrizeLines; ++line) {
+            o << (line ? "," : "") << JsonString(LineName(line)) << ":"
+              << t.Lines[static_cast<std::size_t>(line)];
+        }
+        o << "},\"total\":" << t.Rounds << ",\"seconds\":" << Number(seconds, 3) << "}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::vector<std::vector<std::string>> rows = {{"Line", "Rounds", "Share"}};
+    for (int line = 1; line <= PrizeLines; ++line) {
+        const auto n = t.Lines[static_cast<std::size_t>(line)];
+        rows.push_back({LineName(line), std::to_string(n),
+                        Number(static_cast<double>(n) / static_cast<double>(t.Rounds), 8)});
+    }
+    rows.push_back({LineName(0), std::to_string(t.Lines[0]),
+                    Number(static_cast<double>(t.Lines[0]) / static_cast<double>(t.Rounds), 8)});
+    PrintTable(rows);
+    std::cout << "\nrounds                   " << t.Rounds << '\n'
+              << "return (paid / charged)  " << Number(t.Return(), 6) << " +/- "
+              << Number(t.ReturnError(), 6) << " (1 s.e.)\n"
+              << "second draws             " << t.SecondDraws << '\n'
+              << "meter share of paid      "
+              << Number(static_cast<double>(t.JackpotPaid) / static_cast<double>(t.Paid), 6) << '\n'
+              << "rounds per second        " << Number(static_cast<double>(t.Rounds) / seconds, 0)
+              << '\n';
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const Parsed parsed = ParseArguments(args);
+    if (!parsed.Args) {
+        std::cerr << parsed.Error << '\n' << Usage;
+        return 2;
+    }
+    const Arguments& a = *parsed.Args;
+    try {
+        switch (a.What) {
+            case Command::Return:
+                return a.Which == Game::Orvane ? OrvaneReturnCommand(a) : ClassicReturn(a);
+            case Command::Holds:
+                return HoldsCommand(a);
+            case Command::Simulate:
+                return SimulateCommand(a);
+            case Command::Help:
+                std::cout << Usage;
+                return 0;
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "orvane-analysis: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

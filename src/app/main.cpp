@@ -2,19 +2,38 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QThread>
 #include <memory>
+#include <optional>
 
+#include "app/BringForward.h"
+#include "app/ExitHook.h"
+#include "app/ExitSignals.h"
+#include "app/SingleInstance.h"
 #include "app/TApplication.h"
 #include "app/TfrmSplash.h"
+#include "app/UnattendedClose.h"
+#include "forms/FatalError.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
 #include "forms/WindowPicture.h"
 #include "platform/ResourceLibrary.h"
 #include "settings/QSettingsStore.h"
 #include "view/CardPictureSource.h"
+#include "view/LeftoverSoundFolders.h"
 #include "view/QSoundEffectBackend.h"
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcShell, "orvane.shell")
+
+const QString NoAnswer = QStringLiteral(
+    "Orvane Cards is already running, but it does not answer.\n\n"
+    "Close the game that is running (or end it, if it hangs) and start Orvane Cards again.");
+
+}  // namespace
 
 int main(int argc, char** argv) {
     orvane::TApplication app(argc, argv);
@@ -22,6 +41,40 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly Software"));
     // Ties the window to the desktop entry, for its icon and name on the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane-cards"));
+    // From here on a stop signal closes the game the normal way.
+    orvane::ExitSignals exitSignals;
+    // Declared in this order so that the window goes before the store and the lock last.
+    orvane::SingleInstance instance(orvane::SingleInstance::DefaultLockPath());
+    std::optional<orvane::QSettingsStore> store;
+    std::unique_ptr<orvane::TfrmMain> window;
+    orvane::UnattendedClose closer([&window] {
+        if (window) {
+            window->QuickExit = true;
+        }
+    });
+    QObject::connect(&exitSignals, &orvane::ExitSignals::ExitRequested, &closer,
+                     &orvane::UnattendedClose::Request);
+
+    // One copy per user, decided before the store is read: a second copy would keep a
+    // credit of its own and overwrite the first one's.
+    switch (instance.Take()) {
+        case orvane::SingleInstance::Claim::OtherCameForward:
+            qCInfo(lcShell) << "the game is already running; it was brought forward";
+            return 0;
+        case orvane::SingleInstance::Claim::OtherDoesNotAnswer:
+            QMessageBox::warning(nullptr, QCoreApplication::applicationName(), NoAnswer);
+            return 1;
+        case orvane::SingleInstance::Claim::First:
+        case orvane::SingleInstance::Claim::Unguarded:
+            break;
+    }
+    QObject::connect(&instance, &orvane::SingleInstance::ComeForwardRequested, [&window] {
+        if (window) {
+            orvane::BringForward(*window);
+        }
+    });
+    orvane::RemoveLeftoverSoundFolders();
+
     orvane::InstallFontSubstitutes();
     // Cards and the bonus picture come from the resource libraries beside the program.
     orvane::SetDefaultCardPictureSource(
@@ -43,12 +96,11 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     QThread::msleep(1000);
 
-    orvane::QSettingsStore store;
-    std::unique_ptr<orvane::TfrmMain> window;
+    store.emplace();
     try {
         orvane::MainWindowSetup setup;
         setup.ProgramFolder = programFolder;
-        setup.Store = &store;
+        setup.Store = &*store;
         setup.Sound = std::make_unique<orvane::QSoundEffectBackend>();
         window = std::make_unique<orvane::TfrmMain>(std::move(setup));
     } catch (const std::exception& error) {
@@ -61,6 +113,15 @@ int main(int argc, char** argv) {
 
     splash.hide();
     splash.close();
+    closer.SetWindow(window.get());
+    // A lost display ends the process from inside Qt; the window still closes the normal
+    // way, with errors logged, since no box can be shown any more.
+    const orvane::ExitHook lostDisplay([&closer] {
+        qCWarning(lcShell) << "the display is gone; closing the game";
+        orvane::SetFatalErrorReporter(
+            [](const QString& text) { qCWarning(lcShell) << "could not show:" << text; });
+        closer.CloseNow();
+    });
     window->show();
     return QApplication::exec();
 }

@@ -52,13 +52,17 @@ void ClosePipe() {
     }
 }
 
-void SetHandler(void (*handler)(int)) {
+void SetHandler(int number, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    ::sigaction(number, &action, nullptr);
+}
+
+void SetHandlers(void (*handler)(int)) {
     for (const int number : HandledSignals) {
-        ::sigaction(number, &action, nullptr);
+        SetHandler(number, handler);
     }
 }
 #endif
@@ -73,14 +77,14 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
     }
     notifier_ = std::make_unique<QSocketNotifier>(pipeEnds[1], QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &ExitSignals::ReadPipe);
-    SetHandler(OnSignal);
+    SetHandlers(OnSignal);
 #endif
 }
 
 ExitSignals::~ExitSignals() {
 #ifdef Q_OS_UNIX
     if (notifier_) {
-        SetHandler(SIG_DFL);
+        SetHandlers(SIG_DFL);
         notifier_.reset();
         ClosePipe();
     }
@@ -95,6 +99,8 @@ void ExitSignals::ReadPipe() {
         for (ssize_t i = 0; i < count; ++i) {
             const int number = static_cast<unsigned char>(bytes[i]);
             qCInfo(lcSignals) << "stop signal" << number << "- closing the game";
+            // The same signal once more ends the program at once, should the close hang.
+            SetHandler(number, SIG_DFL);
             emit ExitRequested(number);
         }
     }

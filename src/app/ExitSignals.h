@@ -12,8 +12,9 @@ namespace orvane {
 // normal close (credit kept, store saved) instead of killing it mid-write.
 //
 // A signal handler may do almost nothing, so it only writes the signal's number into a
-// pipe; the event loop reads the pipe and emits ExitRequested between events. One object
-// at a time: while it lives, it owns these three signals.
+// pipe; the event loop reads the pipe and emits ExitRequested between events. The same
+// signal sent a second time is no longer caught and ends the program at once, as a way out
+// of a close that hangs. One object at a time: while it lives, it owns these signals.
 class ExitSignals : public QObject {
     Q_OBJECT
   public:

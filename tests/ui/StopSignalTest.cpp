@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,6 +24,16 @@ class StopSignalTest : public MainWindowTest {
         closer->SetWindow(window.get());
         QObject::connect(&signals_, &ExitSignals::ExitRequested, closer.get(),
                          &UnattendedClose::Request);
+        // Should a dialog stay open, the test fails instead of waiting for ever.
+        rescue.setSingleShot(true);
+        rescue.setInterval(30000);
+        QObject::connect(&rescue, &QTimer::timeout, [this] {
+            while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                rescued = true;
+                dialog->done(QDialog::Rejected);
+            }
+        });
+        rescue.start();
     }
 
     // Waits for the window to close; the limit only stops a test that would hang.
@@ -31,12 +42,15 @@ class StopSignalTest : public MainWindowTest {
     }
 
     void TearDown() override {
+        EXPECT_FALSE(rescued) << "a dialog was left open";
         closer.reset();
         MainWindowTest::TearDown();
     }
 
     ExitSignals signals_;
     std::unique_ptr<UnattendedClose> closer;
+    QTimer rescue;
+    bool rescued = false;
 };
 
 #ifdef Q_OS_UNIX

@@ -51,6 +51,7 @@ lock="$store_folder/Orvane Cards.lock"
 
 # start <log>: runs the game in the background; its pid is in $game.
 start() {
+  : >"$1"
   (
     cd "$scratch"
     exec env -i PATH="$PATH" HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" \

@@ -60,7 +60,6 @@ void UnattendedClose::CloseNow() {
         return;
     }
     closing_ = true;
-    requested_ = true;
     if (quiet_) {
         quiet_();
     }

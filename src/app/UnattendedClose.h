@@ -25,14 +25,11 @@ class UnattendedClose : public QObject {
     // Starts the close; further requests while it runs change nothing.
     void Request();
 
-    // Closes the window here and now, without waiting for dialogs or the event loop: for
-    // the last moment of a process that is ending anyway. Runs at most once.
-    void CloseNow();
-
     bool Requested() const { return requested_; }
 
   private:
     void Step();
+    void CloseNow();
 
     std::function<void()> quiet_;
     QPointer<QWidget> window_;

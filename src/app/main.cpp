@@ -11,11 +11,11 @@
 #include "app/BringForward.h"
 #include "app/ExitHook.h"
 #include "app/ExitSignals.h"
+#include "app/LostDisplaySave.h"
 #include "app/SingleInstance.h"
 #include "app/TApplication.h"
 #include "app/TfrmSplash.h"
 #include "app/UnattendedClose.h"
-#include "forms/FatalError.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
 #include "forms/WindowPicture.h"
@@ -114,13 +114,11 @@ int main(int argc, char** argv) {
     splash.hide();
     splash.close();
     closer.SetWindow(window.get());
-    // A lost display ends the process from inside Qt; the window still closes the normal
-    // way, with errors logged, since no box can be shown any more.
-    const orvane::ExitHook lostDisplay([&closer] {
-        qCWarning(lcShell) << "the display is gone; closing the game";
-        orvane::SetFatalErrorReporter(
-            [](const QString& text) { qCWarning(lcShell) << "could not show:" << text; });
-        closer.CloseNow();
+    // A lost display ends the process from inside Qt, with no close event.
+    const orvane::ExitHook lostDisplay([&window] {
+        if (window) {
+            orvane::SaveWithoutDisplay(*window);
+        }
     });
     window->show();
     return QApplication::exec();

@@ -9,6 +9,7 @@
 #include "app/BringForward.h"
 #include "app/ExitHook.h"
 #include "app/ExitSignals.h"
+#include "app/LostDisplaySave.h"
 #include "app/UnattendedClose.h"
 #include "forms/MainMenus.h"
 #include "game/PayTable.h"
@@ -113,12 +114,12 @@ TEST_F(StopSignalTest, ARequestBeforeTheWindowExistsClosesItOnceItIs) {
     EXPECT_EQ(store.Read("LastCredit"), std::optional<std::string>("100"));
 }
 
-// What exit() runs when the display is lost: the same close, at once.
-TEST_F(StopSignalTest, TheExitHookClosesTheWindowOnceAndOnlyWhileArmed) {
+// What exit() runs when the display is lost: the store saved as the close saves it,
+// without a window call (the window stays as it is).
+TEST_F(StopSignalTest, TheExitHookSavesOnceAndOnlyWhileArmed) {
     Open();
     AddCredit(4);
     window->show();
-    Wire();
     int runs = 0;
     {
         const ExitHook disarmed([&runs] { ++runs; });
@@ -127,13 +128,26 @@ TEST_F(StopSignalTest, TheExitHookClosesTheWindowOnceAndOnlyWhileArmed) {
     EXPECT_EQ(runs, 0);
     const ExitHook hook([this, &runs] {
         ++runs;
-        closer->CloseNow();
+        SaveWithoutDisplay(*window);
     });
     ExitHook::RunArmed();
     ExitHook::RunArmed();
     EXPECT_EQ(runs, 1);
-    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(store.Read("LastCredit"), std::optional<std::string>("400"));
+    EXPECT_TRUE(window->isVisible());
+}
+
+// In the middle of a table action the table is not whole; the last save stands.
+TEST_F(StopSignalTest, ALostDisplayDuringAnActionSavesNothing) {
+    store.Write("LastCredit", "700");
+    Open();
+    AddCredit(4);
+    window->Table().State().Ready = false;
+    EXPECT_FALSE(SaveWithoutDisplay(*window));
+    EXPECT_EQ(store.Read("LastCredit"), std::optional<std::string>("700"));
+    window->Table().State().Ready = true;
+    EXPECT_TRUE(SaveWithoutDisplay(*window));
+    EXPECT_EQ(store.Read("LastCredit"), std::optional<std::string>("1100"));
 }
 
 TEST_F(StopSignalTest, ASecondStartRestoresAMinimisedWindow) {

@@ -78,10 +78,21 @@ wait_for() {
   done
 }
 
-# ended <pid>: waits for the game to end; its exit status is in $status.
+# ended <pid>: waits for the game to end; its exit status is in $status. A game still
+# running after the deadline (a stop that was swallowed) is killed and reads 137.
 ended() {
+  (
+    trap 'kill "$nap" 2>/dev/null; exit 0' TERM
+    sleep 120 &
+    nap=$!
+    wait "$nap"
+    kill -KILL "$1"
+  ) 2>/dev/null &
+  local watchdog=$!
   status=0
   wait "$1" || status=$?
+  kill "$watchdog" 2>/dev/null || true
+  wait "$watchdog" 2>/dev/null || true
 }
 
 store_with() {

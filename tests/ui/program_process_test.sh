@@ -5,7 +5,9 @@
 #     store saved, the lock released, exit status 0;
 #   - a second start brings the first forward and ends without touching the store;
 #   - a lock left by a copy killed with SIGKILL is taken over by the next start;
-#   - a first copy that does not answer is reported by the second, which ends.
+#   - a first copy that does not answer is reported by the second, which ends;
+#   - under Xvfb (when installed), a display server that goes away: Qt ends the game with
+#     status 1 from its own code, and the store is saved first.
 # Every close saves the store: a bonus countdown stored above full (25) is played as it is
 # but saved as full (10), so the value read back shows whether the close saved.
 #
@@ -56,8 +58,8 @@ start() {
     cd "$scratch"
     exec env -i PATH="$PATH" HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" \
       XDG_RUNTIME_DIR="$scratch/runtime" TMPDIR="$scratch/tmp" USER="${USER:-player}" \
-      QT_QPA_PLATFORM=offscreen QT_FORCE_STDERR_LOGGING=1 \
-      QT_LOGGING_RULES="orvane.main.info=true;orvane.instance.info=true;orvane.signals.info=true;orvane.shell.info=true" \
+      QT_QPA_PLATFORM="${platform:-offscreen}" DISPLAY="${display:-}" QT_FORCE_STDERR_LOGGING=1 \
+      QT_LOGGING_RULES="orvane.main.info=true;orvane.instance.info=true;orvane.signals.info=true;orvane.shell.info=true;orvane.display.info=true" \
       "$bin/orvane-cards" >"$1" 2>&1
   ) &
   game=$!
@@ -194,4 +196,27 @@ ended "$game"
 [ "$status" -eq 0 ] || fail "after a kill: exit status $status"
 expect_saved_by_close "after a kill"
 
-echo "stop signals, second starts and stale locks behave"
+# ---- the display server goes away --------------------------------------------------
+if command -v Xvfb >/dev/null; then
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+  server=$!
+  started+=("$server")
+  deadline=$((SECONDS + 60))
+  until [ -s "$scratch/display" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not start"
+    sleep 0.2
+  done
+  store_with
+  platform=xcb display=":$(head -n1 "$scratch/display")" start "$scratch/display.log"
+  wait_for "$scratch/display.log" "the table is up" "$game"
+  kill -KILL "$server"
+  ended "$game"
+  [ "$status" -eq 1 ] || { cat "$scratch/display.log" >&2; fail "lost display: exit status $status"; }
+  grep -qF "the game was saved" "$scratch/display.log" || fail "lost display: no save logged"
+  [ "$(value Orvane_State5)" = "10" ] || fail "lost display: the store was not saved"
+  [ "$(value LastCredit)" = "470" ] || fail "lost display: the credit was not kept"
+else
+  echo "Xvfb is not installed: the lost display is not tried"
+fi
+
+echo "stop signals, second starts, stale locks and a lost display behave"

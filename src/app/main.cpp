@@ -4,13 +4,21 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QThread>
 #include <memory>
+#include <optional>
 
+#include "app/BringForward.h"
+#include "app/ExitHook.h"
+#include "app/ExitSignals.h"
+#include "app/LostDisplaySave.h"
+#include "app/SingleInstance.h"
 #include "app/TApplication.h"
 #include "app/TfrmSplash.h"
+#include "app/UnattendedClose.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
 #include "forms/WindowPicture.h"
@@ -19,7 +27,18 @@
 #include "settings/CriticalStore.h"
 #include "settings/QSettingsStore.h"
 #include "view/CardPictureSource.h"
+#include "view/LeftoverSoundFolders.h"
 #include "view/QSoundEffectBackend.h"
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcShell, "orvane.shell")
+
+const QString NoAnswer = QStringLiteral(
+    "Orvane Cards is already running, but it does not answer.\n\n"
+    "Close the game that is running (or end it, if it hangs) and start Orvane Cards again.");
+
+}  // namespace
 
 int main(int argc, char** argv) {
     orvane::TApplication app(argc, argv);
@@ -27,6 +46,41 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly Software"));
     // Ties the window to the desktop entry, for its icon and name on the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane-cards"));
+    // From here on a stop signal closes the game the normal way.
+    orvane::ExitSignals exitSignals;
+    // Declared in this order so that the window goes before the store and the lock last.
+    orvane::SingleInstance instance(orvane::SingleInstance::DefaultLockPath());
+    std::optional<orvane::QSettingsStore> store;
+    std::optional<orvane::CriticalStore> critical;
+    std::unique_ptr<orvane::TfrmMain> window;
+    orvane::UnattendedClose closer([&window] {
+        if (window) {
+            window->QuickExit = true;
+        }
+    });
+    QObject::connect(&exitSignals, &orvane::ExitSignals::ExitRequested, &closer,
+                     &orvane::UnattendedClose::Request);
+
+    // One copy per user, decided before the store is read: a second copy would keep a
+    // credit of its own and overwrite the first one's.
+    switch (instance.Take()) {
+        case orvane::SingleInstance::Claim::OtherCameForward:
+            qCInfo(lcShell) << "the game is already running; it was brought forward";
+            return 0;
+        case orvane::SingleInstance::Claim::OtherDoesNotAnswer:
+            QMessageBox::warning(nullptr, QCoreApplication::applicationName(), NoAnswer);
+            return 1;
+        case orvane::SingleInstance::Claim::First:
+        case orvane::SingleInstance::Claim::Unguarded:
+            break;
+    }
+    QObject::connect(&instance, &orvane::SingleInstance::ComeForwardRequested, [&window] {
+        if (window) {
+            orvane::BringForward(*window);
+        }
+    });
+    orvane::RemoveLeftoverSoundFolders();
+
     orvane::InstallFontSubstitutes();
     orvane::LimitPictureAllocations();
     // Cards and the bonus picture come from the resource libraries beside the program.
@@ -49,20 +103,19 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
     QThread::msleep(1000);
 
-    orvane::QSettingsStore store;
+    store.emplace();
     // The credit, meters and the round in progress live beside the settings file and are
     // written at every change, not only at a close.
-    const QFileInfo settingsFile(store.Location());
+    const QFileInfo settingsFile(store->Location());
     QDir().mkpath(settingsFile.absolutePath());
-    orvane::CriticalStore critical((settingsFile.absolutePath() + QLatin1Char('/') +
-                                    settingsFile.completeBaseName() + QStringLiteral(".critical"))
-                                       .toStdString());
-    std::unique_ptr<orvane::TfrmMain> window;
+    critical.emplace((settingsFile.absolutePath() + QLatin1Char('/') +
+                      settingsFile.completeBaseName() + QStringLiteral(".critical"))
+                         .toStdString());
     try {
         orvane::MainWindowSetup setup;
         setup.ProgramFolder = programFolder;
-        setup.Store = &store;
-        setup.Critical = &critical;
+        setup.Store = &*store;
+        setup.Critical = &*critical;
         setup.Sound = std::make_unique<orvane::QSoundEffectBackend>();
         window = std::make_unique<orvane::TfrmMain>(std::move(setup));
     } catch (const std::exception& error) {
@@ -75,6 +128,13 @@ int main(int argc, char** argv) {
 
     splash.hide();
     splash.close();
+    closer.SetWindow(window.get());
+    // A lost display ends the process from inside Qt, with no close event.
+    const orvane::ExitHook lostDisplay([&window] {
+        if (window) {
+            orvane::SaveWithoutDisplay(*window);
+        }
+    });
     window->show();
     return QApplication::exec();
 }

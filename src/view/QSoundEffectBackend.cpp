@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 
 #include "view/ViewLog.h"
 #include "view/WaveFile.h"
@@ -12,6 +11,13 @@ namespace orvane {
 namespace {
 // Far above any sound effect; keeps a stray huge file from being read whole.
 constexpr qint64 LargestSound = 32 * 1024 * 1024;
+
+// QSoundEffect fetches its source through Qt's network access, which reads data URLs
+// from memory. The URL carries the sound itself, so a changed sound is a new URL and is
+// never served from the decoded sounds QSoundEffect keeps by address.
+QUrl InMemory(const QByteArray& wave) {
+    return QUrl(QStringLiteral("data:audio/wav;base64,") + QString::fromLatin1(wave.toBase64()));
+}
 }  // namespace
 
 QSoundEffectBackend::QSoundEffectBackend() {
@@ -24,45 +30,36 @@ QSoundEffectBackend::~QSoundEffectBackend() {
 
 void QSoundEffectBackend::Play(const QString& path) {
     effect_.stop();
-    const QString playable = PlayableCopy(path);
-    if (playable.isEmpty()) {
+    const QUrl url = PlayableSource(path);
+    if (url.isEmpty()) {
         return;
     }
-    const QUrl url = QUrl::fromLocalFile(playable);
     if (effect_.source() != url) {
         effect_.setSource(url);
     }
-    // Queued by QSoundEffect itself until the file is decoded.
+    // Queued by QSoundEffect itself until the sound is decoded.
     effect_.play();
 }
 
-QString QSoundEffectBackend::PlayableCopy(const QString& path) {
+QUrl QSoundEffectBackend::PlayableSource(const QString& path) {
     const QFileInfo info(path);
-    const auto known = copies_.constFind(path);
-    if (known != copies_.constEnd() && known->Modified == info.lastModified() &&
+    const auto known = sources_.constFind(path);
+    if (known != sources_.constEnd() && known->Modified == info.lastModified() &&
         known->Size == info.size()) {
-        return known->Path;
+        return known->Url;
     }
-    Copy copy{info.lastModified(), info.size(), QString()};
+    Source source{info.lastModified(), info.size(), QUrl()};
     QFile file(path);
     if (info.size() <= LargestSound && file.open(QIODevice::ReadOnly)) {
         if (const auto wave = CanonicalWave(file.readAll())) {
-            if (!folder_) {
-                folder_ = std::make_unique<QTemporaryDir>();
-            }
-            const QString target = folder_->filePath(QStringLiteral("%1.wav").arg(copiesMade_++));
-            QFile out(target);
-            if (folder_->isValid() && out.open(QIODevice::WriteOnly) &&
-                out.write(*wave) == wave->size()) {
-                copy.Path = target;
-            }
+            source.Url = InMemory(*wave);
         }
     }
-    if (copy.Path.isEmpty()) {
+    if (source.Url.isEmpty()) {
         qCWarning(lcView) << "sound file not playable:" << path;
     }
-    copies_.insert(path, copy);
-    return copy.Path;
+    sources_.insert(path, source);
+    return source.Url;
 }
 
 }  // namespace orvane

@@ -3,8 +3,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QSoundEffect>
-#include <QTemporaryDir>
-#include <memory>
+#include <QUrl>
 
 #include "view/SoundBackend.h"
 
@@ -13,9 +12,10 @@ namespace orvane {
 // Plays through one QSoundEffect, so starting a sound stops the one before it. Playback runs
 // in the background; without an audio device nothing is heard and nothing fails.
 //
-// Each file is checked and rewritten as a plain WAV copy in a private temporary folder before
-// QSoundEffect sees it (see CanonicalWave): a damaged file then plays nothing instead of
-// stalling the decoder. The copy is made once per file and remade when the file changes.
+// Each file is checked and rewritten as a plain WAV (see CanonicalWave) before QSoundEffect
+// sees it: a damaged file then plays nothing instead of stalling the decoder. The plain WAV
+// is handed over in memory, as a data URL, so no temporary file is written that a killed
+// game could leave behind. It is made once per file and remade when the file changes.
 class QSoundEffectBackend : public SoundBackend {
   public:
     QSoundEffectBackend();
@@ -27,19 +27,16 @@ class QSoundEffectBackend : public SoundBackend {
     const QSoundEffect& Effect() const { return effect_; }
 
   private:
-    struct Copy {
+    struct Source {
         QDateTime Modified;
         qint64 Size = 0;
-        QString Path;  // empty: the file is not playable
+        QUrl Url;  // empty: the file is not playable
     };
 
-    QString PlayableCopy(const QString& path);
+    QUrl PlayableSource(const QString& path);
 
     QSoundEffect effect_;
-    std::unique_ptr<QTemporaryDir> folder_;
-    QHash<QString, Copy> copies_;
-    // Every copy gets a new name: QSoundEffect keeps decoded sounds by their address.
-    int copiesMade_ = 0;
+    QHash<QString, Source> sources_;
 };
 
 }  // namespace orvane

@@ -115,6 +115,31 @@ TEST_F(SoundTest, DamagedSoundFilesPlayNothingAndTheNextSoundStillPlays) {
     EXPECT_EQ(backend.Effect().status(), QSoundEffect::Ready);
 }
 
+// A game that is killed cannot clean up after itself, so sounds are played without any
+// temporary copy on disk.
+TEST_F(SoundTest, SoundsPlayFromMemoryWithoutTemporaryFiles) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    {
+        QSoundEffectBackend backend;
+        backend.Play(folder1 + "dcard1.zqs");
+        backend.Play(folder1 + "cash.zqs");
+        EXPECT_EQ(backend.Effect().source().scheme(), QStringLiteral("data"));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return backend.Effect().status() != QSoundEffect::Loading; }));
+        EXPECT_EQ(backend.Effect().status(), QSoundEffect::Ready);
+        EXPECT_TRUE(
+            QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+    if (oldTemp.isEmpty()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", oldTemp);
+    }
+}
+
 TEST_F(SoundTest, ReplacedSoundFileIsReadAgain) {
     QSoundEffectBackend backend;
     backend.Play(folder1 + "cash.zqs");

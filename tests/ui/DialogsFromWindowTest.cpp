@@ -119,10 +119,10 @@ TEST_F(DialogsFromWindow, LastGamesShowsTheGamesPlayedNewestFirst) {
     });
     window->Menus().menuLastGames->trigger();
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("Last games")});
-    EXPECT_TRUE(oldest.contains(QStringLiteral("THREE OF A KIND paid %1").arg(win))) << oldest;
-    EXPECT_TRUE(oldest.contains(QStringLiteral("%1 collected.").arg(win))) << oldest;
-    EXPECT_TRUE(oldest.startsWith(QStringLiteral("1. Bet "))) << oldest;
-    EXPECT_TRUE(newest.endsWith(QStringLiteral("Still in play."))) << newest;
+    EXPECT_TRUE(oldest.contains(QStringLiteral("THREE OF A KIND paid %1").arg(win))) << oldest.toStdString();
+    EXPECT_TRUE(oldest.contains(QStringLiteral("%1 collected.").arg(win))) << oldest.toStdString();
+    EXPECT_TRUE(oldest.startsWith(QStringLiteral("1. Bet "))) << oldest.toStdString();
+    EXPECT_TRUE(newest.endsWith(QStringLiteral("Still in play."))) << newest.toStdString();
     EXPECT_EQ(third, QStringLiteral("<none>"));
     // The first game's deal and draw, and the second one's deal.
     EXPECT_EQ(cardPictures, 15);

@@ -15,6 +15,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Older compilers (clang 14, used for fuzzing) do not deduce an aggregate's arguments.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void Assign(const ValuePlace& place, std::int32_t number) {
     std::visit(Overloaded{[number](std::int32_t* n) { *n = number; },

@@ -15,7 +15,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BUILD="${ORVANE_FUZZ_BUILD:-$ROOT/build-fuzz}"
 SECONDS_PER_TARGET="${1:-600}"
 shift || true
-ALL_TARGETS=(settings_load settings_ini resource_bundle bitmap_header wave_file)
+# The one list of targets is the build's.
+read -r -a ALL_TARGETS <<<"$(sed -n 's/^set(ORVANE_FUZZ_TARGETS \(.*\))$/\1/p' "$ROOT/tests/fuzz/CMakeLists.txt")"
 TARGETS=("$@")
 [ ${#TARGETS[@]} -eq 0 ] && TARGETS=("${ALL_TARGETS[@]}")
 
@@ -46,7 +47,6 @@ for target in "${TARGETS[@]}"; do
     -print_final_stats=1 -artifact_prefix="$crashes/" >"$log" 2>&1
   status=$?
   set -e
-  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
-  secs=$(grep -o 'stat::slowest_unit_time_sec' "$log" >/dev/null && grep -o 'Done [0-9]* runs in [0-9]* second' "$log" || true)
-  echo "   exit $status, executions ${runs:-?} ${secs}, crash files: $(ls "$crashes" | wc -l)"
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  echo "   exit $status, ${runs:-?} executions, crash files in $crashes: $(ls "$crashes" | wc -l)"
 done

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,6 +35,15 @@ std::vector<std::uint8_t> ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+}  // namespace
+
+// Test names and messages show the target's name.
+void PrintTo(const FuzzTarget& target, std::ostream* out) {
+    *out << target.Name;
+}
+
+namespace {
 
 class FuzzCorpus : public testing::TestWithParam<FuzzTarget> {};
 

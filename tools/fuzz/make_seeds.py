@@ -52,9 +52,9 @@ def dibs():
 
 # --- sounds ---------------------------------------------------------------------------
 
-def wave(channels, rate, bits, frames, extra=b"", data_size=None):
+def wave(channels, rate, bits, frames, extra=b"", data_size=None, partial=0):
     block = channels * bits // 8
-    samples = bytes((i * 37) & 0xFF for i in range(frames * block))
+    samples = bytes((i * 37) & 0xFF for i in range(frames * block + partial))
     fmt = struct.pack("<HHIIHH", 1, channels, rate, rate * block, block, bits)
     size = len(samples) if data_size is None else data_size
     body = b"WAVE" + extra + b"fmt " + struct.pack("<I", 16) + fmt
@@ -66,6 +66,7 @@ def waves():
     yield "mono16", wave(1, 22050, 16, 8)
     yield "stereo8-list-chunk", wave(2, 11025, 8, 5, extra=b"LIST" + struct.pack("<I", 3) + b"abc\0")
     yield "data-claims-more", wave(1, 8000, 24, 3, data_size=4000)
+    yield "partial-frame", wave(2, 44100, 16, 2, partial=3)
 
 
 # --- settings -------------------------------------------------------------------------
@@ -112,6 +113,8 @@ def bundles(rcc):
         for name, data in names.items():
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(data)
+            # rcc stores each file's time: a fixed one keeps the seeds the same every run.
+            os.utime(os.path.join(folder, name), (0, 0))
         qrc = os.path.join(folder, "library.qrc")
         with open(qrc, "w") as f:
             f.write("<RCC><qresource prefix=\"/\">")

@@ -15,6 +15,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Older compilers (clang 14, used for fuzzing) do not deduce an aggregate's arguments.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Values are parsed to the width of their place, so this never narrows a parsed number.
 void Assign(const ValuePlace& place, std::int64_t number) {

@@ -1,0 +1,36 @@
+#include <array>
+
+#include "FuzzTarget.h"
+#include "Targets.h"
+
+namespace orvane::fuzz {
+
+namespace {
+
+// A new target is added here and to ORVANE_FUZZ_TARGETS in CMakeLists.txt, with a few
+// small seed files in corpus/<name>/. Decoders of the crash-safe records (the critical
+// store file and the saved round) belong in this list too.
+constexpr std::array Targets = {
+    FuzzTarget{"settings_load", FuzzSettingsLoad},
+    FuzzTarget{"settings_ini", FuzzSettingsIni},
+    FuzzTarget{"resource_bundle", FuzzResourceBundle},
+    FuzzTarget{"bitmap_header", FuzzBitmapHeader},
+    FuzzTarget{"wave_file", FuzzWaveFile},
+};
+
+}  // namespace
+
+std::span<const FuzzTarget> FuzzTargets() {
+    return Targets;
+}
+
+const FuzzTarget* FindFuzzTarget(std::string_view name) {
+    for (const FuzzTarget& target : Targets) {
+        if (target.Name == name) {
+            return &target;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace orvane::fuzz

@@ -8,14 +8,14 @@ namespace orvane::fuzz {
 namespace {
 
 // A new target is added here and to ORVANE_FUZZ_TARGETS in CMakeLists.txt, with a few
-// small seed files in corpus/<name>/. Decoders of the crash-safe records (the critical
-// store file and the saved round) belong in this list too.
+// small seed files in corpus/<name>/.
 constexpr std::array Targets = {
     FuzzTarget{"settings_load", FuzzSettingsLoad},
     FuzzTarget{"settings_ini", FuzzSettingsIni},
     FuzzTarget{"resource_bundle", FuzzResourceBundle},
     FuzzTarget{"bitmap_header", FuzzBitmapHeader},
     FuzzTarget{"wave_file", FuzzWaveFile},
+    FuzzTarget{"critical_records", FuzzCriticalRecords},
 };
 
 }  // namespace

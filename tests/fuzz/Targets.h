@@ -16,5 +16,7 @@ void FuzzResourceBundle(FuzzBytes bytes);
 void FuzzBitmapHeader(FuzzBytes bytes);
 // A sound file: the waveform-audio check and its rewrite.
 void FuzzWaveFile(FuzzBytes bytes);
+// The critical store's record file, and the saved table it carries.
+void FuzzCriticalRecords(FuzzBytes bytes);
 
 }  // namespace orvane::fuzz

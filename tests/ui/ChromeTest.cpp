@@ -24,8 +24,8 @@ QStringList Captions(const QMenu* menu) {
 TEST_F(Chrome, MenusHoldTheirItemsInOrder) {
     Open();
     MainMenus& m = window->Menus();
-    EXPECT_EQ(Captions(m.pmCredit),
-              (QStringList{"Add credit ...", "Cash out", "-", "Statistics", "-", "Exit game"}));
+    EXPECT_EQ(Captions(m.pmCredit), (QStringList{"Add credit ...", "Cash out", "-", "Statistics",
+                                                 "Last games", "-", "Exit game"}));
     EXPECT_EQ(Captions(m.pmOptions),
               (QStringList{"Sound on/off", "Interactive buttons on/off", "-", "Full screen", "-",
                            "Themes ...", "Options ..."}));

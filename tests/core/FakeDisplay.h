@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,9 +75,14 @@ class FakePause : public Pause {
     void Wait(int milliseconds) override {
         waits.push_back(milliseconds);
         total += milliseconds;
+        if (duringWait) {
+            duringWait();
+        }
     }
     std::vector<int> waits;
     long long total = 0;
+    // What the player does while the table waits (the real pause lets events through).
+    std::function<void()> duringWait;
 };
 
 class FakeSettings : public TableSettings {

@@ -326,5 +326,38 @@ TEST(Gate, AnErrorInsideAnEventReopensTheGate) {
     EXPECT_EQ(display.credit, 90);
 }
 
+// The real pause lets the player's keys and coins through while cards are turned up:
+// the table takes none of them until the action that runs is over.
+TEST_F(RoundFlow, EverythingThePlayerDoesDuringAnActionIsDropped) {
+    StartWithCredit(1000);
+    const std::int32_t betIndex = table.State().BetIndex;
+    std::vector<CreditChange> coins;
+    bool pressing = false;  // one press of each per wait, even if one got through
+    pause.duringWait = [&] {
+        if (pressing) {
+            return;
+        }
+        pressing = true;
+        table.Deal();
+        table.Bet();
+        table.Hold(1);
+        table.Cash();
+        coins.push_back(table.AddCredit(100, true));
+        coins.push_back(table.CashOut(true));
+        pressing = false;
+    };
+    table.Deal();
+    pause.duringWait = nullptr;
+    ASSERT_FALSE(coins.empty());
+    for (CreditChange change : coins) {
+        EXPECT_EQ(change, CreditChange::NotReady);
+    }
+    EXPECT_EQ(table.State().Credit, 1000 - table.State().Bet());
+    EXPECT_EQ(table.State().BetIndex, betIndex);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
+    EXPECT_EQ(settings.stats.CreditIn, 1000);
+    EXPECT_TRUE(table.State().Ready);
+}
+
 }  // namespace
 }  // namespace orvane::test

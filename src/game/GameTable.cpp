@@ -616,6 +616,11 @@ void GameTable::DoubleUpChoice(int button) {
     if (!dup_.GuessesLeft()) {
         return;  // all ten cards are turned; what is left can only be collected
     }
+    if ((button == 2 || button == 4) && s_.Win > MaxAmount / 2) {
+        // Doubled, the win would pass the most the machine can hold: halve it or take it.
+        display_.SetMessage(Message::WinTooLarge, true);
+        return;
+    }
     if (dup_.BeforeFirstGuess()) {
         // Until the first guess every press draws the double-up cards anew.
         dup_.DrawCards(random_);

@@ -21,7 +21,8 @@ enum class Message : int {
     CreditFull = 4,
     CollectAllHint = 5,
     OutOfService = 6,
-    Last = OutOfService,
+    WinTooLarge = 7,
+    Last = WinTooLarge,
 };
 
 // What HOLD 2, HOLD 4 and HOLD 5 do. Off: they hold their cards. While a win is on offer

@@ -41,6 +41,7 @@ TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
     Messages[4] = QStringLiteral("CREDIT FULL - CASH OUT FIRST");
     Messages[5] = QStringLiteral("PRESS ANY KEY TO COLLECT ALL");
     Messages[6] = QStringLiteral("OUT OF SERVICE");
+    Messages[7] = QStringLiteral("TAKE HALF OR COLLECT FIRST");
 }
 
 TFlash::~TFlash() = default;

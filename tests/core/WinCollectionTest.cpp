@@ -146,6 +146,35 @@ TEST_F(WinCollection, WhatTheCreditCannotHoldStaysOnOfferUntilThePlayerCashesOut
     EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
 }
 
+// A win that doubled would pass the most the machine holds cannot be gambled: nothing of it
+// is capped away. Halved, it can be gambled again.
+TEST_F(WinCollection, AWinTooLargeToDoubleIsHalvedOrTakenFirst) {
+    OfferBigWin();
+    const std::int32_t tooLarge = MaxAmount / 2 + 1;
+    table.State().Win = tooLarge;
+    table.Hold(2);
+    table.Hold(4);
+    EXPECT_EQ(table.State().Win, tooLarge);
+    EXPECT_TRUE(table.DoubleUpOffer().BeforeFirstGuess());
+    EXPECT_FALSE(table.DoubleUpOffer().Gambled());
+    EXPECT_EQ(display.message, Message::WinTooLarge);
+
+    table.Hold(5);  // take half: the larger half is paid, the smaller stays on offer
+    ASSERT_LE(table.State().Win, MaxAmount / 2);
+    const std::int32_t kept = table.State().Win;
+    table.Hold(2);
+    EXPECT_EQ(table.DoubleUpOffer().CardAt(1).ShowBack, false);  // the guess was taken
+    EXPECT_TRUE(table.State().Win == 2 * kept || table.State().Win == 0);
+}
+
+TEST_F(WinCollection, AWinThatJustFitsDoubledCanBeGambled) {
+    OfferBigWin();
+    table.State().Win = MaxAmount / 2;
+    table.Hold(2);
+    EXPECT_FALSE(table.DoubleUpOffer().CardAt(1).ShowBack);
+    EXPECT_TRUE(table.State().Win == MaxAmount - 1 || table.State().Win == 0);
+}
+
 TEST_F(WinCollection, ACountCutShortStillStopsAtAFullCredit) {
     OfferBigWin();
     table.State().Credit = MaxAmount - 5000;

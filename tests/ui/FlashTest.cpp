@@ -47,7 +47,7 @@ class FlashTest : public ::testing::Test {
     TFlash flash;
 };
 
-TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheSevenMessages) {
+TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheEightMessages) {
     EXPECT_EQ(flash.IdleDelayTimer.interval(), 3000);
     EXPECT_EQ(flash.JokerTimer.interval(), 2000);
     EXPECT_EQ(flash.FlashTimer.interval(), 1000);
@@ -65,7 +65,8 @@ TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheSevenMessages) {
     EXPECT_EQ(flash.Messages[4], "CREDIT FULL - CASH OUT FIRST");
     EXPECT_EQ(flash.Messages[5], "PRESS ANY KEY TO COLLECT ALL");
     EXPECT_EQ(flash.Messages[6], "OUT OF SERVICE");
-    for (std::size_t unused = 7; unused < flash.Messages.size(); ++unused) {
+    EXPECT_EQ(flash.Messages[7], "TAKE HALF OR COLLECT FIRST");
+    for (std::size_t unused = 8; unused < flash.Messages.size(); ++unused) {
         EXPECT_TRUE(flash.Messages[unused].isEmpty());
     }
 }

@@ -262,12 +262,15 @@ TEST_F(DoubleUp, AWinOverflowingTheCreditStopsAtTheLargestAmount) {
     EXPECT_EQ(table.State().Credit, MaxAmount);
 }
 
-TEST_F(DoubleUp, DoublingAHugeWinDoesNotWrap) {
+// Doubled, the win would neither wrap nor be cut down to the largest amount: the guess is
+// not taken and the whole win stays on offer.
+TEST_F(DoubleUp, AHugeWinIsNeitherWrappedNorCutByAGuess) {
     OfferHighPair();
     table.State().Win = MaxAmount - 1;
     const DealSlots cards = PredictDupCards();
     table.Hold(IsSmall(cards[1]) ? 2 : 4);
-    EXPECT_EQ(table.State().Win, MaxAmount);
+    EXPECT_EQ(table.State().Win, MaxAmount - 1);
+    EXPECT_EQ(display.message, Message::WinTooLarge);
 }
 
 }  // namespace

@@ -19,17 +19,8 @@ class InterruptedRun : public MainWindowTest {
         settingsStore = std::make_unique<QSettingsStore>(folder_.filePath("Orvane Cards.conf"));
         critical = std::make_unique<CriticalStore>(
             folder_.filePath("Orvane Cards.critical").toStdString());
-        MainWindowSetup setup;
-        setup.ProgramFolder = folder.path() + QLatin1Char('/');
-        setup.Store = settingsStore.get();
+        MainWindowSetup setup = Setup(*settingsStore);
         setup.Critical = critical.get();
-        setup.Seed = QueensSeed;
-        setup.Pictures = pictures;
-        setup.Ask = [](const QString&, const QString&) { return true; };
-        setup.Inform = [this](const QString& text) { informed << text; };
-        setup.OpenDocument = [](const QUrl&) {};
-        setup.TablePause = std::make_unique<InstantPause>(waits);
-        setup.Sound = std::make_unique<SilentSound>();
         window = std::make_unique<TfrmMain>(std::move(setup));
         window->show();
         QCoreApplication::processEvents();  // the notices come once the window is up

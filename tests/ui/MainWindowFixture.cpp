@@ -36,9 +36,15 @@ void MainWindowTest::TearDown() {
 }
 
 TfrmMain& MainWindowTest::Open(std::uint32_t seed, bool realPause) {
+    window = std::make_unique<TfrmMain>(Setup(store, seed, realPause));
+    return *window;
+}
+
+MainWindowSetup MainWindowTest::Setup(SettingsStore& settingsStore, std::uint32_t seed,
+                                      bool realPause) {
     MainWindowSetup setup;
     setup.ProgramFolder = folder.path() + QLatin1Char('/');
-    setup.Store = &store;
+    setup.Store = &settingsStore;
     setup.Seed = seed;
     setup.Pictures = pictures;
     setup.Ask = [this](const QString&, const QString& text) {
@@ -51,8 +57,7 @@ TfrmMain& MainWindowTest::Open(std::uint32_t seed, bool realPause) {
         setup.TablePause = std::make_unique<InstantPause>(waits, &duringWait);
     }
     setup.Sound = std::make_unique<SilentSound>();
-    window = std::make_unique<TfrmMain>(std::move(setup));
-    return *window;
+    return setup;
 }
 
 void MainWindowTest::WriteBackground(const QString& file, const char* format) {

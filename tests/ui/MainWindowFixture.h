@@ -69,6 +69,9 @@ class MainWindowTest : public ::testing::Test {
 
     // realPause: the window's own event-processing waits instead of instant ones.
     TfrmMain& Open(std::uint32_t seed = QueensSeed, bool realPause = false);
+    // What Open hands the window, on another settings store (a real file, say).
+    MainWindowSetup Setup(SettingsStore& settingsStore, std::uint32_t seed = QueensSeed,
+                          bool realPause = false);
     // Writes a plain picture of the background size under the program folder.
     void WriteBackground(const QString& file, const char* format = "BMP");
     void WriteFile(const QString& file);

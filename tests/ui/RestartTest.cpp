@@ -14,17 +14,7 @@ class Restart : public MainWindowTest {
   protected:
     TfrmMain& Start() {
         realStore = std::make_unique<QSettingsStore>(iniFolder.filePath("Orvane Cards.conf"));
-        MainWindowSetup setup;
-        setup.ProgramFolder = folder.path() + QLatin1Char('/');
-        setup.Store = realStore.get();
-        setup.Seed = QueensSeed;
-        setup.Pictures = pictures;
-        setup.Ask = [](const QString&, const QString&) { return true; };
-        setup.Inform = [this](const QString& text) { informed << text; };
-        setup.OpenDocument = [](const QUrl&) {};
-        setup.TablePause = std::make_unique<InstantPause>(waits);
-        setup.Sound = std::make_unique<SilentSound>();
-        window = std::make_unique<TfrmMain>(std::move(setup));
+        window = std::make_unique<TfrmMain>(Setup(*realStore));
         return *window;
     }
 

@@ -2,7 +2,6 @@
 
 #include <QLoggingCategory>
 #include <QString>
-#include <charconv>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -11,6 +10,7 @@
 #include "game/SnapshotCodec.h"
 #include "settings/CriticalStore.h"
 #include "settings/TSettings.h"
+#include "settings/WholeNumber.h"
 
 namespace orvane {
 namespace {
@@ -24,16 +24,9 @@ constexpr std::string_view LastCreditName = "Ledger.LastCredit";
 
 std::optional<std::int64_t> NumberOf(const CriticalRecords& records, std::string_view name) {
     for (const auto& [key, text] : records) {
-        if (key != name) {
-            continue;
+        if (key == name) {
+            return ParseWholeNumber64(text);
         }
-        std::int64_t value = 0;
-        const char* end = text.data() + text.size();
-        const auto [at, error] = std::from_chars(text.data(), end, value);
-        if (error != std::errc{} || at != end) {
-            return std::nullopt;
-        }
-        return value;
     }
     return std::nullopt;
 }

@@ -22,6 +22,9 @@ enum class ButtonLayout : int {
     Continued = 3,
     // Also the layout once the first double-up choice was made.
     SecondDrawOffer = 4,
+    // Only CASH: the machine takes no bet. Shown whatever the guidance setting, since a
+    // lit DEAL on a machine that cannot deal invites a press that does nothing.
+    OutOfService = 5,
 };
 
 // Which buttons a layout lights. The tints only guide the player; the rules alone decide

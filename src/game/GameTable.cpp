@@ -446,6 +446,17 @@ void GameTable::UncountPrize() {
     s_.RunPrizeStatCounted = false;
 }
 
+void GameTable::SetOutOfService(bool outOfService) {
+    outOfService_ = outOfService;
+    if (s_.RoundState == RoundPhase::Idle) {
+        display_.SetButtonLayout(IdleLayout());
+    }
+}
+
+ButtonLayout GameTable::IdleLayout() const {
+    return outOfService_ ? ButtonLayout::OutOfService : ButtonLayout::Idle;
+}
+
 void GameTable::EndRound() {
     history_.Finish(s_.Credit);
     s_.RoundState = RoundPhase::Idle;
@@ -453,7 +464,7 @@ void GameTable::EndRound() {
         dup_.Close();
         ShowChoiceButtons();
     }
-    display_.SetButtonLayout(ButtonLayout::Idle);
+    display_.SetButtonLayout(IdleLayout());
     display_.StartIdleAnimation();
     display_.SetMessage(Message::None, false);
 }
@@ -798,10 +809,11 @@ void GameTable::Redraw() {
     display_.ShowWin(s_.Win);
     RedrawDoubleUp(view);
     ShowChoiceButtons();
-    display_.SetButtonLayout(view.Layout);
+    const bool idle = s_.RoundState == RoundPhase::Idle && s_.StageInFlight == 0;
+    display_.SetButtonLayout(idle && outOfService_ ? ButtonLayout::OutOfService : view.Layout);
     display_.SetMessage(view.Banner, view.BannerBlinks);
     display_.SetIndicatorBlink(view.IndicatorBlinks);
-    if (s_.RoundState == RoundPhase::Idle && s_.StageInFlight == 0) {
+    if (idle) {
         display_.StartIdleAnimation();
     } else {
         display_.StopIdleAnimation();

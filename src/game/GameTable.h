@@ -82,7 +82,7 @@ class GameTable {
     // A machine whose cards cannot be shown is out of service: DEAL does nothing and the
     // double-up takes no guess, so no stake is ever placed on cards nobody can see. A win
     // already on offer can still be collected and the credit cashed out.
-    void SetOutOfService(bool outOfService) { outOfService_ = outOfService; }
+    void SetOutOfService(bool outOfService);
     bool OutOfService() const { return outOfService_; }
 
   private:
@@ -103,6 +103,7 @@ class GameTable {
     PrizeIndex EvaluateHand();
     void ContinueAfterWin();
     void EndRound();
+    ButtonLayout IdleLayout() const;
     void CountPrize();
     void UncountPrize();
 

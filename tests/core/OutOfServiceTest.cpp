@@ -78,5 +78,43 @@ TEST_F(OutOfService, CollectButtonOfTheOfferStillCollects) {
     EXPECT_EQ(table.State().Win, 5);
 }
 
+TEST_F(OutOfService, OnlyCashIsLitWhileIdleWhateverTheGuidance) {
+    StartWithCredit(100);
+    table.SetOutOfService(true);
+    ASSERT_TRUE(display.buttonLayout.has_value());
+    EXPECT_EQ(*display.buttonLayout, ButtonLayout::OutOfService);
+    for (bool guidance : {true, false}) {
+        const std::optional<ButtonTints> tints =
+            TintsForLayout(ButtonLayout::OutOfService, guidance);
+        ASSERT_TRUE(tints.has_value()) << "guidance " << guidance;
+        for (int b = 0; b < GameButtonCount; ++b) {
+            EXPECT_EQ((*tints)[static_cast<std::size_t>(b)],
+                      b == static_cast<int>(GameButton::Cash))
+                << "button " << b << " guidance " << guidance;
+        }
+    }
+    table.SetOutOfService(false);
+    EXPECT_EQ(*display.buttonLayout, ButtonLayout::Idle);
+}
+
+TEST_F(OutOfService, ARoundThatEndsOutOfServiceLeavesOnlyCashLit) {
+    OfferHighPair();
+    table.SetOutOfService(true);
+    EXPECT_NE(*display.buttonLayout, ButtonLayout::OutOfService) << "the offer keeps its buttons";
+    table.Cash();
+    ASSERT_EQ(table.State().RoundState, RoundPhase::Idle);
+    EXPECT_EQ(*display.buttonLayout, ButtonLayout::OutOfService);
+}
+
+TEST_F(OutOfService, AnIdleTableResumedOutOfServiceLightsOnlyCash) {
+    StartWithCredit(100);
+    const TableSnapshot stored = table.Snapshot();
+    table.SetOutOfService(true);
+    display.buttonLayout.reset();
+    table.Resume(stored);
+    ASSERT_TRUE(display.buttonLayout.has_value());
+    EXPECT_EQ(*display.buttonLayout, ButtonLayout::OutOfService);
+}
+
 }  // namespace
 }  // namespace orvane::test

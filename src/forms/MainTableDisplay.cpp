@@ -188,7 +188,8 @@ void MainTableDisplay::SetOutOfService(bool outOfService) {
     if (outOfService_) {
         flash_.StopIdleAnimation();
     }
-    SetMessage(outOfService_ ? Message::OutOfService : Message::InsertCoin, true);
+    // Back in service, the banner says again what the table last asked for.
+    ShowTableMessage();
 }
 
 void MainTableDisplay::StopIdleAnimation() {

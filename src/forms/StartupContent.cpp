@@ -57,6 +57,22 @@ std::optional<QString> MissingCardPicture(const CardLibraryRecord& library,
     return std::nullopt;
 }
 
+// What keeps a card library whose file is whole (or cannot be checked, the manifest being
+// damaged) from being shown: a file the manifest does not list, or a card picture it lacks.
+std::optional<QString> LibraryDamage(const CardLibraryRecord& library,
+                                     const ContentManifest& manifest,
+                                     const CardPictureSource& pictures) {
+    const QString file = Text(library.LibraryFile);
+    if (!manifest.IsDamaged() && !manifest.Lists(file)) {
+        return QStringLiteral("\"%1\" is not one of the installed files.").arg(file);
+    }
+    if (const std::optional<QString> picture = MissingCardPicture(library, pictures)) {
+        return QStringLiteral("\"%1\" is damaged: the card picture %2 cannot be shown.")
+            .arg(file, *picture);
+    }
+    return std::nullopt;
+}
+
 class ContentReport {
   public:
     ContentReport(const QString& folder, const std::optional<ContentManifest>& manifest,
@@ -83,16 +99,11 @@ class ContentReport {
         const QString file = Text(library.LibraryFile);
         for (const ContentFault& fault : faults_) {
             if (fault.File == file) {
-                return false;
+                return false;  // already named among the damaged files
             }
         }
-        if (!manifest_->IsDamaged() && !manifest_->Lists(file)) {
-            damage_ << QStringLiteral("\"%1\" is not one of the installed files.").arg(file);
-            return false;
-        }
-        if (const std::optional<QString> picture = MissingCardPicture(library, pictures_)) {
-            damage_ << QStringLiteral("\"%1\" is damaged: the card picture %2 cannot be shown.")
-                           .arg(file, *picture);
+        if (const std::optional<QString> damage = LibraryDamage(library, *manifest_, pictures_)) {
+            damage_ << *damage;
             return false;
         }
         return true;
@@ -185,6 +196,37 @@ StartupContent StartupContent::Check(const QString& programFolder, std::int32_t 
     }
     qCDebug(lcContent) << "content checked in" << clock.elapsed() << "ms";
     return result;
+}
+
+QString StartupContent::CheckCardLibrary(const QString& programFolder, std::int32_t cardLibraryID,
+                                         const CardPictureSource& pictures) {
+    const CardLibraryRecord* library = FindCardLibrary(cardLibraryID);
+    if (library == nullptr) {
+        return QStringLiteral("The card set number %1 is not one of the game's card sets.")
+            .arg(cardLibraryID);
+    }
+    const std::optional<ContentManifest> manifest = ContentManifest::Read(programFolder);
+    if (!manifest) {
+        return {};
+    }
+    std::optional<QString> damage;
+    if (!manifest->IsDamaged()) {
+        if (const std::optional<ContentFault> fault =
+                manifest->CheckFile(programFolder, Text(library->LibraryFile))) {
+            damage = Describe(*fault);
+        }
+    }
+    if (!damage) {
+        damage = LibraryDamage(*library, *manifest, pictures);
+    }
+    if (!damage) {
+        return {};
+    }
+    qCWarning(lcResources) << "content:" << *damage;
+    return QStringLiteral(
+               "%1 cannot be used: %2 The cards stay as they were; installing the "
+               "game again mends its files.")
+        .arg(CardSetName(*library), *damage);
 }
 
 }  // namespace orvane

@@ -25,6 +25,11 @@ struct StartupContent {
     // stored numbers are mended either way.
     static StartupContent Check(const QString& programFolder, std::int32_t themeID,
                                 std::int32_t cardLibraryID, const CardPictureSource& pictures);
+
+    // The same test for one card library chosen while the game runs: empty when it is
+    // whole, else what is wrong with it, in the words of the start-up message.
+    static QString CheckCardLibrary(const QString& programFolder, std::int32_t cardLibraryID,
+                                    const CardPictureSource& pictures);
 };
 
 }  // namespace orvane

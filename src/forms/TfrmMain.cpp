@@ -167,10 +167,7 @@ void TfrmMain::FormCreate() {
     };
     dialogs_ = std::make_unique<MainDialogs>(std::move(needs));
     settings_->OnApplyTheme = [this] { ApplyTheme(); };
-    settings_->OnApplyCardLibrary = [this] {
-        const QString file = QString::fromStdString(settings_->CardLibraryFile);
-        c_.ForEachCard([&file](TCard& card, bool) { card.SetLibrary(file); });
-    };
+    settings_->OnApplyCardLibrary = [this, pictures] { ApplyCardLibrary(pictures); };
     ShowLoadReport(settings_->Load(table_->State(), table_->Orvane()), "loading the settings");
     const StartupContent content = CheckContent(pictures);
 
@@ -226,7 +223,31 @@ StartupContent TfrmMain::CheckContent(const CardPictureSource& pictures) {
     if (content.CardLibraryID) {
         settings_->CardLibraryID = *content.CardLibraryID;
     }
+    shownCardLibraryID_ = settings_->CardLibraryID;
     return content;
+}
+
+// A card set chosen in the options is held to the start-up test: a damaged one is refused
+// and the cards on the table stay as they were; a whole one puts a machine that was out of
+// service back in service.
+void TfrmMain::ApplyCardLibrary(const CardPictureSource& pictures) {
+    if (settings_->CardLibraryID != shownCardLibraryID_ || table_->OutOfService()) {
+        const QString damage =
+            StartupContent::CheckCardLibrary(AppDir, settings_->CardLibraryID, pictures);
+        if (!damage.isEmpty()) {
+            settings_->CardLibraryID = shownCardLibraryID_;
+            settings_->SetCardLibraryFile();
+            InformLater(damage);
+            return;
+        }
+    }
+    shownCardLibraryID_ = settings_->CardLibraryID;
+    const QString file = QString::fromStdString(settings_->CardLibraryFile);
+    c_.ForEachCard([&file](TCard& card, bool) { card.SetLibrary(file); });
+    if (table_->OutOfService()) {
+        display_->SetOutOfService(false);
+        table_->SetOutOfService(false);
+    }
 }
 
 void TfrmMain::InformLater(const QString& text) {

@@ -154,6 +154,7 @@ class TfrmMain : public QWidget {
     bool FormCloseQuery();
     void FormClose();
     void ConnectControls();
+    void ApplyCardLibrary(const CardPictureSource& pictures);
     StartupContent CheckContent(const CardPictureSource& pictures);
     void CreateCards();
     void ConnectMenus();
@@ -186,6 +187,7 @@ class TfrmMain : public QWidget {
     std::unique_ptr<TableLedger> ledger_;
     QWidget* surface_ = nullptr;
     std::unique_ptr<TableStage> stage_;
+    std::int32_t shownCardLibraryID_ = 0;  // the card set the table shows
     std::unique_ptr<MainMenus> menus_;
     std::unique_ptr<MainDialogs> dialogs_;
     bool closeAgreed_ = false;

@@ -450,6 +450,9 @@ void GameTable::SetOutOfService(bool outOfService) {
     outOfService_ = outOfService;
     if (s_.RoundState == RoundPhase::Idle) {
         display_.SetButtonLayout(IdleLayout());
+        if (!outOfService_) {
+            display_.StartIdleAnimation();
+        }
     }
 }
 

@@ -130,4 +130,18 @@ std::vector<ContentFault> ContentManifest::Check(const QString& programFolder) c
     return faults;
 }
 
+std::optional<ContentFault> ContentManifest::CheckFile(const QString& programFolder,
+                                                       const QString& file) const {
+    const QDir folder(programFolder);
+    for (const Entry& entry : entries_) {
+        if (entry.File == file) {
+            if (const std::optional<ContentProblem> problem = ProblemOf(entry, folder)) {
+                return ContentFault{entry.File, *problem};
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvane

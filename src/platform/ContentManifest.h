@@ -48,6 +48,8 @@ class ContentManifest {
     // Every listed file that is missing or differs from its line, in the manifest's order.
     // A file whose size is wrong is not read at all.
     std::vector<ContentFault> Check(const QString& programFolder) const;
+    // The same for one listed file; none for a whole file or one the manifest does not list.
+    std::optional<ContentFault> CheckFile(const QString& programFolder, const QString& file) const;
 
   private:
     std::vector<Entry> entries_;

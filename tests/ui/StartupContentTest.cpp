@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include "MainWindowFixture.h"
 #include "platform/ContentManifest.h"
@@ -146,6 +147,55 @@ TEST_F(StartupContentTest, NoWholeLibraryPutsTheMachineOutOfService) {
     EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
     EXPECT_EQ(window->Table().CashOut(true), CreditChange::Done);
     EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
+}
+
+TEST_F(StartupContentTest, ADamagedSetChosenInTheOptionsIsRefusedAndTheCardsStay) {
+    InstallLibraries();
+    Garble(SetTwo);
+    Open();
+    ASSERT_EQ(informed.size(), 1) << "the start-up message names the damaged set";
+    window->Settings().CardLibraryID = 2;
+    window->Settings().ApplyCardLibrary();  // what OK in the options does
+    EXPECT_TRUE(QTest::qWaitFor([this] { return informed.size() == 2; }));
+    ASSERT_EQ(informed.size(), 2);
+    EXPECT_TRUE(informed[1].contains(QLatin1String("Card Set 2")) &&
+                informed[1].contains(QLatin1String("cannot be used")))
+        << informed[1].toStdString();
+    EXPECT_EQ(window->Settings().CardLibraryID, 1) << "the stored choice stays the set shown";
+    EXPECT_EQ(HandCard(1)->LibraryFile, SetOne);
+
+    window->Settings().CardLibraryID = 3;
+    window->Settings().ApplyCardLibrary();
+    EXPECT_EQ(window->Settings().CardLibraryID, 3);
+    EXPECT_EQ(HandCard(1)->LibraryFile, SetThree);
+}
+
+TEST_F(StartupContentTest, AWholeSetChosenLaterPutsTheMachineBackInService) {
+    InstallLibraries();
+    const QByteArray whole = "qres library " + SetThree.toLatin1();
+    for (const QString& file : {SetOne, SetTwo, SetThree}) {
+        Garble(file);
+    }
+    store.Write("LastCredit", "300");
+    Open();
+    ASSERT_TRUE(window->Table().OutOfService());
+    {
+        QFile mended(folder.filePath(SetThree));  // the game installed again meanwhile
+        ASSERT_TRUE(mended.open(QIODevice::WriteOnly));
+        mended.write(whole);
+    }
+    window->Settings().CardLibraryID = 1;  // still damaged: refused, still out of service
+    window->Settings().ApplyCardLibrary();
+    EXPECT_TRUE(window->Table().OutOfService());
+    EXPECT_EQ(Text("lblMessage"), "OUT OF SERVICE");
+
+    window->Settings().CardLibraryID = 3;
+    window->Settings().ApplyCardLibrary();
+    EXPECT_FALSE(window->Table().OutOfService());
+    EXPECT_NE(Text("lblMessage"), "OUT OF SERVICE");
+    EXPECT_EQ(HandCard(1)->LibraryFile, SetThree);
+    window->btnDealClick();
+    EXPECT_EQ(Text("lblCredit"), "295") << "the machine deals again";
 }
 
 TEST_F(StartupContentTest, StoredNumbersOutOfRangeFallBackAndAreExplained) {

@@ -35,6 +35,9 @@ previous=(0 0 0 0)
 midround=0
 ended=0
 for ((k = 1; k <= kills; k++)); do
+  # Removed here, not only truncated by the start: the shell may look for the new game's
+  # "up" line before the new process has truncated the old game's log.
+  rm -f "$work/game.log"
   "$game" > "$work/game.log" 2>&1 &
   pid=$!
   up=0
@@ -52,15 +55,13 @@ for ((k = 1; k <= kills; k++)); do
     xdotool key "${keys[RANDOM % ${#keys[@]}]}" 2>/dev/null
     sleep "0.0$(( 2 + RANDOM % 7 ))"
   done
-  # A process that ended is a zombie until waited for, which kill -0 still finds.
-  if [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" != Z ]; then
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  else
-    # The game ended before the kill: a crash of its own. What it left must still hold,
-    # and its log is kept for whoever looks into it.
-    wait "$pid" 2>/dev/null
-    status=$?
+  kill -9 "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  status=$?
+  # The shell reaps a game that ends by itself at once, so only its status tells it from
+  # one this script killed (128 + 9). What such a game left must still hold, and its log
+  # is kept for whoever looks into it.
+  if [ "$status" != 137 ]; then
     ended=$((ended + 1))
     echo "kill $k: the game ended by itself (status $status) before it was killed; its log:" >&2
     tail -15 "$work/game.log" >&2

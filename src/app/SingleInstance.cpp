@@ -43,6 +43,11 @@ SingleInstance::~SingleInstance() {
     server_.close();
 }
 
+void SingleInstance::Release() {
+    server_.close();
+    lock_.unlock();
+}
+
 QString SingleInstance::DefaultLockPath() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     // The store is not a file there; the lock goes to the program's own data folder.

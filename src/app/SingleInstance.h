@@ -36,6 +36,11 @@ class SingleInstance : public QObject {
 
     QString LockPath() const { return lockPath_; }
 
+    // Gives the lock and the listening socket up before the process ends by exit(), where
+    // this object's destructor never runs (a lost display): the next start then finds the
+    // place free instead of taking over what a dead copy left.
+    void Release();
+
     // The lock beside the player's own settings store.
     static QString DefaultLockPath();
     // The per-user name the holder listens on: derived from the lock's path, so a copy

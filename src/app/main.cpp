@@ -130,10 +130,11 @@ int main(int argc, char** argv) {
     splash.close();
     closer.SetWindow(window.get());
     // A lost display ends the process from inside Qt, with no close event.
-    const orvane::ExitHook lostDisplay([&window] {
+    const orvane::ExitHook lostDisplay([&window, &instance] {
         if (window) {
             orvane::SaveWithoutDisplay(*window);
         }
+        instance.Release();
     });
     window->show();
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -64,6 +65,20 @@ TEST_F(SingleInstanceTest, TheLockIsFreeAgainWhenTheFirstEnds) {
         ASSERT_EQ(first.Take(), SingleInstance::Claim::First);
     }
     EXPECT_FALSE(QFileInfo::exists(lockPath));
+    SingleInstance next(lockPath);
+    EXPECT_EQ(next.Take(), SingleInstance::Claim::First);
+}
+
+TEST_F(SingleInstanceTest, ReleaseFreesTheLockAndTheSocketWhileTheObjectLives) {
+    SingleInstance first(lockPath);
+    ASSERT_EQ(first.Take(), SingleInstance::Claim::First);
+    QLocalServer probe;
+    EXPECT_FALSE(probe.listen(SingleInstance::ServerNameFor(lockPath))) << "the name is in use";
+    first.Release();
+    EXPECT_FALSE(QFileInfo::exists(lockPath));
+    EXPECT_TRUE(probe.listen(SingleInstance::ServerNameFor(lockPath)))
+        << "the socket of the released copy is gone";
+    probe.close();
     SingleInstance next(lockPath);
     EXPECT_EQ(next.Take(), SingleInstance::Claim::First);
 }

@@ -8,10 +8,14 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QThread>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/BringForward.h"
+#include "app/DisplayPresence.h"
 #include "app/ExitHook.h"
 #include "app/ExitSignals.h"
 #include "app/LostDisplaySave.h"
@@ -41,6 +45,13 @@ const QString NoAnswer = QStringLiteral(
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<std::string> missing = orvane::MissingDisplay([](const char* name) {
+            const char* value = std::getenv(name);
+            return std::string(value != nullptr ? value : "");
+        })) {
+        std::fputs((*missing + "\n").c_str(), stderr);
+        return 1;
+    }
     orvane::TApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvane Cards"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly Software"));

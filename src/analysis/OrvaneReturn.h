@@ -61,6 +61,9 @@ struct OrvaneFigures {
 
 struct OrvaneOptions {
     Multipliers Pays = DefaultMultipliers;
+    // Meter-aware play: value every deal once and scan the holds that can be best in the
+    // later passes (false values every deal again in every pass; the same figures, slower).
+    bool SurveyHolds = true;
     Strategy Play = Strategy::Optimal;
     bool Meter = true;
     // With the meter: value its terms when choosing holds (false plays as if it did not
@@ -79,6 +82,37 @@ std::array<StateFigures, Countdowns> PlayOneRank(
     const DrawTables& tables, std::int32_t orvaneNumber, const OrvaneOptions& options,
     const std::array<MeterTerms, Countdowns>& terms, const Progress& progress = {},
     std::vector<std::int64_t>* exactCounts = nullptr, std::int64_t* exactTotal = nullptr);
+
+// What one meter state's play gives per round, per unit of bet, as far as the meter chain
+// and the strategy's choice need it.
+struct StatePlay {
+    double LinePaid = 0;  // pay lines only, jackpots left out
+    double Charged = 0;
+    double StepProbability = 0;
+    double JackpotProbability = 0;
+};
+
+// The deals of one bonus rank valued once and reduced to the holds that can be the best
+// one at some worth of a step and of a jackpot that is not negative (a handful per deal);
+// each later pass of meter-aware play only scans them. Chooses exactly as PlayOneRank.
+class RankHoldSurvey {
+  public:
+    RankHoldSurvey(const DrawTables& tables, std::int32_t orvaneNumber,
+                   const OrvaneOptions& options, const Progress& progress = {});
+    ~RankHoldSurvey();
+    RankHoldSurvey(RankHoldSurvey&&) noexcept;
+    RankHoldSurvey& operator=(RankHoldSurvey&&) noexcept;
+
+    // The best play at the given worth of meter terms per countdown (none negative).
+    std::array<StatePlay, Countdowns> Play(const std::array<MeterTerms, Countdowns>& terms) const;
+
+    std::size_t HoldsKept() const;
+    std::size_t Deals() const;
+
+  private:
+    struct Shares;
+    std::unique_ptr<Shares> shares_;
+};
 
 // The long-run figures of the meter chain given each state's figures, indexed
 // [rank - 7][countdown - 1]; countdown c goes to c - 1 on a step; a jackpot, or a step

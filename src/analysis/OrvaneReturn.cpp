@@ -117,6 +117,20 @@ struct RankSurvey {
     std::vector<SurveyedHold> Holds;
 };
 
+// The holds are in tie order, so the first best one is BestHold's.
+const SurveyedHold* FirstBest(const SurveyedHold* holds, std::size_t size, MeterTerms t) {
+    const SurveyedHold* best = holds;
+    double bestValue = holds[0].Value.ValueAt(t);
+    for (std::size_t h = 1; h < size; ++h) {
+        const double v = holds[h].Value.ValueAt(t);
+        if (v > bestValue) {
+            bestValue = v;
+            best = &holds[h];
+        }
+    }
+    return best;
+}
+
 class RankPlayer {
   public:
     RankPlayer(const DrawTables& tables, std::int32_t rank, const OrvaneOptions& options,
@@ -131,6 +145,11 @@ class RankPlayer {
             return t.Step == terms[0].Step && t.Jackpot == terms[0].Jackpot;
         });
         multiple_ = CommonDrawMultiple(tables.DeckSize() - 5);
+        for (int cls = 0; cls < OrvaneClassCount; ++cls) {
+            const MeterEffect e = MeterEffectOfClass(cls);
+            steps_[static_cast<std::size_t>(cls)] = e == MeterEffect::Step ? 1 : 0;
+            jackpots_[static_cast<std::size_t>(cls)] = e == MeterEffect::Jackpot ? 1 : 0;
+        }
     }
 
     void Play(const DealClass& deal, Accumulator& acc) const {
@@ -195,6 +214,25 @@ class RankPlayer {
         }
     }
 
+    // The deal's play when the hold of each countdown is already known: only those holds
+    // are counted.
+    void PlayChosen(const DealClass& deal, const std::array<HoldBits, Countdowns>& chosen,
+                    HoldOutcomes& scratch, Accumulator& acc) const {
+        std::uint32_t which = 0;
+        for (HoldBits m : chosen) {
+            which |= 1U << m;
+        }
+        CountChosenHolds(tables_, deal.Cards, which, scratch);
+        CardMask handMask = 0;
+        for (int card : deal.Cards) {
+            handMask |= CardBit(card);
+        }
+        const int standing = tables_.ClassOf(handMask);
+        for (std::size_t c = 0; c < Countdowns; ++c) {
+            Add(scratch, chosen[c], standing, deal.Weight, acc.States[c]);
+        }
+    }
+
     std::int64_t ExactScale() const { return multiple_ * SlotOrders; }
 
   private:
@@ -210,19 +248,10 @@ class RankPlayer {
         double base = 0;
         std::int64_t step = 0;
         std::int64_t jackpot = 0;
-        for (int cls = 0; cls < OrvaneClassCount; ++cls) {
-            const auto j = static_cast<std::size_t>(cls);
+        for (std::size_t j = 0; j < static_cast<std::size_t>(OrvaneClassCount); ++j) {
             base += static_cast<double>(c[j]) * pay_[j];
-            switch (MeterEffectOfClass(cls)) {
-                case MeterEffect::Step:
-                    step += c[j];
-                    break;
-                case MeterEffect::Jackpot:
-                    jackpot += c[j];
-                    break;
-                case MeterEffect::None:
-                    break;
-            }
+            step += c[j] * steps_[j];
+            jackpot += c[j] * jackpots_[j];
         }
         const auto draws = static_cast<double>(o.Draws[m]);
         s.Base = base / draws - 1.0;
@@ -282,9 +311,30 @@ class RankPlayer {
     const OrvaneOptions& options_;
     std::array<MeterTerms, Countdowns> terms_;
     std::array<double, OrvaneClassCount> pay_{};
+    std::array<std::int64_t, OrvaneClassCount> steps_{};  // 1 for a class that steps the meter
+    std::array<std::int64_t, OrvaneClassCount> jackpots_{};
     bool sameForAll_ = true;
     std::int64_t multiple_ = 1;
 };
+
+// The workers' sums, as chances per deal.
+std::array<StateFigures, Countdowns> MergeWorkers(const std::vector<Accumulator>& acc) {
+    const double allDeals = static_cast<double>(Binomial::Of(CardsInDeck, 5));
+    std::array<StateFigures, Countdowns> states = acc[0].States;
+    for (std::size_t c = 0; c < Countdowns; ++c) {
+        StateFigures& s = states[c];
+        const StateFigures& other = acc[1].States[c];
+        for (std::size_t j = 0; j < s.ClassProbability.size(); ++j) {
+            s.ClassProbability[j] = (s.ClassProbability[j] + other.ClassProbability[j]) / allDeals;
+            s.DrawnClassProbability[j] =
+                (s.DrawnClassProbability[j] + other.DrawnClassProbability[j]) / allDeals;
+        }
+        s.Charged = (s.Charged + other.Charged) / allDeals;
+        s.StepProbability = (s.StepProbability + other.StepProbability) / allDeals;
+        s.JackpotProbability = (s.JackpotProbability + other.JackpotProbability) / allDeals;
+    }
+    return states;
+}
 
 const std::vector<DealClass>& GameDeals() {
     static const std::vector<DealClass> deals = GroupDealsBySuitRenaming(CardsInDeck);
@@ -352,20 +402,7 @@ std::array<StateFigures, Countdowns> PlayOneRank(
     work(0);
     second.join();
 
-    const double allDeals = static_cast<double>(Binomial::Of(CardsInDeck, 5));
-    std::array<StateFigures, Countdowns> states = acc[0].States;
-    for (std::size_t c = 0; c < Countdowns; ++c) {
-        StateFigures& s = states[c];
-        const StateFigures& other = acc[1].States[c];
-        for (std::size_t j = 0; j < s.ClassProbability.size(); ++j) {
-            s.ClassProbability[j] = (s.ClassProbability[j] + other.ClassProbability[j]) / allDeals;
-            s.DrawnClassProbability[j] =
-                (s.DrawnClassProbability[j] + other.DrawnClassProbability[j]) / allDeals;
-        }
-        s.Charged = (s.Charged + other.Charged) / allDeals;
-        s.StepProbability = (s.StepProbability + other.StepProbability) / allDeals;
-        s.JackpotProbability = (s.JackpotProbability + other.JackpotProbability) / allDeals;
-    }
+    const std::array<StateFigures, Countdowns> states = MergeWorkers(acc);
     if (exactCounts != nullptr) {
         exactCounts->assign(OrvaneClassCount, 0);
         for (const auto& a : acc) {
@@ -430,16 +467,7 @@ std::array<StatePlay, Countdowns> RankHoldSurvey::Play(
             const std::size_t size = mine.Size[d];
             next += size;
             for (std::size_t c = 0; c < Countdowns; ++c) {
-                // The holds are in tie order, so the first best one is BestHold's.
-                const SurveyedHold* best = holds;
-                double bestValue = holds[0].Value.ValueAt(terms[c]);
-                for (std::size_t h = 1; h < size; ++h) {
-                    const double v = holds[h].Value.ValueAt(terms[c]);
-                    if (v > bestValue) {
-                        bestValue = v;
-                        best = &holds[h];
-                    }
-                }
+                const SurveyedHold* best = FirstBest(holds, size, terms[c]);
                 StatePlay& s = part[w][c];
                 s.LinePaid += weight * best->LinePaid();
                 s.Charged += weight * best->Charged();
@@ -462,6 +490,33 @@ std::array<StatePlay, Countdowns> RankHoldSurvey::Play(
             (part[0][c].JackpotProbability + part[1][c].JackpotProbability) / allDeals;
     }
     return play;
+}
+
+std::array<StateFigures, Countdowns> RankHoldSurvey::Figures(
+    const DrawTables& tables, const OrvaneOptions& options,
+    const std::array<MeterTerms, Countdowns>& terms) const {
+    const auto& deals = GameDeals();
+    const RankPlayer player(tables, shares_->Rank, options, terms);
+    std::vector<Accumulator> acc(Workers);
+    auto work = [&](std::size_t w) {
+        const RankSurvey& mine = shares_->Of[w];
+        HoldOutcomes scratch;
+        std::size_t next = 0;
+        for (std::size_t d = 0; d < mine.Weight.size(); ++d) {
+            const SurveyedHold* holds = &mine.Holds[next];
+            const std::size_t size = mine.Size[d];
+            next += size;
+            std::array<HoldBits, Countdowns> chosen{};
+            for (std::size_t c = 0; c < Countdowns; ++c) {
+                chosen[c] = FirstBest(holds, size, terms[c])->Hold;
+            }
+            player.PlayChosen(deals[w + d * Workers], chosen, scratch, acc[w]);
+        }
+    };
+    std::thread second(work, 1);
+    work(0);
+    second.join();
+    return MergeWorkers(acc);
 }
 
 std::size_t RankHoldSurvey::HoldsKept() const {
@@ -672,7 +727,15 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         terms = TermsFromChain(chain);
     }
     if (survey) {
-        chain = playEveryRank(BonusRanks);
+        // The figures of the chosen strategy, only its holds counted.
+        for (std::size_t r = 0; r < BonusRanks; ++r) {
+            const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
+            states[r] = surveys[r].Figures(tables.ForRank(rank), options, terms[r]);
+            if (progress) {
+                progress(BonusRanks + r + 1, 2 * BonusRanks);
+            }
+        }
+        chain = SolveMeterChain(states, options.Pays);
     }
     if (!options.Meter) {
         // Without the meter the four bonus ranks are weighed alike, jackpots left out.

@@ -106,6 +106,12 @@ class RankHoldSurvey {
     // The best play at the given worth of meter terms per countdown (none negative).
     std::array<StatePlay, Countdowns> Play(const std::array<MeterTerms, Countdowns>& terms) const;
 
+    // Every state's figures at those terms, as PlayOneRank gives them, only the chosen holds
+    // counted. `tables` are the ones surveyed.
+    std::array<StateFigures, Countdowns> Figures(
+        const DrawTables& tables, const OrvaneOptions& options,
+        const std::array<MeterTerms, Countdowns>& terms) const;
+
     std::size_t HoldsKept() const;
     std::size_t Deals() const;
 

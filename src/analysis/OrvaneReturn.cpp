@@ -28,56 +28,86 @@ std::size_t RankSlot(std::int32_t orvaneNumber) {
     return static_cast<std::size_t>(orvaneNumber - FirstOrvaneNumber);
 }
 
-// The automatic hold depends on the order of the cards in the slots (which of two equal
-// ranks it keeps, and the suit the joker takes), and a deal's slot order is uniform, so
-// it is weighed over all 120 orders: how many orders keep each hold, by card position.
-std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t orvaneNumber) {
+HoldBits AutoHoldOfOrder(const FiveCards& cards, const std::array<int, 5>& perm,
+                         std::int32_t orvaneNumber) {
+    HandRanks hand;
+    for (std::size_t s = 0; s < 5; ++s) {
+        const CardValue v = cards[static_cast<std::size_t>(perm[s])] + 1;
+        hand.Rank[s] = RankOfValue(v);
+        hand.Suit[s] = v == JokerValue ? 0 : SuitOfValue(v);
+    }
+    const Evaluation e = Evaluate(hand, orvaneNumber);
+    if (e.JokerSlot >= 0) {
+        hand.Suit[static_cast<std::size_t>(e.JokerSlot)] = e.JokerSuit;
+    }
+    const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+    HoldBits bits = 0;
+    for (std::size_t s = 0; s < 5; ++s) {
+        if (held[s]) {
+            bits |= 1U << perm[s];
+        }
+    }
+    return bits;
+}
+
+}  // namespace
+
+std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t orvaneNumber,
+                                          bool everyOrder) {
     std::array<int, HoldCount> orders{};
     std::array<int, 5> perm = {0, 1, 2, 3, 4};
-    // Five different ranks and no joker: no choice between equal ranks and no suit to give,
-    // so every order keeps the same cards; one is enough.
-    unsigned ranks = 0;
-    for (int card : cards) {
-        ranks |= card == 52 ? 1U << 13 : 1U << (card % 13);
-    }
-    const bool orderFree = std::popcount(ranks) == 5 && (ranks >> 13) == 0;
-    if (orderFree) {
-        HandRanks hand;
-        for (std::size_t s = 0; s < 5; ++s) {
-            hand.Rank[s] = RankOfValue(cards[s] + 1);
-            hand.Suit[s] = SuitOfValue(cards[s] + 1);
-        }
-        const Evaluation e = Evaluate(hand, orvaneNumber);
-        const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
-        HoldBits bits = 0;
-        for (std::size_t s = 0; s < 5; ++s) {
-            bits |= held[s] ? 1U << s : 0U;
-        }
-        orders[bits] = SlotOrders;
+    const bool joker = std::find(cards.begin(), cards.end(), 52) != cards.end();
+    if (joker || everyOrder) {
+        do {
+            ++orders[AutoHoldOfOrder(cards, perm, orvaneNumber)];
+        } while (std::next_permutation(perm.begin(), perm.end()));
         return orders;
     }
-    do {
-        HandRanks hand;
-        for (std::size_t s = 0; s < 5; ++s) {
-            const CardValue v = cards[static_cast<std::size_t>(perm[s])] + 1;
-            hand.Rank[s] = RankOfValue(v);
-            hand.Suit[s] = v == JokerValue ? 0 : SuitOfValue(v);
+    // Without the joker the hold sees the order of the slots only where it keeps one card
+    // of a rank that is there more than once: the first one. Every arrangement of the
+    // cards of each rank among themselves is as likely, 120 / (product of g!) orders each
+    // for ranks held g times; one order of each is played: the cards of a rank take the
+    // positions of that rank in the deal, in each arrangement in turn.
+    std::array<std::array<int, 5>, 5> groups{};  // card positions by rank, in ascending order
+    std::array<std::size_t, 5> sizes{};
+    std::size_t groupCount = 0;
+    for (int p = 0; p < 5; ++p) {
+        std::size_t g = 0;
+        while (g < groupCount && cards[static_cast<std::size_t>(groups[g][0])] % 13 !=
+                                     cards[static_cast<std::size_t>(p)] % 13) {
+            ++g;
         }
-        const Evaluation e = Evaluate(hand, orvaneNumber);
-        if (e.JokerSlot >= 0) {
-            hand.Suit[static_cast<std::size_t>(e.JokerSlot)] = e.JokerSuit;
+        groupCount = std::max(groupCount, g + 1);
+        groups[g][sizes[g]++] = p;
+    }
+    const std::array<std::array<int, 5>, 5> places = groups;
+    int arrangements = 1;
+    for (std::size_t g = 0; g < groupCount; ++g) {
+        for (std::size_t i = 2; i <= sizes[g]; ++i) {
+            arrangements *= static_cast<int>(i);
         }
-        const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
-        HoldBits bits = 0;
-        for (std::size_t s = 0; s < 5; ++s) {
-            if (held[s]) {
-                bits |= 1U << perm[s];
+    }
+    const int share = SlotOrders / arrangements;
+    while (true) {
+        for (std::size_t g = 0; g < groupCount; ++g) {
+            for (std::size_t i = 0; i < sizes[g]; ++i) {
+                perm[static_cast<std::size_t>(places[g][i])] = groups[g][i];
             }
         }
-        ++orders[bits];
-    } while (std::next_permutation(perm.begin(), perm.end()));
-    return orders;
+        orders[AutoHoldOfOrder(cards, perm, orvaneNumber)] += share;
+        std::size_t g = 0;
+        while (g < groupCount &&
+               !std::next_permutation(groups[g].begin(),
+                                      groups[g].begin() + static_cast<std::ptrdiff_t>(sizes[g]))) {
+            ++g;
+        }
+        if (g == groupCount) {
+            return orders;
+        }
+    }
 }
+
+namespace {
 
 std::int64_t CommonDrawMultiple(int unseen) {
     std::int64_t l = 1;
@@ -163,10 +193,9 @@ class RankPlayer {
             const auto orders = AutoHoldOrders(deal.Cards, rank_);
             for (HoldBits m = 0; m < HoldCount; ++m) {
                 if (orders[m] != 0) {
+                    // The same in every countdown: PlayOneRank copies it to the others.
                     const double share = deal.Weight * orders[m] / double{SlotOrders};
-                    for (auto& state : acc.States) {
-                        Add(o, m, standing, share, state);
-                    }
+                    Add(o, m, standing, share, acc.States[0]);
                     AddExact(o, m, standing, std::int64_t{deal.Weight} * orders[m], acc);
                 }
             }
@@ -402,7 +431,10 @@ std::array<StateFigures, Countdowns> PlayOneRank(
     work(0);
     second.join();
 
-    const std::array<StateFigures, Countdowns> states = MergeWorkers(acc);
+    std::array<StateFigures, Countdowns> states = MergeWorkers(acc);
+    if (options.Play == Strategy::Auto) {
+        std::fill(states.begin() + 1, states.end(), states[0]);
+    }
     if (exactCounts != nullptr) {
         exactCounts->assign(OrvaneClassCount, 0);
         for (const auto& a : acc) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DrawTables.h"
+#include "HoldCounts.h"
 #include "OrvaneClasses.h"
 #include "SingleDrawReturn.h"
 
@@ -119,6 +120,15 @@ class RankHoldSurvey {
     struct Shares;
     std::unique_ptr<Shares> shares_;
 };
+
+// The automatic hold depends on the order of the cards in the slots (which of two equal
+// ranks it keeps, and the suit the joker takes), and a deal's slot order is uniform, so a
+// deal is weighed over its 120 orders: how many orders keep each hold (bit s for the card
+// at position s of `cards`). `everyOrder` plays all 120; otherwise, without the joker, one
+// order per arrangement of the cards of each rank among themselves, which is all the hold
+// can see of the order there.
+std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t orvaneNumber,
+                                          bool everyOrder = false);
 
 // The long-run figures of the meter chain given each state's figures, indexed
 // [rank - 7][countdown - 1]; countdown c goes to c - 1 on a step; a jackpot, or a step

@@ -171,5 +171,24 @@ TEST_F(HoldSurvey, ScanningTheKeptHoldsPlaysAsValuingEveryDealAgain) {
     EXPECT_THROW(survey.Play({MeterTerms{-1.0, 0.0}}), std::invalid_argument);
 }
 
+// The automatic hold weighed over one slot order per arrangement of equal ranks, against
+// all 120 orders: random deals, and deals built to have pairs, two pairs, three and four
+// of a rank, and straight draws with a pair inside (where the first of the pair is kept).
+TEST(AutomaticHold, OneOrderPerArrangementOfEqualRanksWeighsAsAllOrders) {
+    std::vector<FiveCards> deals = RandomDeals(400, 23);
+    deals.push_back({0, 13, 26, 39, 5});   // four aces
+    deals.push_back({4, 17, 30, 8, 21});   // a full house
+    deals.push_back({6, 19, 7, 34, 11});   // two pairs
+    deals.push_back({2, 3, 4, 5, 18});     // a straight draw holding one of a pair
+    deals.push_back({9, 10, 11, 12, 25});  // four to the royal flush and a pair
+    for (const FiveCards& deal : deals) {
+        for (std::int32_t rank = FirstOrvaneNumber; rank <= LastOrvaneNumber; ++rank) {
+            ASSERT_EQ(AutoHoldOrders(deal, rank), AutoHoldOrders(deal, rank, true))
+                << deal[0] << ' ' << deal[1] << ' ' << deal[2] << ' ' << deal[3] << ' ' << deal[4]
+                << " bonus rank " << rank;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace orvane::analysis

@@ -302,8 +302,8 @@ int SimulateCommand(const Arguments& a) {
     }
     ProgressBar bar;
     const auto start = std::chrono::steady_clock::now();
-    const SimulationTotals t =
-        SimulateOnTwoCores(a.Rounds, options, &tables, [&](std::int64_t done) {
+    const SimulationTotals t = SimulateOnTwoCores(
+        a.Rounds, options, a.AutoStrategy ? nullptr : &tables, [&](std::int64_t done) {
             bar(static_cast<std::size_t>(done), static_cast<std::size_t>(a.Rounds - a.Rounds / 2));
         });
     const double seconds =

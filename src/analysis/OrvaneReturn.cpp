@@ -692,6 +692,18 @@ ChainSolution SolveMeterChain(
     return SolveChain(in);
 }
 
+ChainSolution SolveMeterChain(
+    const std::array<std::array<StatePlay, Countdowns>, BonusRanks>& play) {
+    ChainInputs in{};
+    for (std::size_t r = 0; r < BonusRanks; ++r) {
+        for (std::size_t c = 0; c < Countdowns; ++c) {
+            const StatePlay& p = play[r][c];
+            in[r][c] = {p.LinePaid, p.Charged, p.StepProbability, p.JackpotProbability, 0.0};
+        }
+    }
+    return SolveChain(in);
+}
+
 OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
                            const Progress& progress) {
     OrvaneFigures figures;
@@ -737,15 +749,11 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
     };
     for (int pass = 0; pass < passes; ++pass) {
         if (survey && AllNotNegative(terms)) {
-            ChainInputs in{};
+            std::array<std::array<StatePlay, Countdowns>, BonusRanks> play{};
             for (std::size_t r = 0; r < BonusRanks; ++r) {
-                const auto play = surveys[r].Play(terms[r]);
-                for (std::size_t c = 0; c < Countdowns; ++c) {
-                    in[r][c] = {play[c].LinePaid, play[c].Charged, play[c].StepProbability,
-                                play[c].JackpotProbability, 0.0};
-                }
+                play[r] = surveys[r].Play(terms[r]);
             }
-            chain = SolveChain(in);
+            chain = SolveMeterChain(play);
         } else {
             chain = playEveryRank(BonusRanks * static_cast<std::size_t>(survey ? 1 : pass));
         }

@@ -144,5 +144,8 @@ struct ChainSolution {
 ChainSolution SolveMeterChain(
     const std::array<std::array<StateFigures, Countdowns>, BonusRanks>& states,
     const Multipliers& pays);
+// The same from what each state's play gives; SecondMoment is left 0.
+ChainSolution SolveMeterChain(
+    const std::array<std::array<StatePlay, Countdowns>, BonusRanks>& play);
 
 }  // namespace orvane::analysis

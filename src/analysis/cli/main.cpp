@@ -13,6 +13,7 @@
 #include "analysis/DoubleUpOdds.h"
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneReturn.h"
+#include "analysis/SecondDrawReturn.h"
 #include "analysis/Simulator.h"
 
 using namespace orvane;
@@ -151,7 +152,41 @@ const char* LineName(int line) {
     return names[line];
 }
 
+int SecondDrawReturnCommand(const Arguments& a) {
+    OrvaneTables tables;
+    SecondDrawOptions options;
+    options.Meter = a.Meter;
+    options.HoldsCountOnOption = !a.SecondDrawAfterDrawOnly;
+    ProgressBar bar;
+    const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, options, std::ref(bar));
+    const char* holds = a.SecondDrawAfterDrawOnly ? "single-draw" : "with the option";
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":\"orvane\",\"strategy\":\"optimal\",\"second_draw\":true"
+          << ",\"holds\":" << JsonString(holds) << ",\"meter\":" << (a.Meter ? "true" : "false")
+          << ",\"return\":" << Number(f.Return, 12)
+          << ",\"net_per_round\":" << Number(f.NetPerRound, 12)
+          << ",\"charged_per_round\":" << Number(f.ChargedPerRound, 12)
+          << ",\"meter_share\":" << Number(f.MeterShare, 12)
+          << ",\"second_draws_per_round\":" << Number(f.SecondDrawsPerRound, 12) << "}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::cout << "return (paid / charged)  " << Number(f.Return, 8) << '\n'
+              << "net per round (x bet)    " << Number(f.NetPerRound, 8) << '\n'
+              << "charged per round (x bet)" << ' ' << Number(f.ChargedPerRound, 8) << '\n'
+              << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
+              << "second draws per round   " << Number(f.SecondDrawsPerRound, 8) << '\n'
+              << "holds after the deal     " << holds << '\n'
+              << "(choices price the pay lines only; in the second draw the cards the first\n"
+              << " draw threw away count as live)\n";
+    return 0;
+}
+
 int OrvaneReturnCommand(const Arguments& a) {
+    if (a.SecondDraw) {
+        return SecondDrawReturnCommand(a);
+    }
     OrvaneTables tables;
     OrvaneOptions options;
     options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;

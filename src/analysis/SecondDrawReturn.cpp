@@ -1,0 +1,99 @@
+#include "SecondDrawReturn.h"
+
+#include <thread>
+
+#include "DealClasses.h"
+#include "HoldFrontier.h"
+#include "HoldValues.h"
+#include "SecondDrawTables.h"
+#include "game/Card.h"
+
+namespace orvane::analysis {
+
+namespace {
+
+constexpr int Workers = 2;
+
+// One bonus rank: what a round brings under the chosen holds, summed over deals.
+StatePlay PlayRank(const DrawTables& tables, const SecondDrawOptions& options,
+                   const std::vector<DealClass>& deals, double& secondDraws) {
+    const std::vector<double> worth = ClassWorth(options.Pays, {});
+    const SecondDrawTables after(tables, options.Pays, worth);
+    std::array<StatePlay, Workers> part{};
+    std::array<double, Workers> again{};
+    auto work = [&](std::size_t w) {
+        for (std::size_t i = w; i < deals.size(); i += Workers) {
+            const auto holds = after.OfHolds(deals[i].Cards);
+            HoldBits chosen = 0;
+            if (options.HoldsCountOnOption) {
+                std::array<HoldSummary, HoldCount> value{};
+                for (HoldBits m = 0; m < HoldCount; ++m) {
+                    const bool draws = m != 0 && m != HoldAll;
+                    value[m].Base = holds[m].Paid - holds[m].SecondDraw - (draws ? 1.0 : 0.0);
+                }
+                chosen = BestHold(value, {});
+            } else {
+                chosen = ValueHolds(tables, deals[i].Cards, worth).Best;
+            }
+            const AfterDraw& a = holds[chosen];
+            const bool draws = chosen != 0 && chosen != HoldAll;
+            const double weight = deals[i].Weight;
+            part[w].LinePaid += weight * a.Paid;
+            part[w].Charged += weight * (1.0 + (draws ? 1.0 : 0.0) + a.SecondDraw);
+            part[w].StepProbability += weight * a.Step;
+            part[w].JackpotProbability += weight * a.Jackpot;
+            again[w] += weight * a.SecondDraw;
+        }
+    };
+    std::thread other(work, 1);
+    work(0);
+    other.join();
+    const double all = static_cast<double>(Binomial::Of(CardsInDeck, 5));
+    StatePlay play;
+    play.LinePaid = (part[0].LinePaid + part[1].LinePaid) / all;
+    play.Charged = (part[0].Charged + part[1].Charged) / all;
+    play.StepProbability = (part[0].StepProbability + part[1].StepProbability) / all;
+    play.JackpotProbability = (part[0].JackpotProbability + part[1].JackpotProbability) / all;
+    secondDraws = (again[0] + again[1]) / all;
+    return play;
+}
+
+}  // namespace
+
+SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondDrawOptions& options,
+                                             const Progress& progress) {
+    const std::vector<DealClass> deals = GroupDealsBySuitRenaming(CardsInDeck);
+    std::array<std::array<StatePlay, Countdowns>, BonusRanks> play{};
+    std::array<double, BonusRanks> secondDraws{};
+    for (std::size_t r = 0; r < BonusRanks; ++r) {
+        const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
+        play[r].fill(PlayRank(tables.ForRank(rank), options, deals, secondDraws[r]));
+        if (progress) {
+            progress(r + 1, BonusRanks);
+        }
+    }
+    SecondDrawFigures f;
+    if (options.Meter) {
+        const ChainSolution chain = SolveMeterChain(play);
+        f.Return = chain.Paid / chain.Charged;
+        f.NetPerRound = chain.Paid - chain.Charged;
+        f.ChargedPerRound = chain.Charged;
+        f.MeterShare = chain.JackpotPaid / chain.Paid;
+        for (std::size_t i = 0; i < chain.Share.size(); ++i) {
+            f.SecondDrawsPerRound += chain.Share[i] * secondDraws[i / Countdowns];
+        }
+        return f;
+    }
+    // Without the meter the four bonus ranks are weighed alike.
+    double paid = 0;
+    for (std::size_t r = 0; r < BonusRanks; ++r) {
+        paid += play[r][0].LinePaid / BonusRanks;
+        f.ChargedPerRound += play[r][0].Charged / BonusRanks;
+        f.SecondDrawsPerRound += secondDraws[r] / BonusRanks;
+    }
+    f.Return = paid / f.ChargedPerRound;
+    f.NetPerRound = paid - f.ChargedPerRound;
+    return f;
+}
+
+}  // namespace orvane::analysis

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "OrvaneReturn.h"
+#include "SingleDrawReturn.h"
+
+namespace orvane::analysis {
+
+struct SecondDrawOptions {
+    Multipliers Pays = DefaultMultipliers;
+    bool Meter = true;  // the meter pays (its terms are not priced in the choices)
+    // The holds after the deal count on the option (best play); false keeps the best
+    // single-draw holds and uses the option only after the draw, as the simulator does.
+    bool HoldsCountOnOption = true;
+};
+
+struct SecondDrawFigures {
+    double Return = 0;  // paid / charged in the long run
+    double NetPerRound = 0;
+    double ChargedPerRound = 0;
+    double MeterShare = 0;
+    double SecondDrawsPerRound = 0;  // share of rounds whose first-draw win is given up
+};
+
+// The whole game when every first-draw win may be given up for the best second draw,
+// each hold of each deal valued through SecondDrawTables (so the cards the first draw
+// threw away count as live in the second draw). The choices price the pay lines only;
+// with the meter on, its jackpots are paid through the meter chain.
+SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondDrawOptions& options,
+                                             const Progress& progress = {});
+
+}  // namespace orvane::analysis

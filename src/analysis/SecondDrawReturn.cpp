@@ -1,5 +1,6 @@
 #include "SecondDrawReturn.h"
 
+#include <stdexcept>
 #include <thread>
 
 #include "DealClasses.h"
@@ -15,9 +16,9 @@ namespace {
 constexpr int Workers = 2;
 
 // One bonus rank: what a round brings under the chosen holds, summed over deals.
-StatePlay PlayRank(const DrawTables& tables, const SecondDrawOptions& options,
+StatePlay PlayRank(const DrawTables& tables, const SecondDrawOptions& options, MeterTerms terms,
                    const std::vector<DealClass>& deals, double& secondDraws) {
-    const std::vector<double> worth = ClassWorth(options.Pays, {});
+    const std::vector<double> worth = ClassWorth(options.Pays, terms);
     const SecondDrawTables after(tables, options.Pays, worth);
     std::array<StatePlay, Workers> part{};
     std::array<double, Workers> again{};
@@ -29,7 +30,8 @@ StatePlay PlayRank(const DrawTables& tables, const SecondDrawOptions& options,
                 std::array<HoldSummary, HoldCount> value{};
                 for (HoldBits m = 0; m < HoldCount; ++m) {
                     const bool draws = m != 0 && m != HoldAll;
-                    value[m].Base = holds[m].Paid - holds[m].SecondDraw - (draws ? 1.0 : 0.0);
+                    value[m].Base = holds[m].Paid - holds[m].SecondDraw - (draws ? 1.0 : 0.0) +
+                                    holds[m].Step * terms.Step + holds[m].Jackpot * terms.Jackpot;
                 }
                 chosen = BestHold(value, {});
             } else {
@@ -63,13 +65,25 @@ StatePlay PlayRank(const DrawTables& tables, const SecondDrawOptions& options,
 SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondDrawOptions& options,
                                              const Progress& progress) {
     const std::vector<DealClass> deals = GroupDealsBySuitRenaming(CardsInDeck);
+    if (!options.Terms.empty() && options.Terms.size() != BonusRanks * Countdowns) {
+        throw std::invalid_argument("meter terms for every (rank, countdown) state");
+    }
+    const bool priced = options.Meter && !options.Terms.empty();
     std::array<std::array<StatePlay, Countdowns>, BonusRanks> play{};
-    std::array<double, BonusRanks> secondDraws{};
+    std::array<std::array<double, Countdowns>, BonusRanks> secondDraws{};
     for (std::size_t r = 0; r < BonusRanks; ++r) {
         const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
-        play[r].fill(PlayRank(tables.ForRank(rank), options, deals, secondDraws[r]));
-        if (progress) {
-            progress(r + 1, BonusRanks);
+        for (std::size_t c = 0; c < Countdowns; ++c) {
+            if (c > 0 && !priced) {
+                play[r][c] = play[r][0];
+                secondDraws[r][c] = secondDraws[r][0];
+                continue;
+            }
+            const MeterTerms terms = priced ? options.Terms[r * Countdowns + c] : MeterTerms{};
+            play[r][c] = PlayRank(tables.ForRank(rank), options, terms, deals, secondDraws[r][c]);
+            if (progress) {
+                progress(r * Countdowns + c + 1, BonusRanks * Countdowns);
+            }
         }
     }
     SecondDrawFigures f;
@@ -80,7 +94,7 @@ SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondD
         f.ChargedPerRound = chain.Charged;
         f.MeterShare = chain.JackpotPaid / chain.Paid;
         for (std::size_t i = 0; i < chain.Share.size(); ++i) {
-            f.SecondDrawsPerRound += chain.Share[i] * secondDraws[i / Countdowns];
+            f.SecondDrawsPerRound += chain.Share[i] * secondDraws[i / Countdowns][i % Countdowns];
         }
         return f;
     }
@@ -89,7 +103,7 @@ SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondD
     for (std::size_t r = 0; r < BonusRanks; ++r) {
         paid += play[r][0].LinePaid / BonusRanks;
         f.ChargedPerRound += play[r][0].Charged / BonusRanks;
-        f.SecondDrawsPerRound += secondDraws[r] / BonusRanks;
+        f.SecondDrawsPerRound += secondDraws[r][0] / BonusRanks;
     }
     f.Return = paid / f.ChargedPerRound;
     f.NetPerRound = paid - f.ChargedPerRound;

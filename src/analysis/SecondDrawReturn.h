@@ -11,6 +11,10 @@ struct SecondDrawOptions {
     // The holds after the deal count on the option (best play); false keeps the best
     // single-draw holds and uses the option only after the draw, as the simulator does.
     bool HoldsCountOnOption = true;
+    // With the meter: the worth of a step and of a jackpot hand in each state, indexed
+    // (rank - 7) x 10 + countdown - 1 (OrvaneFigures::StateTerms); the choices price them.
+    // Empty: the choices price the pay lines only.
+    std::vector<MeterTerms> Terms;
 };
 
 struct SecondDrawFigures {
@@ -23,8 +27,9 @@ struct SecondDrawFigures {
 
 // The whole game when every first-draw win may be given up for the best second draw,
 // each hold of each deal valued through SecondDrawTables (so the cards the first draw
-// threw away count as live in the second draw). The choices price the pay lines only;
-// with the meter on, its jackpots are paid through the meter chain.
+// threw away count as live in the second draw). The choices price the pay lines and, when
+// given, the meter terms; with the meter on, its jackpots are paid through the meter chain.
+// Each state with terms of its own costs a table of its own: about ten times the time.
 SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondDrawOptions& options,
                                              const Progress& progress = {});
 

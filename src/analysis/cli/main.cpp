@@ -157,6 +157,12 @@ int SecondDrawReturnCommand(const Arguments& a) {
     SecondDrawOptions options;
     options.Meter = a.Meter;
     options.HoldsCountOnOption = !a.SecondDrawAfterDrawOnly;
+    if (a.Meter && !a.MeterBlind) {
+        // The meter's worth in each state, from the meter-aware single-draw game.
+        ProgressBar solving;
+        OrvaneOptions single;
+        options.Terms = OrvaneReturn(tables, single, std::ref(solving)).StateTerms;
+    }
     ProgressBar bar;
     const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, options, std::ref(bar));
     const char* holds = a.SecondDrawAfterDrawOnly ? "single-draw" : "with the option";
@@ -164,6 +170,7 @@ int SecondDrawReturnCommand(const Arguments& a) {
         std::ostringstream o;
         o << "{\"game\":\"orvane\",\"strategy\":\"optimal\",\"second_draw\":true"
           << ",\"holds\":" << JsonString(holds) << ",\"meter\":" << (a.Meter ? "true" : "false")
+          << ",\"meter_priced\":" << (options.Terms.empty() ? "false" : "true")
           << ",\"return\":" << Number(f.Return, 12)
           << ",\"net_per_round\":" << Number(f.NetPerRound, 12)
           << ",\"charged_per_round\":" << Number(f.ChargedPerRound, 12)
@@ -178,8 +185,10 @@ int SecondDrawReturnCommand(const Arguments& a) {
               << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
               << "second draws per round   " << Number(f.SecondDrawsPerRound, 8) << '\n'
               << "holds after the deal     " << holds << '\n'
-              << "(choices price the pay lines only; in the second draw the cards the first\n"
-              << " draw threw away count as live)\n";
+              << "choices price           "
+              << (options.Terms.empty() ? "the pay lines only"
+                                        : "the meter as the single-draw game's best play does")
+              << "\n(in the second draw the cards the first draw threw away count as live)\n";
     return 0;
 }
 

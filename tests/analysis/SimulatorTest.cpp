@@ -24,7 +24,7 @@ TEST(TwoTableSimulator, TheSameSeedGivesTheSameTotalsAsTheTwoTablesPlayedInTurn)
     SimulationOptions options;
     options.Play = Strategy::Auto;
     options.Seed = 77;
-    constexpr std::int64_t Rounds = 60'001;
+    constexpr std::int64_t Rounds = 20'001;
     const SimulationTotals first = SimulateOnTwoCores(Rounds, options);
     const SimulationTotals again = SimulateOnTwoCores(Rounds, options);
     ExpectSameTotals(again, first);

@@ -449,6 +449,18 @@ std::array<StateFigures, Countdowns> PlayOneRank(
     return states;
 }
 
+namespace {
+
+void NotNegative(const std::array<MeterTerms, Countdowns>& terms) {
+    for (const MeterTerms& t : terms) {
+        if (t.Step < 0 || t.Jackpot < 0) {
+            throw std::invalid_argument("the surveyed holds serve meter terms of no less than 0");
+        }
+    }
+}
+
+}  // namespace
+
 struct RankHoldSurvey::Shares {
     std::array<RankSurvey, Workers> Of;
     std::int32_t Rank = 0;
@@ -484,11 +496,7 @@ RankHoldSurvey& RankHoldSurvey::operator=(RankHoldSurvey&&) noexcept = default;
 
 std::array<StatePlay, Countdowns> RankHoldSurvey::Play(
     const std::array<MeterTerms, Countdowns>& terms) const {
-    for (const MeterTerms& t : terms) {
-        if (t.Step < 0 || t.Jackpot < 0) {
-            throw std::invalid_argument("the surveyed holds serve meter terms of no less than 0");
-        }
-    }
+    NotNegative(terms);
     std::array<std::array<StatePlay, Countdowns>, Workers> part{};
     auto work = [&](std::size_t w) {
         const RankSurvey& mine = shares_->Of[w];
@@ -527,6 +535,7 @@ std::array<StatePlay, Countdowns> RankHoldSurvey::Play(
 std::array<StateFigures, Countdowns> RankHoldSurvey::Figures(
     const DrawTables& tables, const OrvaneOptions& options,
     const std::array<MeterTerms, Countdowns>& terms) const {
+    NotNegative(terms);
     const auto& deals = GameDeals();
     const RankPlayer player(tables, shares_->Rank, options, terms);
     std::vector<Accumulator> acc(Workers);
@@ -766,7 +775,9 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         lastGain = gain;
         terms = TermsFromChain(chain);
     }
-    if (survey) {
+    if (survey && !AllNotNegative(terms)) {
+        chain = playEveryRank(BonusRanks);
+    } else if (survey) {
         // The figures of the chosen strategy, only its holds counted.
         for (std::size_t r = 0; r < BonusRanks; ++r) {
             const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));

@@ -169,6 +169,7 @@ TEST_F(HoldSurvey, ScanningTheKeptHoldsPlaysAsValuingEveryDealAgain) {
         EXPECT_NEAR(play[c].JackpotProbability, r.JackpotProbability, 1e-12);
     }
     EXPECT_THROW(survey.Play({MeterTerms{-1.0, 0.0}}), std::invalid_argument);
+    EXPECT_THROW(survey.Figures(Tables(), options, {MeterTerms{0.0, -1.0}}), std::invalid_argument);
 }
 
 // The automatic hold weighed over one slot order per arrangement of equal ranks, against

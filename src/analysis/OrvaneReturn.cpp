@@ -66,7 +66,7 @@ std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t o
     // Without the joker the hold sees the order of the slots only where it keeps one card
     // of a rank that is there more than once: the first one. Every arrangement of the
     // cards of each rank among themselves is as likely, 120 / (product of g!) orders each
-    // for ranks held g times; one order of each is played: the cards of a rank take the
+    // for ranks there g times; one order of each is played: the cards of a rank take the
     // positions of that rank in the deal, in each arrangement in turn.
     std::array<std::array<int, 5>, 5> groups{};  // card positions by rank, in ascending order
     std::array<std::size_t, 5> sizes{};

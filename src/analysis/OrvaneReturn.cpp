@@ -701,6 +701,14 @@ ChainSolution SolveMeterChain(
     return SolveChain(in);
 }
 
+std::vector<MeterTerms> MeterTermsOfChain(const ChainSolution& chain) {
+    std::vector<MeterTerms> flat;
+    for (const auto& rankTerms : TermsFromChain(chain)) {
+        flat.insert(flat.end(), rankTerms.begin(), rankTerms.end());
+    }
+    return flat;
+}
+
 ChainSolution SolveMeterChain(
     const std::array<std::array<StatePlay, Countdowns>, BonusRanks>& play) {
     ChainInputs in{};

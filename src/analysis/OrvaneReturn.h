@@ -144,6 +144,9 @@ struct ChainSolution {
 ChainSolution SolveMeterChain(
     const std::array<std::array<StateFigures, Countdowns>, BonusRanks>& states,
     const Multipliers& pays);
+// The worth of a step and of a jackpot hand in each state, (rank - 7) x 10 + countdown - 1,
+// as the chain's relative state values give them: the prices of the next strategy.
+std::vector<MeterTerms> MeterTermsOfChain(const ChainSolution& chain);
 // The same from what each state's play gives; SecondMoment is left 0.
 ChainSolution SolveMeterChain(
     const std::array<std::array<StatePlay, Countdowns>, BonusRanks>& play);

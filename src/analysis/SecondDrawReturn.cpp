@@ -1,5 +1,8 @@
 #include "SecondDrawReturn.h"
 
+#include <algorithm>
+#include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 
@@ -16,10 +19,10 @@ namespace {
 constexpr int Workers = 2;
 
 // One bonus rank: what a round brings under the chosen holds, summed over deals.
-StatePlay PlayRank(const DrawTables& tables, const SecondDrawOptions& options, MeterTerms terms,
+StatePlay PlayRank(const DrawTables& tables, const SecondDrawTables& after,
+                   const SecondDrawOptions& options, MeterTerms terms,
                    const std::vector<DealClass>& deals, double& secondDraws) {
     const std::vector<double> worth = ClassWorth(options.Pays, terms);
-    const SecondDrawTables after(tables, options.Pays, worth);
     std::array<StatePlay, Workers> part{};
     std::array<double, Workers> again{};
     auto work = [&](std::size_t w) {
@@ -69,24 +72,60 @@ SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondD
         throw std::invalid_argument("meter terms for every (rank, countdown) state");
     }
     const bool priced = options.Meter && !options.Terms.empty();
+    std::vector<std::unique_ptr<SecondDrawChoices>> choices(BonusRanks);
+    std::vector<MeterTerms> terms = options.Terms;
+    const int passes = priced ? std::max(1, options.PricingPasses) : 1;
     std::array<std::array<StatePlay, Countdowns>, BonusRanks> play{};
     std::array<std::array<double, Countdowns>, BonusRanks> secondDraws{};
-    for (std::size_t r = 0; r < BonusRanks; ++r) {
-        const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
-        for (std::size_t c = 0; c < Countdowns; ++c) {
-            if (c > 0 && !priced) {
-                play[r][c] = play[r][0];
-                secondDraws[r][c] = secondDraws[r][0];
+    SecondDrawFigures f;
+    std::vector<double> gains;  // net per round after each pass
+    for (int pass = 0; pass < passes; ++pass) {
+        for (std::size_t r = 0; r < BonusRanks; ++r) {
+            const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
+            const DrawTables& rankTables = tables.ForRank(rank);
+            if (!priced) {
+                const SecondDrawTables after(rankTables, options.Pays,
+                                             ClassWorth(options.Pays, {}));
+                play[r].fill(PlayRank(rankTables, after, options, {}, deals, secondDraws[r][0]));
+                secondDraws[r].fill(secondDraws[r][0]);
                 continue;
             }
-            const MeterTerms terms = priced ? options.Terms[r * Countdowns + c] : MeterTerms{};
-            play[r][c] = PlayRank(tables.ForRank(rank), options, terms, deals, secondDraws[r][c]);
-            if (progress) {
-                progress(r * Countdowns + c + 1, BonusRanks * Countdowns);
+            if (!choices[r]) {
+                choices[r] = std::make_unique<SecondDrawChoices>(rankTables, options.Pays);
+            }
+            for (std::size_t c = 0; c < Countdowns; ++c) {
+                const MeterTerms t = terms[r * Countdowns + c];
+                const auto after = t.Step >= 0 && t.Jackpot >= 0
+                                       ? std::make_unique<SecondDrawTables>(*choices[r], t)
+                                       : std::make_unique<SecondDrawTables>(
+                                             rankTables, options.Pays, ClassWorth(options.Pays, t));
+                play[r][c] = PlayRank(rankTables, *after, options, t, deals, secondDraws[r][c]);
+                if (progress) {
+                    const std::size_t step =
+                        (static_cast<std::size_t>(pass) * BonusRanks + r) * Countdowns + c + 1;
+                    progress(step, static_cast<std::size_t>(passes) * BonusRanks * Countdowns);
+                }
+            }
+            if (passes == 1) {
+                choices[r].reset();  // not needed again: the memory goes back
             }
         }
+        f.Passes = pass + 1;
+        if (!priced) {
+            break;
+        }
+        const ChainSolution chain = SolveMeterChain(play);
+        gains.push_back(chain.Paid - chain.Charged);
+        const bool settled =
+            pass > 0 && std::abs(gains[gains.size() - 1] - gains[gains.size() - 2]) < 1e-9;
+        if (settled || pass + 1 == passes) {
+            break;
+        }
+        terms = MeterTermsOfChain(chain);
     }
-    SecondDrawFigures f;
+    f.Terms = terms;
+    f.LastGainChange = gains.size() > 1 ? gains[gains.size() - 1] - gains[gains.size() - 2] : 0.0;
+
     if (options.Meter) {
         const ChainSolution chain = SolveMeterChain(play);
         f.Return = chain.Paid / chain.Charged;

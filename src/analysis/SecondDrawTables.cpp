@@ -27,6 +27,31 @@ void ForEachSet(int n, int size, F&& f, CardMask above = 0, int limit = -1) {
     }
 }
 
+// Every renaming of the suits of each kind points to it; the joker keeps no suit.
+std::shared_ptr<const std::vector<std::uint32_t>> MakeKindOfEveryHand(
+    const std::vector<DealClass>& hands, int deckSize) {
+    auto kinds = std::make_shared<std::vector<std::uint32_t>>(
+        static_cast<std::size_t>(Binomial::Of(deckSize, 5)), 0);
+    std::array<int, 4> rename = {0, 1, 2, 3};
+    do {
+        for (std::size_t i = 0; i < hands.size(); ++i) {
+            CardMask m = 0;
+            for (int c : hands[i].Cards) {
+                m |= CardBit(c == 52 ? 52 : rename[static_cast<std::size_t>(c / 13)] * 13 + c % 13);
+            }
+            (*kinds)[SubsetIndex(m)] = static_cast<std::uint32_t>(i);
+        }
+    } while (std::next_permutation(rename.begin(), rename.end()));
+    return kinds;
+}
+
+// The same for every bonus rank: made once.
+std::shared_ptr<const std::vector<std::uint32_t>> KindOfEveryHand(
+    const std::vector<DealClass>& hands, int deckSize) {
+    static const auto kinds = MakeKindOfEveryHand(hands, deckSize);
+    return kinds;
+}
+
 CardMask MaskOf(const FiveCards& cards) {
     CardMask m = 0;
     for (int c : cards) {
@@ -69,6 +94,94 @@ SecondDrawTables::SecondDrawTables(const DrawTables& tables, const Multipliers& 
         throw std::invalid_argument("the second draw is this game's: 53 cards, its classes");
     }
     ValueEveryHand(pays, worth);
+    SumOverSets();
+}
+
+SecondDrawChoices::SecondDrawChoices(const DrawTables& tables, const Multipliers& pays)
+    : tables_(tables) {
+    if (tables.DeckSize() != 53 || tables.ClassCount() != OrvaneClassCount) {
+        throw std::invalid_argument("the second draw is this game's: 53 cards, its classes");
+    }
+    const std::vector<DealClass> hands = GroupDealsBySuitRenaming(tables.DeckSize());
+    auto pay = [&pays](std::size_t c) {
+        const PrizeIndex prize = PrizeOfClass(static_cast<int>(c));
+        return prize == NoPrize ? 0.0 : pays[static_cast<std::size_t>(prize)];
+    };
+    taken_.assign(hands.size(), AfterDraw{});
+    std::vector<std::vector<Candidate>> perKind(hands.size());
+    auto work = [&](std::size_t w) {
+        for (std::size_t i = w; i < hands.size(); i += Workers) {
+            const auto cls = static_cast<std::size_t>(tables_.ClassOf(MaskOf(hands[i].Cards)));
+            const MeterEffect e = MeterEffectOfClass(static_cast<int>(cls));
+            taken_[i] = {pay(cls), 0.0, e == MeterEffect::Step ? 1.0 : 0.0,
+                         e == MeterEffect::Jackpot ? 1.0 : 0.0};
+            if (PrizeOfClass(static_cast<int>(cls)) == NoPrize) {
+                continue;
+            }
+            const HoldOutcomes o = CountHoldOutcomes(tables_, hands[i].Cards);
+            std::array<HoldSummary, HoldCount> value{};
+            std::array<AfterDraw, HoldCount> figures{};
+            value[0] = value[HoldAll] = {-1e300, 0.0, 0.0};  // a second draw draws
+            for (HoldBits m = 1; m < HoldAll; ++m) {
+                const std::int64_t* c = o.Of(m);
+                const double draws = static_cast<double>(o.Draws[m]);
+                AfterDraw& f = figures[m];
+                f.SecondDraw = 1.0;
+                for (std::size_t j = 0; j < static_cast<std::size_t>(OrvaneClassCount); ++j) {
+                    const double p = static_cast<double>(c[j]) / draws;
+                    const MeterEffect effect = MeterEffectOfClass(static_cast<int>(j));
+                    f.Paid += p * pay(j);
+                    f.Step += effect == MeterEffect::Step ? p : 0.0;
+                    f.Jackpot += effect == MeterEffect::Jackpot ? p : 0.0;
+                }
+                value[m] = {f.Paid - 1.0, f.Step, f.Jackpot};
+            }
+            std::array<HoldBits, HoldCount> kept{};
+            const int count = UndominatedHolds(value, kept);
+            perKind[i].reserve(static_cast<std::size_t>(count));
+            for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
+                perKind[i].push_back({value[kept[k]], figures[kept[k]]});
+            }
+        }
+    };
+    std::thread other(work, 1);
+    work(0);
+    other.join();
+    firstCandidate_.reserve(hands.size() + 1);
+    for (const auto& kind : perKind) {
+        firstCandidate_.push_back(static_cast<std::uint32_t>(candidates_.size()));
+        candidates_.insert(candidates_.end(), kind.begin(), kind.end());
+    }
+    firstCandidate_.push_back(static_cast<std::uint32_t>(candidates_.size()));
+    kindOfHand_ = KindOfEveryHand(hands, tables.DeckSize());
+}
+
+SecondDrawTables::SecondDrawTables(const SecondDrawChoices& choices, MeterTerms terms)
+    : tables_(choices.tables_), kindOfHand_(choices.kindOfHand_) {
+    if (terms.Step < 0 || terms.Jackpot < 0) {
+        throw std::invalid_argument("the kept second draws serve meter terms of no less than 0");
+    }
+    kinds_ = choices.taken_;
+    for (std::size_t i = 0; i < kinds_.size(); ++i) {
+        const std::uint32_t first = choices.firstCandidate_[i];
+        const std::uint32_t end = choices.firstCandidate_[i + 1];
+        if (first == end) {
+            continue;
+        }
+        const SecondDrawChoices::Candidate* best = &choices.candidates_[first];
+        double bestValue = best->Value.ValueAt(terms);
+        for (std::uint32_t k = first + 1; k < end; ++k) {
+            const double v = choices.candidates_[k].Value.ValueAt(terms);
+            if (v > bestValue) {
+                bestValue = v;
+                best = &choices.candidates_[k];
+            }
+        }
+        const AfterDraw& t = choices.taken_[i];
+        if (bestValue > t.Paid + t.Step * terms.Step + t.Jackpot * terms.Jackpot) {
+            kinds_[i] = best->Figures;
+        }
+    }
     SumOverSets();
 }
 
@@ -130,18 +243,7 @@ void SecondDrawTables::ValueEveryHand(const Multipliers& pays, const std::vector
     std::thread other(work, 1);
     work(0);
     other.join();
-    // Every renaming of the suits of each kind points to it; the joker keeps no suit.
-    kindOfHand_.assign(static_cast<std::size_t>(Binomial::Of(tables_.DeckSize(), 5)), 0);
-    std::array<int, 4> rename = {0, 1, 2, 3};
-    do {
-        for (std::size_t i = 0; i < hands.size(); ++i) {
-            CardMask m = 0;
-            for (int c : hands[i].Cards) {
-                m |= CardBit(c == 52 ? 52 : rename[static_cast<std::size_t>(c / 13)] * 13 + c % 13);
-            }
-            kindOfHand_[SubsetIndex(m)] = static_cast<std::uint32_t>(i);
-        }
-    } while (std::next_permutation(rename.begin(), rename.end()));
+    kindOfHand_ = KindOfEveryHand(hands, tables_.DeckSize());
 }
 
 // Four-card sets from the hands that contain them, then each smaller set from its
@@ -152,7 +254,7 @@ void SecondDrawTables::SumOverSets() {
         sums_[size].assign(static_cast<std::size_t>(Binomial::Of(n, size)), AfterDraw{});
     }
     ForEachSet(n, 5, [&](CardMask hand) {
-        const AfterDraw& v = kinds_[kindOfHand_[SubsetIndex(hand)]];
+        const AfterDraw& v = kinds_[(*kindOfHand_)[SubsetIndex(hand)]];
         for (CardMask rest = hand; rest != 0; rest &= rest - 1) {
             sums_[4][SubsetIndex(hand & ~(rest & (~rest + 1)))] += v;
         }
@@ -172,7 +274,7 @@ void SecondDrawTables::SumOverSets() {
 }
 
 const AfterDraw& SecondDrawTables::OfHand(CardMask hand) const {
-    return kinds_[kindOfHand_[SubsetIndex(hand)]];
+    return kinds_[(*kindOfHand_)[SubsetIndex(hand)]];
 }
 
 std::array<AfterDraw, HoldCount> SecondDrawTables::OfHolds(const FiveCards& deal) const {
@@ -208,7 +310,7 @@ std::array<AfterDraw, HoldCount> SecondDrawTables::OfHolds(const FiveCards& deal
 
 std::size_t SecondDrawTables::MemoryBytes() const {
     std::size_t bytes =
-        kinds_.size() * sizeof(AfterDraw) + kindOfHand_.size() * sizeof(std::uint32_t);
+        kinds_.size() * sizeof(AfterDraw) + kindOfHand_->size() * sizeof(std::uint32_t);
     for (const auto& s : sums_) {
         bytes += s.size() * sizeof(AfterDraw);
     }

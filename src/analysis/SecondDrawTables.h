@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include <memory>
+
 #include "DrawTables.h"
 #include "HoldCounts.h"
+#include "HoldFrontier.h"
 #include "OrvaneClasses.h"
 
 namespace orvane::analysis {
@@ -23,6 +26,27 @@ struct AfterDraw {
     AfterDraw& operator*=(double f);
 };
 
+// The take-or-draw-again choice of every hand of one bonus rank for any worth of the meter
+// terms that is not negative: the hand taken, and the second draws that can be the best
+// one at some worth (UndominatedHolds). A table per meter state then values no hand again.
+class SecondDrawChoices {
+  public:
+    SecondDrawChoices(const DrawTables& tables, const Multipliers& pays);
+
+  private:
+    friend class SecondDrawTables;
+    struct Candidate {
+        HoldSummary Value;  // worth at the meter terms, the draw's cost counted
+        AfterDraw Figures;
+    };
+
+    const DrawTables& tables_;
+    std::vector<AfterDraw> taken_;               // one per hand up to suit renaming
+    std::vector<std::uint32_t> firstCandidate_;  // per kind, and one past the last
+    std::vector<Candidate> candidates_;
+    std::shared_ptr<const std::vector<std::uint32_t>> kindOfHand_;
+};
+
 // Every five-card hand valued once as the end of a first draw: taken, or given up for the
 // best second draw, whichever is worth more at `worth` (per class). The second draw is
 // valued with the five cards in hand out of the deck; the cards the first draw threw away
@@ -34,6 +58,9 @@ class SecondDrawTables {
   public:
     SecondDrawTables(const DrawTables& tables, const Multipliers& pays,
                      const std::vector<double>& worth);
+    // The same at the pay table of `choices` plus the meter terms (none negative); the
+    // choice between equal second draws may differ, their worth does not.
+    SecondDrawTables(const SecondDrawChoices& choices, MeterTerms terms);
 
     // The figures of a hand of five cards.
     const AfterDraw& OfHand(CardMask hand) const;
@@ -51,9 +78,9 @@ class SecondDrawTables {
     void SumOverSets();
 
     const DrawTables& tables_;
-    std::vector<AfterDraw> kinds_;           // one per hand up to suit renaming
-    std::vector<std::uint32_t> kindOfHand_;  // by the hand's set index
-    std::vector<AfterDraw> sums_[5];         // by set size, then set index
+    std::vector<AfterDraw> kinds_;  // one per hand up to suit renaming
+    std::shared_ptr<const std::vector<std::uint32_t>> kindOfHand_;  // by the hand's set index
+    std::vector<AfterDraw> sums_[5];                                // by set size, then set index
 };
 
 }  // namespace orvane::analysis

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 #include "analysis/HoldValues.h"
@@ -131,6 +132,25 @@ TEST_F(SecondDraw, AHoldIsWorthTheAverageOfTheHandsItCanEndIn) {
             ASSERT_NEAR(WorthOf(holds[m]), sum / draws, 1e-9) << "hold " << m;
         }
     }
+}
+
+// The choices kept for any meter worth give, at a given worth, the tables valued afresh
+// at that worth: hand by hand and hold by hold.
+TEST_F(SecondDraw, KeptChoicesGiveTheTablesOfAnyMeterWorth) {
+    const SecondDrawChoices choices(Tables(), DefaultMultipliers);
+    const SecondDrawTables fromChoices(choices, Meter);
+    for (const FiveCards& hand : SampleHands()) {
+        const AfterDraw& a = fromChoices.OfHand(MaskOf(hand));
+        const AfterDraw& b = after_->OfHand(MaskOf(hand));
+        ASSERT_NEAR(WorthOf(a), WorthOf(b), 1e-9);
+        ASSERT_EQ(a.SecondDraw, b.SecondDraw);
+        const auto holdsA = fromChoices.OfHolds(hand);
+        const auto holdsB = after_->OfHolds(hand);
+        for (HoldBits m = 0; m < HoldCount; ++m) {
+            ASSERT_NEAR(WorthOf(holdsA[m]), WorthOf(holdsB[m]), 1e-9) << "hold " << m;
+        }
+    }
+    EXPECT_THROW(SecondDrawTables(choices, {-1.0, 0.0}), std::invalid_argument);
 }
 
 }  // namespace

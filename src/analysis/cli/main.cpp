@@ -162,6 +162,7 @@ int SecondDrawReturnCommand(const Arguments& a) {
         ProgressBar solving;
         OrvaneOptions single;
         options.Terms = OrvaneReturn(tables, single, std::ref(solving)).StateTerms;
+        options.PricingPasses = 6;  // then policy iteration with the option, until it settles
     }
     ProgressBar bar;
     const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, options, std::ref(bar));
@@ -175,7 +176,8 @@ int SecondDrawReturnCommand(const Arguments& a) {
           << ",\"net_per_round\":" << Number(f.NetPerRound, 12)
           << ",\"charged_per_round\":" << Number(f.ChargedPerRound, 12)
           << ",\"meter_share\":" << Number(f.MeterShare, 12)
-          << ",\"second_draws_per_round\":" << Number(f.SecondDrawsPerRound, 12) << "}";
+          << ",\"second_draws_per_round\":" << Number(f.SecondDrawsPerRound, 12)
+          << ",\"passes\":" << f.Passes << "}";
         std::cout << o.str() << '\n';
         return 0;
     }
@@ -184,10 +186,12 @@ int SecondDrawReturnCommand(const Arguments& a) {
               << "charged per round (x bet)" << ' ' << Number(f.ChargedPerRound, 8) << '\n'
               << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
               << "second draws per round   " << Number(f.SecondDrawsPerRound, 8) << '\n'
+              << "strategy passes          " << f.Passes << " (last change in net "
+              << Number(f.LastGainChange, 12) << ")\n"
               << "holds after the deal     " << holds << '\n'
               << "choices price           "
               << (options.Terms.empty() ? "the pay lines only"
-                                        : "the meter as the single-draw game's best play does")
+                                        : "the meter, by the chain of the strategy before")
               << "\n(in the second draw the cards the first draw threw away count as live)\n";
     return 0;
 }

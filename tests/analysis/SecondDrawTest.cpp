@@ -135,20 +135,32 @@ TEST_F(SecondDraw, AHoldIsWorthTheAverageOfTheHandsItCanEndIn) {
 }
 
 // The choices kept for any meter worth give, at a given worth, the tables valued afresh
-// at that worth: hand by hand and hold by hold.
+// at that worth: hand by hand and hold by hold. A dear step makes taking three of the
+// bonus rank better than drawing to it; a dear jackpot the other way round.
 TEST_F(SecondDraw, KeptChoicesGiveTheTablesOfAnyMeterWorth) {
     const SecondDrawChoices choices(Tables(), DefaultMultipliers);
-    const SecondDrawTables fromChoices(choices, Meter);
-    for (const FiveCards& hand : SampleHands()) {
-        const AfterDraw& a = fromChoices.OfHand(MaskOf(hand));
-        const AfterDraw& b = after_->OfHand(MaskOf(hand));
-        ASSERT_NEAR(WorthOf(a), WorthOf(b), 1e-9);
-        ASSERT_EQ(a.SecondDraw, b.SecondDraw);
-        const auto holdsA = fromChoices.OfHolds(hand);
-        const auto holdsB = after_->OfHolds(hand);
-        for (HoldBits m = 0; m < HoldCount; ++m) {
-            ASSERT_NEAR(WorthOf(holdsA[m]), WorthOf(holdsB[m]), 1e-9) << "hold " << m;
+    for (const MeterTerms terms : {Meter, MeterTerms{200.0, 0.0}}) {
+        const SecondDrawTables fromChoices(choices, terms);
+        const SecondDrawTables afresh(Tables(), DefaultMultipliers,
+                                      ClassWorth(DefaultMultipliers, terms));
+        auto worthOf = [terms](const AfterDraw& a) {
+            return a.Paid - a.SecondDraw + a.Step * terms.Step + a.Jackpot * terms.Jackpot;
+        };
+        for (const FiveCards& hand : SampleHands()) {
+            const AfterDraw& a = fromChoices.OfHand(MaskOf(hand));
+            const AfterDraw& b = afresh.OfHand(MaskOf(hand));
+            ASSERT_NEAR(worthOf(a), worthOf(b), 1e-9);
+            ASSERT_EQ(a.SecondDraw, b.SecondDraw);
+            const auto holdsA = fromChoices.OfHolds(hand);
+            const auto holdsB = afresh.OfHolds(hand);
+            for (HoldBits m = 0; m < HoldCount; ++m) {
+                ASSERT_NEAR(worthOf(holdsA[m]), worthOf(holdsB[m]), 1e-9) << "hold " << m;
+            }
         }
+        // Three of the bonus rank (nines), an ace and a three.
+        const CardMask threeNines =
+            CardBit(8) | CardBit(21) | CardBit(34) | CardBit(11) | CardBit(15);
+        EXPECT_EQ(fromChoices.OfHand(threeNines).SecondDraw, terms.Jackpot > 0 ? 1.0 : 0.0);
     }
     EXPECT_THROW(SecondDrawTables(choices, {-1.0, 0.0}), std::invalid_argument);
 }

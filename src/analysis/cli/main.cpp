@@ -162,7 +162,9 @@ int SecondDrawReturnCommand(const Arguments& a) {
         ProgressBar solving;
         OrvaneOptions single;
         options.Terms = OrvaneReturn(tables, single, std::ref(solving)).StateTerms;
-        options.PricingPasses = 6;  // then policy iteration with the option, until it settles
+        // Then policy iteration with the option, until it settles; the single-draw holds
+        // keep the single-draw game's prices, as the simulator plays them.
+        options.PricingPasses = a.SecondDrawAfterDrawOnly ? 1 : 6;
     }
     ProgressBar bar;
     const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, options, std::ref(bar));

@@ -62,14 +62,14 @@ struct OrvaneFigures {
 
 struct OrvaneOptions {
     Multipliers Pays = DefaultMultipliers;
-    // Meter-aware play: value every deal once and scan the holds that can be best in the
-    // later passes (false values every deal again in every pass; the same figures, slower).
-    bool SurveyHolds = true;
     Strategy Play = Strategy::Optimal;
     bool Meter = true;
     // With the meter: value its terms when choosing holds (false plays as if it did not
     // exist, and only counts what it pays).
     bool MeterAware = true;
+    // Meter-aware play: value every deal once and scan the holds that can be best in the
+    // later passes (false values every deal again in every pass; the same figures, slower).
+    bool SurveyHolds = true;
 };
 
 // The whole game, every deal of the 53 cards weighed, draws counted exactly. A first-draw

@@ -11,6 +11,7 @@
 #include "analysis/ClassicGames.h"
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneReturn.h"
+#include "analysis/SecondDrawTables.h"
 #include "analysis/Simulator.h"
 #include "analysis/SingleDrawReturn.h"
 
@@ -87,6 +88,46 @@ void BM_OneRankOfThisGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OneRankOfThisGame)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+// One bonus rank surveyed once (tables built beforehand), then one pass of meter-aware
+// play over the kept holds, as each later pass of policy iteration does it.
+void BM_SurveyOneRankThenScan(benchmark::State& state) {
+    const DrawTables& tables = Tables().ForRank(7);
+    const OrvaneOptions options;
+    std::array<MeterTerms, Countdowns> terms{};
+    for (int c = 0; c < Countdowns; ++c) {
+        terms[static_cast<std::size_t>(c)] = {30.0 + c, 300.0 + c};
+    }
+    for (auto _ : state) {
+        const RankHoldSurvey survey(tables, 7, options);
+        benchmark::DoNotOptimize(survey.Play(terms));
+    }
+}
+BENCHMARK(BM_SurveyOneRankThenScan)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+void BM_ScanOneSurveyedRank(benchmark::State& state) {
+    const OrvaneOptions options;
+    const RankHoldSurvey survey(Tables().ForRank(7), 7, options);
+    std::array<MeterTerms, Countdowns> terms{};
+    for (int c = 0; c < Countdowns; ++c) {
+        terms[static_cast<std::size_t>(c)] = {30.0 + c, 300.0 + c};
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(survey.Play(terms));
+    }
+}
+BENCHMARK(BM_ScanOneSurveyedRank)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The second-draw tables of one bonus rank: every hand valued, then summed over sets.
+void BM_SecondDrawTablesOneRank(benchmark::State& state) {
+    const DrawTables& tables = Tables().ForRank(7);
+    const auto worth = ClassWorth(DefaultMultipliers, {});
+    for (auto _ : state) {
+        const SecondDrawTables after(tables, DefaultMultipliers, worth);
+        benchmark::DoNotOptimize(after.MemoryBytes());
+    }
+}
+BENCHMARK(BM_SecondDrawTablesOneRank)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 void BM_SimulatorAutoHold(benchmark::State& state) {
     SimulationOptions options;

@@ -3,6 +3,7 @@
 # program finds its content through its own folder. <prefix>/bin/orvane-cards is a
 # relative symbolic link to it; the program's folder is the link's target, not the
 # link's place. The desktop entry, metainfo and icons go to the usual places under share/.
+# The command-line analyser goes to <prefix>/bin itself.
 
 include(GNUInstallDirs)
 
@@ -11,6 +12,9 @@ set(ORVANE_INSTALL_PROGRAM_DIR lib/orvane-cards
 set(ORVANE_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orvane-cards)
 
 install(TARGETS orvane-cards RUNTIME DESTINATION ${ORVANE_INSTALL_PROGRAM_DIR})
+# The command-line analyser needs no content beside it: straight into bin/, in a component
+# of its own so that it can be installed alone (cmake --install ... --component analysis).
+install(TARGETS orvane-analysis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT analysis)
 
 # The generated content: top-level files by kind, then the whole Data folder. The tests
 # that share the folder stay behind.

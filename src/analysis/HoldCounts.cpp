@@ -90,4 +90,56 @@ HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, 
     return result;
 }
 
+void CountChosenHolds(const DrawTables& tables, const FiveCards& hand, std::uint32_t which,
+                      HoldOutcomes& out) {
+    out.ClassCount = tables.ClassCount();
+    const auto k = static_cast<std::size_t>(out.ClassCount);
+    out.Counts.assign(HoldCount * k, 0);
+    std::array<CardMask, 5> bit{};
+    CardMask handMask = 0;
+    for (std::size_t s = 0; s < 5; ++s) {
+        if (hand[s] < 0 || hand[s] >= tables.DeckSize()) {
+            throw std::out_of_range("card out of range");
+        }
+        bit[s] = CardBit(hand[s]);
+        handMask |= bit[s];
+    }
+    if (CardCount(handMask) != 5) {
+        throw std::invalid_argument("hand cards must be five different cards");
+    }
+    const int unseen = tables.DeckSize() - 5;
+    for (HoldBits m = 0; m < HoldCount; ++m) {
+        if ((which >> m & 1U) == 0) {
+            continue;
+        }
+        out.Draws[m] = Binomial::Of(unseen, 5 - std::popcount(m));
+        std::int64_t* row = &out.Counts[m * k];
+        if (m == HoldAll) {
+            row[tables.ClassOf(handMask)] = 1;
+            continue;
+        }
+        CardMask held = 0;
+        CardMask thrown = 0;
+        for (std::size_t s = 0; s < 5; ++s) {
+            ((m >> s & 1U) != 0 ? held : thrown) |= bit[s];
+        }
+        // Every subset of the thrown-away cards, added with the sign of its size.
+        for (CardMask extra = thrown;; extra = (extra - 1) & thrown) {
+            const std::int64_t sign = (CardCount(extra) & 1) != 0 ? -1 : 1;
+            const CardMask all = held | extra;
+            if (CardCount(all) == 5) {
+                row[tables.ClassOf(all)] += sign;
+            } else {
+                const std::int32_t* counts = tables.Containing(all);
+                for (std::size_t j = 0; j < k; ++j) {
+                    row[j] += sign * counts[j];
+                }
+            }
+            if (extra == 0) {
+                break;
+            }
+        }
+    }
+}
+
 }  // namespace orvane::analysis

@@ -33,4 +33,10 @@ struct HoldOutcomes {
 // holds that shares its partial sums).
 HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, CardMask dead = 0);
 
+// The same for the holds in `which` only (bit h for hold h), each straight from the table
+// by inclusion and exclusion over its thrown-away cards; the other rows stay 0. Cheaper
+// when a few holds are wanted. `out` is reused from call to call.
+void CountChosenHolds(const DrawTables& tables, const FiveCards& hand, std::uint32_t which,
+                      HoldOutcomes& out);
+
 }  // namespace orvane::analysis

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DrawTables.h"
+#include "HoldCounts.h"
 #include "OrvaneClasses.h"
 #include "SingleDrawReturn.h"
 
@@ -66,6 +67,9 @@ struct OrvaneOptions {
     // With the meter: value its terms when choosing holds (false plays as if it did not
     // exist, and only counts what it pays).
     bool MeterAware = true;
+    // Meter-aware play: value every deal once and scan the holds that can be best in the
+    // later passes (false values every deal again in every pass; the same figures, slower).
+    bool SurveyHolds = true;
 };
 
 // The whole game, every deal of the 53 cards weighed, draws counted exactly. A first-draw
@@ -79,6 +83,52 @@ std::array<StateFigures, Countdowns> PlayOneRank(
     const DrawTables& tables, std::int32_t orvaneNumber, const OrvaneOptions& options,
     const std::array<MeterTerms, Countdowns>& terms, const Progress& progress = {},
     std::vector<std::int64_t>* exactCounts = nullptr, std::int64_t* exactTotal = nullptr);
+
+// What one meter state's play gives per round, per unit of bet, as far as the meter chain
+// and the strategy's choice need it.
+struct StatePlay {
+    double LinePaid = 0;  // pay lines only, jackpots left out
+    double Charged = 0;
+    double StepProbability = 0;
+    double JackpotProbability = 0;
+};
+
+// The deals of one bonus rank valued once and reduced to the holds that can be the best
+// one at some worth of a step and of a jackpot that is not negative (a handful per deal);
+// each later pass of meter-aware play only scans them. Chooses exactly as PlayOneRank.
+class RankHoldSurvey {
+  public:
+    RankHoldSurvey(const DrawTables& tables, std::int32_t orvaneNumber,
+                   const OrvaneOptions& options, const Progress& progress = {});
+    ~RankHoldSurvey();
+    RankHoldSurvey(RankHoldSurvey&&) noexcept;
+    RankHoldSurvey& operator=(RankHoldSurvey&&) noexcept;
+
+    // The best play at the given worth of meter terms per countdown (none negative).
+    std::array<StatePlay, Countdowns> Play(const std::array<MeterTerms, Countdowns>& terms) const;
+
+    // Every state's figures at those terms, as PlayOneRank gives them, only the chosen holds
+    // counted. `tables` are the ones surveyed.
+    std::array<StateFigures, Countdowns> Figures(
+        const DrawTables& tables, const OrvaneOptions& options,
+        const std::array<MeterTerms, Countdowns>& terms) const;
+
+    std::size_t HoldsKept() const;
+    std::size_t Deals() const;
+
+  private:
+    struct Shares;
+    std::unique_ptr<Shares> shares_;
+};
+
+// The automatic hold depends on the order of the cards in the slots (which of two equal
+// ranks it keeps, and the suit the joker takes), and a deal's slot order is uniform, so a
+// deal is weighed over its 120 orders: how many orders keep each hold (bit s for the card
+// at position s of `cards`). `everyOrder` plays all 120; otherwise, without the joker, one
+// order per arrangement of the cards of each rank among themselves, which is all the hold
+// can see of the order there.
+std::array<int, HoldCount> AutoHoldOrders(const FiveCards& cards, std::int32_t orvaneNumber,
+                                          bool everyOrder = false);
 
 // The long-run figures of the meter chain given each state's figures, indexed
 // [rank - 7][countdown - 1]; countdown c goes to c - 1 on a step; a jackpot, or a step
@@ -94,5 +144,11 @@ struct ChainSolution {
 ChainSolution SolveMeterChain(
     const std::array<std::array<StateFigures, Countdowns>, BonusRanks>& states,
     const Multipliers& pays);
+// The worth of a step and of a jackpot hand in each state, (rank - 7) x 10 + countdown - 1,
+// as the chain's relative state values give them: the prices of the next strategy.
+std::vector<MeterTerms> MeterTermsOfChain(const ChainSolution& chain);
+// The same from what each state's play gives; SecondMoment is left 0.
+ChainSolution SolveMeterChain(
+    const std::array<std::array<StatePlay, Countdowns>, BonusRanks>& play);
 
 }  // namespace orvane::analysis

@@ -222,6 +222,15 @@ SimulationTotals Simulate(std::int64_t rounds, const SimulationOptions& options,
     return totals;
 }
 
+std::uint32_t SecondTableSeed(std::uint32_t seed) {
+    // A 32-bit hash finaliser: every bit of the seed moves about half of the bits of the
+    // result, so neighbouring seeds give second tables far apart.
+    std::uint32_t x = seed + 0x9E3779B9U;
+    x = (x ^ (x >> 16)) * 0x85EBCA6BU;
+    x = (x ^ (x >> 13)) * 0xC2B2AE35U;
+    return x ^ (x >> 16);
+}
+
 SimulationTotals SimulateOnTwoCores(std::int64_t rounds, const SimulationOptions& options,
                                     OrvaneTables* tables,
                                     const std::function<void(std::int64_t)>& progress) {
@@ -232,7 +241,7 @@ SimulationTotals SimulateOnTwoCores(std::int64_t rounds, const SimulationOptions
         }
     }
     SimulationOptions second = options;
-    second.Seed = options.Seed + 1;
+    second.Seed = SecondTableSeed(options.Seed);
     SimulationTotals other;
     std::thread worker([&] { other = Simulate(rounds / 2, second, tables); });
     SimulationTotals totals = Simulate(rounds - rounds / 2, options, tables, progress);

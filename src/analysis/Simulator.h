@@ -46,7 +46,12 @@ SimulationTotals Simulate(std::int64_t rounds, const SimulationOptions& options,
                           OrvaneTables* tables = nullptr,
                           const std::function<void(std::int64_t)>& progress = {});
 
-// The same on two tables at once, seeds S and S + 1, each playing half of the rounds.
+// The seed of the second table when the rounds are shared by two: scrambled from the
+// first, so that runs with neighbouring seeds do not share a table's deals.
+std::uint32_t SecondTableSeed(std::uint32_t seed);
+
+// The same on two tables at once, seeds S and SecondTableSeed(S), each playing half of the
+// rounds (the first table the odd one out); the totals are merged. Same seed, same result.
 SimulationTotals SimulateOnTwoCores(std::int64_t rounds, const SimulationOptions& options,
                                     OrvaneTables* tables = nullptr,
                                     const std::function<void(std::int64_t)>& progress = {});

@@ -58,6 +58,17 @@ TEST(CommandLine, TheDocumentedFormsAreRead) {
     a = ParseArguments({"simulate", "--rounds", "10", "--meter", "on"}).Args;
     ASSERT_TRUE(a);
     EXPECT_TRUE(a->MeterAware);
+
+    a = ParseArguments({"return"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(a->SecondDraw) << "the whole game with the second draw only when asked";
+    a = ParseArguments({"return", "--second-draw", "after-draw", "--meter", "off"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_TRUE(a->SecondDraw);
+    EXPECT_TRUE(a->SecondDrawAfterDrawOnly);
+    a = ParseArguments({"simulate", "--rounds", "10"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_TRUE(a->SecondDraw);
 }
 
 TEST(CommandLine, BadArgumentsGiveAReasonInsteadOfARun) {
@@ -74,6 +85,9 @@ TEST(CommandLine, BadArgumentsGiveAReasonInsteadOfARun) {
         {"simulate", "--rounds", "0"},
         {"simulate", "--rounds", "12x"},
         {"return", "--game", "jacks-or-better-9-6", "--strategy", "auto"},
+        {"return", "--second-draw", "on", "--strategy", "auto"},
+        {"return", "--game", "joker-poker-kings", "--second-draw", "on"},
+        {"simulate", "--rounds", "10", "--second-draw", "after-draw"},
     };
     for (const auto& args : bad) {
         const auto parsed = ParseArguments(args);

@@ -8,6 +8,8 @@ const char* const Usage =
     "usage:\n"
     "  orvane-analysis return [--game orvane|jacks-or-better-9-6|joker-poker-kings]\n"
     "                         [--strategy optimal|auto] [--meter on|off|blind] [--json]\n"
+    "                         [--second-draw on|after-draw] (first-draw wins may be given up;\n"
+    "                         after-draw: the holds after the deal ignore that)\n"
     "  orvane-analysis holds C1 C2 C3 C4 C5 [--game ...] [--rank 7..10] [--countdown 1..10]\n"
     "                         [--meter off|on] [--second-draw on|off] [--json]\n"
     "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto]\n"
@@ -56,6 +58,7 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
     Arguments a;
     a.What = *command;
     bool meterGiven = false;
+    bool secondDrawGiven = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -115,10 +118,14 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
                 return fail("rounds is a positive number");
             }
         } else if (arg == "--second-draw") {
-            if (value != "on" && value != "off") {
-                return fail("second-draw is on or off");
+            const bool afterDraw = value == "after-draw" && a.What == Command::Return;
+            if (value != "on" && value != "off" && !afterDraw) {
+                return fail(a.What == Command::Return ? "second-draw is on, off or after-draw"
+                                                      : "second-draw is on or off");
             }
-            a.SecondDraw = value == "on";
+            a.SecondDraw = value != "off";
+            a.SecondDrawAfterDrawOnly = afterDraw;
+            secondDrawGiven = true;
         } else if (arg == "--seed") {
             if (!ReadNumber(value, a.Seed)) {
                 return fail("seed is a number 0..4294967295");
@@ -130,6 +137,14 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
     if (a.What == Command::Holds && !meterGiven) {
         // Pricing the meter's steps needs the whole game first (minutes); ask for it.
         a.Meter = false;
+    }
+    if (a.What == Command::Return && !secondDrawGiven) {
+        // The whole game with the second draw is a figure of its own; ask for it.
+        a.SecondDraw = false;
+    }
+    if (a.What == Command::Return && a.SecondDraw && (a.Which != Game::Orvane || a.AutoStrategy)) {
+        parsed.Error = "the second draw belongs to the orvane game's best play";
+        return parsed;
     }
     if (a.What == Command::Holds && a.Cards.size() != 5) {
         parsed.Error = "holds needs five cards";

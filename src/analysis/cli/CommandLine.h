@@ -22,8 +22,9 @@ struct Arguments {
     std::int32_t Countdown = 10;  // meter countdown for holds
     std::int64_t Rounds = 0;
     std::uint32_t Seed = 1;
-    bool SecondDraw = true;   // optimal play may give a first-draw win up
-    bool MeterAware = false;  // simulate: best play prices the meter's steps
+    bool SecondDraw = true;  // optimal play may give a first-draw win up (return: when asked)
+    bool SecondDrawAfterDrawOnly = false;  // return: the holds after the deal ignore it
+    bool MeterAware = false;               // simulate: best play prices the meter's steps
 };
 
 // Reads the arguments after the program name; an error message when they do not parse.

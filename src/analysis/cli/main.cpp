@@ -13,6 +13,7 @@
 #include "analysis/DoubleUpOdds.h"
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneReturn.h"
+#include "analysis/SecondDrawReturn.h"
 #include "analysis/Simulator.h"
 
 using namespace orvane;
@@ -151,7 +152,56 @@ const char* LineName(int line) {
     return names[line];
 }
 
+int SecondDrawReturnCommand(const Arguments& a) {
+    OrvaneTables tables;
+    SecondDrawOptions options;
+    options.Meter = a.Meter;
+    options.HoldsCountOnOption = !a.SecondDrawAfterDrawOnly;
+    if (a.Meter && !a.MeterBlind) {
+        // The meter's worth in each state, from the meter-aware single-draw game.
+        ProgressBar solving;
+        OrvaneOptions single;
+        options.Terms = OrvaneReturn(tables, single, std::ref(solving)).StateTerms;
+        // Then policy iteration with the option, until it settles; the single-draw holds
+        // keep the single-draw game's prices, as the simulator plays them.
+        options.PricingPasses = a.SecondDrawAfterDrawOnly ? 1 : 6;
+    }
+    ProgressBar bar;
+    const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, options, std::ref(bar));
+    const char* holds = a.SecondDrawAfterDrawOnly ? "single-draw" : "with the option";
+    if (a.Json) {
+        std::ostringstream o;
+        o << "{\"game\":\"orvane\",\"strategy\":\"optimal\",\"second_draw\":true"
+          << ",\"holds\":" << JsonString(holds) << ",\"meter\":" << (a.Meter ? "true" : "false")
+          << ",\"meter_priced\":" << (options.Terms.empty() ? "false" : "true")
+          << ",\"return\":" << Number(f.Return, 12)
+          << ",\"net_per_round\":" << Number(f.NetPerRound, 12)
+          << ",\"charged_per_round\":" << Number(f.ChargedPerRound, 12)
+          << ",\"meter_share\":" << Number(f.MeterShare, 12)
+          << ",\"second_draws_per_round\":" << Number(f.SecondDrawsPerRound, 12)
+          << ",\"passes\":" << f.Passes << "}";
+        std::cout << o.str() << '\n';
+        return 0;
+    }
+    std::cout << "return (paid / charged)  " << Number(f.Return, 8) << '\n'
+              << "net per round (x bet)    " << Number(f.NetPerRound, 8) << '\n'
+              << "charged per round (x bet)" << ' ' << Number(f.ChargedPerRound, 8) << '\n'
+              << "meter share of paid      " << Number(f.MeterShare, 8) << '\n'
+              << "second draws per round   " << Number(f.SecondDrawsPerRound, 8) << '\n'
+              << "strategy passes          " << f.Passes << " (last change in net "
+              << Number(f.LastGainChange, 12) << ")\n"
+              << "holds after the deal     " << holds << '\n'
+              << "choices price           "
+              << (options.Terms.empty() ? "the pay lines only"
+                                        : "the meter, by the chain of the strategy before")
+              << "\n(in the second draw the cards the first draw threw away count as live)\n";
+    return 0;
+}
+
 int OrvaneReturnCommand(const Arguments& a) {
+    if (a.SecondDraw) {
+        return SecondDrawReturnCommand(a);
+    }
     OrvaneTables tables;
     OrvaneOptions options;
     options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
@@ -302,8 +352,8 @@ int SimulateCommand(const Arguments& a) {
     }
     ProgressBar bar;
     const auto start = std::chrono::steady_clock::now();
-    const SimulationTotals t =
-        SimulateOnTwoCores(a.Rounds, options, &tables, [&](std::int64_t done) {
+    const SimulationTotals t = SimulateOnTwoCores(
+        a.Rounds, options, a.AutoStrategy ? nullptr : &tables, [&](std::int64_t done) {
             bar(static_cast<std::size_t>(done), static_cast<std::size_t>(a.Rounds - a.Rounds / 2));
         });
     const double seconds =

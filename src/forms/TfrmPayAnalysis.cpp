@@ -42,8 +42,10 @@ QString ChanceText(double probability) {
     if (probability >= 0.01) {
         return Percent(probability);
     }
+    QLocale grouped = QLocale::c();  // "40,000": the C locale leaves out the commas by default
+    grouped.setNumberOptions(QLocale::DefaultNumberOptions);
     return QStringLiteral("1 in %1").arg(
-        QLocale::c().toString(static_cast<qlonglong>(std::llround(1.0 / probability))));
+        grouped.toString(static_cast<qlonglong>(std::llround(1.0 / probability))));
 }
 
 TfrmPayAnalysis::TfrmPayAnalysis(QWidget* parent, AnalysisService& service, const Multipliers& pays)

@@ -57,6 +57,7 @@ MainWindowSetup MainWindowTest::Setup(SettingsStore& settingsStore, std::uint32_
         setup.TablePause = std::make_unique<InstantPause>(waits, &duringWait);
     }
     setup.Sound = std::make_unique<SilentSound>();
+    setup.PayFigures = payFigures;
     return setup;
 }
 

@@ -141,6 +141,9 @@ void AnalysisService::FiguresDone(const Multipliers& pays,
         return;
     }
     progress_ = 1.0;
+    qCInfo(lcAnalysis) << "the figures of a pay table are worked out: return"
+                       << figures->OptimalReturn << "with the best holds," << figures->AutoReturn
+                       << "with the automatic hold";
     std::vector<analysis::MeterTerms> terms = figures->StateTerms;
     figures_[pays] = std::move(*figures);
     handLane_->Post([work = hand_, pays, terms = std::move(terms)]() mutable {

@@ -12,9 +12,11 @@ namespace orvane {
 
 namespace {
 
-constexpr QSize ClientSize(440, 330);
+constexpr QSize ClientSize(440, 356);
 constexpr int RowHeight = 16;
-constexpr int TableTop = 104;
+// The client area starts under the frame's caption strip.
+constexpr int Top = TFormZQ::CaptionHeight + 6;
+constexpr int TableTop = Top + 114;
 
 constexpr std::array<const char*, TfrmPayAnalysis::Lines> LineNames = {
     "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE", "FLUSH",
@@ -55,14 +57,16 @@ TfrmPayAnalysis::TfrmPayAnalysis(QWidget* parent, AnalysisService& service, cons
     Client()->setStyleSheet(QStringLiteral("QLabel { color: yellow; }"));
     const int width = ClientSize.width();
 
-    lblStatus = TextLabel(Client(), QStringLiteral("lblStatus"), {10, 8, width - 20, 16});
+    lblStatus = TextLabel(Client(), QStringLiteral("lblStatus"), {10, Top, width - 20, 16});
     gaProgress = new TGauge(Client());
     gaProgress->setObjectName(QStringLiteral("gaProgress"));
-    gaProgress->setGeometry(10, 28, width - 20, 14);
+    gaProgress->setGeometry(10, Top + 20, width - 20, 14);
     lblOptimalReturn =
-        TextLabel(Client(), QStringLiteral("lblOptimalReturn"), {10, 46, width - 20, 16});
-    lblAutoReturn = TextLabel(Client(), QStringLiteral("lblAutoReturn"), {10, 62, width - 20, 16});
-    lblMeterShare = TextLabel(Client(), QStringLiteral("lblMeterShare"), {10, 78, width - 20, 16});
+        TextLabel(Client(), QStringLiteral("lblOptimalReturn"), {10, Top + 42, width - 20, 16});
+    lblAutoReturn =
+        TextLabel(Client(), QStringLiteral("lblAutoReturn"), {10, Top + 58, width - 20, 16});
+    lblMeterShare =
+        TextLabel(Client(), QStringLiteral("lblMeterShare"), {10, Top + 74, width - 20, 16});
     BuildLines();
 
     btnClose = new TDialogButton(QStringLiteral("CLOSE"), TDialogButton::Face::Orange, Client());

@@ -123,6 +123,21 @@ TEST_F(Advisor, AfterTheDrawItTellsWhatTheHoldGaveUpAndWhetherTheWinIsWorthGivin
     EXPECT_EQ(Text("lblMessage"), "WINNER");
 }
 
+TEST_F(Advisor, AnswersForAStageTheRoundHasLeftAreDropped) {
+    TurnOnBeforeOpening();
+    Open();
+    AddCredit();
+    // Dealt and drawn before the deal's advice can come back.
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    const std::optional<advisor::HoldAdvice> deal = engine.Advise(Situation(Dealt));
+    ASSERT_TRUE(deal);
+    QTRY_VERIFY(AdviceLine().startsWith(
+        QString::fromStdString(advisor::ReviewLine(*deal, 0b01100)) + QStringLiteral("  ")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MarkedSlots(), 0U);  // the deal's marks never came up over the drawn hand
+}
+
 TEST_F(Advisor, OffItNeitherComputesNorShowsAnything) {
     int figuresAsked = 0;
     payFigures = [&figuresAsked](const Multipliers&, const std::atomic<bool>&,

@@ -3,6 +3,7 @@
 #include <QLoggingCategory>
 #include <QMetaObject>
 
+#include "PayFiguresFile.h"
 #include "advisor/WorkLane.h"
 #include "analysis/OrvaneClasses.h"
 
@@ -27,9 +28,10 @@ struct AnalysisService::HandWork {
     }};
 };
 
-AnalysisService::AnalysisService(FiguresJob figures, QObject* parent)
+AnalysisService::AnalysisService(FiguresJob figures, QString cacheFolder, QObject* parent)
     : QObject(parent),
       figuresJob_(std::move(figures)),
+      cacheFolder_(std::move(cacheFolder)),
       hand_(std::make_shared<HandWork>()),
       handLane_(std::make_unique<advisor::WorkLane>()),
       figuresLane_(std::make_unique<advisor::WorkLane>(advisor::WorkLane::Priority::Background)) {
@@ -109,7 +111,13 @@ void AnalysisService::RequestFigures(const Multipliers& pays) {
     qCInfo(lcAnalysis) << "working out the figures of a pay table";
     figuresLane_->Post([this, pays] {
         const std::atomic<bool>& stop = figuresLane_->Stopping();
-        std::optional<advisor::PayTableFigures> figures;
+        const std::optional<PayFiguresFile> file =
+            cacheFolder_.isEmpty() ? std::nullopt : std::optional(PayFiguresFile(cacheFolder_));
+        std::optional<advisor::PayTableFigures> figures = file ? file->Read(pays) : std::nullopt;
+        if (figures) {
+            Deliver([this, pays, figures = std::move(figures)] { FiguresDone(pays, figures); });
+            return;
+        }
         try {
             figures = figuresJob_(pays, stop, [this](double fraction) {
                 progressSeen_ = fraction;
@@ -126,6 +134,9 @@ void AnalysisService::RequestFigures(const Multipliers& pays) {
         } catch (const std::exception& e) {
             // Out of memory, most likely: the window says so; the game plays on.
             qCWarning(lcAnalysis) << "the figures of a pay table failed:" << e.what();
+        }
+        if (figures && file && !stop.load() && !file->Write(*figures)) {
+            qCWarning(lcAnalysis) << "the figures could not be kept in" << file->PathFor(pays);
         }
         if (!stop.load()) {
             Deliver([this, pays, figures = std::move(figures)] { FiguresDone(pays, figures); });

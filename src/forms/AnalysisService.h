@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <atomic>
 #include <functional>
 #include <map>
@@ -35,8 +36,10 @@ class AnalysisService : public QObject {
         std::function<void(int tag, const advisor::HoldAdvice& advice, advisor::HoldBits hold)>;
     using AfterWinAnswer = std::function<void(int tag, const advisor::AfterWinAdvice& advice)>;
 
-    // `figures` works out a pay table's figures; empty: the exact engine.
-    explicit AnalysisService(FiguresJob figures = {}, QObject* parent = nullptr);
+    // `figures` works out a pay table's figures; empty: the exact engine. Figures worked
+    // out are kept in `cacheFolder` for later runs; empty: for this run only.
+    explicit AnalysisService(FiguresJob figures = {}, QString cacheFolder = {},
+                             QObject* parent = nullptr);
     ~AnalysisService() override;
 
     DealAnswer OnDealAdvised;
@@ -70,6 +73,7 @@ class AnalysisService : public QObject {
     void FiguresDone(const Multipliers& pays, std::optional<advisor::PayTableFigures> figures);
 
     FiguresJob figuresJob_;
+    QString cacheFolder_;
     std::shared_ptr<HandWork> hand_;  // used on the hand lane only
     std::map<Multipliers, advisor::PayTableFigures> figures_;
     std::set<Multipliers> pending_;

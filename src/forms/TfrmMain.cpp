@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
@@ -188,7 +189,11 @@ void TfrmMain::FormCreate() {
     setWindowTitle(caption);
 
     CreateCards();
-    analysis_ = std::make_unique<AnalysisService>(std::move(setup_.PayFigures));
+    analysis_ = std::make_unique<AnalysisService>(
+        std::move(setup_.PayFigures),
+        setup_.AnalysisCacheFolder.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+            : setup_.AnalysisCacheFolder);
     advisor_ = std::make_unique<TableAdvisor>(*surface_, *analysis_);
     StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));

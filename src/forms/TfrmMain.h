@@ -63,6 +63,8 @@ struct MainWindowSetup {
     std::unique_ptr<SoundBackend> Sound;
     // Works out the whole-game figures of a pay table; empty: the exact engine.
     AnalysisService::FiguresJob PayFigures;
+    // Where worked-out figures are kept between runs; empty: the user's cache folder.
+    QString AnalysisCacheFolder;
 };
 
 // The game's main window: the fixed table, the owner of everything that lives for the

@@ -58,6 +58,7 @@ MainWindowSetup MainWindowTest::Setup(SettingsStore& settingsStore, std::uint32_
     }
     setup.Sound = std::make_unique<SilentSound>();
     setup.PayFigures = payFigures;
+    setup.AnalysisCacheFolder = folder.filePath(QStringLiteral("cache"));
     return setup;
 }
 

@@ -132,6 +132,40 @@ TEST_F(Advisor, AfterTheDrawItTellsWhatTheHoldGaveUpAndWhetherTheWinIsWorthGivin
     EXPECT_EQ(Text("lblMessage"), "WINNER");
 }
 
+TEST_F(Advisor, AWinGivenUpGetsTheBestSecondHoldMarkedAndTheSecondDrawReviewed) {
+    TurnOnBeforeOpening();
+    Open();
+    AddCredit();
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Return);  // the queens held: three queens
+    ASSERT_EQ(window->Table().State().RoundState, RoundPhase::FirstDrawWon);
+    constexpr std::array<CardValue, 5> Drawn = {50, 43, 38, 12, 51};
+    const analysis::CardMask thrown =
+        analysis::CardBit(24 - 1) | analysis::CardBit(42 - 1) | analysis::CardBit(1 - 1);
+    const std::optional<advisor::AfterWinAdvice> afterWin =
+        engine.AdviseAfterWin(Situation(Drawn), thrown);
+    ASSERT_TRUE(afterWin);
+    ASSERT_TRUE(Eventually([&] { return AdviceLine().contains(QStringLiteral("  \u00B7  ")); }));
+
+    Key(Qt::Key_Return);  // the win given up
+    ASSERT_TRUE(window->Table().State().Continued);
+    EXPECT_EQ(MarkedSlots(), afterWin->DrawHold);
+    EXPECT_EQ(AdviceLine(), QStringLiteral("BEST SECOND HOLD MARKED"));
+
+    HoldBits held = 0;
+    for (int slot = 1; slot <= 5; ++slot) {
+        held |= HandCard(slot)->Held ? 1U << (slot - 1) : 0U;
+    }
+    Key(Qt::Key_Return);  // the second draw
+    const std::optional<advisor::HoldAdvice> second = engine.Advise(Situation(Drawn), thrown);
+    ASSERT_TRUE(second);
+    const QString expected =
+        QString::fromStdString(advisor::ReviewLine(*second, held == 0 ? analysis::HoldAll : held));
+    EXPECT_TRUE(Eventually([&] { return AdviceLine() == expected; }));
+    EXPECT_EQ(AdviceLine(), expected);
+    EXPECT_EQ(MarkedSlots(), 0U);
+}
+
 TEST_F(Advisor, AnswersForAStageTheRoundHasLeftAreDropped) {
     TurnOnBeforeOpening();
     Open();

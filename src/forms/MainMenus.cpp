@@ -46,6 +46,7 @@ MainMenus::MainMenus(QWidget& owner, std::function<MenuColors()> colors)
     Sound1 = Item(pmOptions, "Sound1", "Sound on/off", true);
     Interactivebuttons1 =
         Item(pmOptions, "Interactivebuttons1", "Interactive buttons on/off", true);
+    Holdadvisor1 = Item(pmOptions, "Holdadvisor1", "Hold advisor on/off", true);
     Separator(pmOptions, "N8");
     FullScreen = Item(pmOptions, "FullScreen", "Full screen", true);
     Separator(pmOptions, "N9");
@@ -58,6 +59,8 @@ MainMenus::MainMenus(QWidget& owner, std::function<MenuColors()> colors)
     Separator(pmHelp, "N3");
     Homepage = Item(pmHelp, "Homepage", "Homepage");
     BugreportSuggestions1 = Item(pmHelp, "BugreportSuggestions1", "Bug report / Suggestions");
+    Separator(pmHelp, "N10");
+    menuPayAnalysis = Item(pmHelp, "menuPayAnalysis", "Pay table analysis");
     Separator(pmHelp, "N6");
     About1 = Item(pmHelp, "About1", "About...");
 }

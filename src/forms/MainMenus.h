@@ -32,6 +32,7 @@ class MainMenus {
     QMenu* pmOptions = nullptr;
     QAction* Sound1 = nullptr;
     QAction* Interactivebuttons1 = nullptr;
+    QAction* Holdadvisor1 = nullptr;
     QAction* FullScreen = nullptr;
     QAction* Themes2 = nullptr;
     QAction* General2 = nullptr;
@@ -41,6 +42,7 @@ class MainMenus {
     QAction* mmenuKeyboard = nullptr;
     QAction* Homepage = nullptr;
     QAction* BugreportSuggestions1 = nullptr;
+    QAction* menuPayAnalysis = nullptr;
     QAction* About1 = nullptr;
 
   private:

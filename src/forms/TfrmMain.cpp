@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
@@ -33,8 +34,10 @@
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
+#include "TableAdvisor.h"
 #include "TableLedger.h"
 #include "TableStage.h"
+#include "TfrmPayAnalysis.h"
 #include "WindowPlacement.h"
 #include "WindowTheme.h"
 #include "game/GameTable.h"
@@ -76,6 +79,10 @@ TfrmMain::TfrmMain(MainWindowSetup setup, QWidget* parent)
 
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
+    // The analysis window and the advisor go before the work they show.
+    delete payAnalysis_;
+    advisor_.reset();
+    analysis_.reset();
     // The effects object's timers must not fire into controls that are going away.
     if (flash_) {
         flash_->StopIdleAnimation();
@@ -179,6 +186,12 @@ void TfrmMain::FormCreate() {
     setWindowTitle(caption);
 
     CreateCards();
+    analysis_ = std::make_unique<AnalysisService>(
+        std::move(setup_.PayFigures),
+        setup_.AnalysisCacheFolder.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+            : setup_.AnalysisCacheFolder);
+    advisor_ = std::make_unique<TableAdvisor>(*surface_, *analysis_);
     StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     if (content.OutOfService) {
@@ -190,6 +203,7 @@ void TfrmMain::FormCreate() {
     ApplyFullScreen(settings_->FullScreenAtStart);
     FullScreenMemory = settings_->FullScreenAtStart;
     RestoreTable();
+    advisor_->SetOn(settings_->HoldAdvisorEnabled, table_->State(), table_->Orvane());
     if (!content.Message.isEmpty()) {
         Inform(content.Message);
     }
@@ -303,6 +317,7 @@ void TfrmMain::ConnectMenus() {
         {m.menuLastGames, &TfrmMain::menuLastGamesClick},
         {m.Sound1, &TfrmMain::Sound1Click},
         {m.Interactivebuttons1, &TfrmMain::Interactivebuttons1Click},
+        {m.Holdadvisor1, &TfrmMain::Holdadvisor1Click},
         {m.FullScreen, &TfrmMain::FullScreenClick},
         {m.Themes2, &TfrmMain::Themes2Click},
         {m.General2, &TfrmMain::General2Click},
@@ -310,6 +325,7 @@ void TfrmMain::ConnectMenus() {
         {m.mmenuKeyboard, &TfrmMain::mmenuKeyboardClick},
         {m.Homepage, &TfrmMain::HomepageClick},
         {m.BugreportSuggestions1, &TfrmMain::BugreportSuggestions1Click},
+        {m.menuPayAnalysis, &TfrmMain::menuPayAnalysisClick},
         {m.About1, &TfrmMain::About1Click},
     };
     for (const auto& [action, handler] : items) {
@@ -322,7 +338,9 @@ void TfrmMain::ConnectMenus() {
 // ---- game events -------------------------------------------------------------------
 
 void TfrmMain::RunTableEvent(const std::function<void()>& event) {
+    advisor_->BeforeEvent(table_->State());
     event();
+    advisor_->AfterEvent(table_->State(), table_->Orvane());
     if (closePending_ && table_->State().Ready) {
         closePending_ = false;
         close();
@@ -382,6 +400,7 @@ void TfrmMain::pmCreditPopup() {
 void TfrmMain::pmOptionsPopup() {
     menus_->Sound1->setChecked(settings_->SoundEnabled);
     menus_->Interactivebuttons1->setChecked(settings_->InteractiveButtonsEnabled);
+    menus_->Holdadvisor1->setChecked(settings_->HoldAdvisorEnabled);
 }
 
 void TfrmMain::Addcredit1Click() {
@@ -418,6 +437,11 @@ void TfrmMain::Interactivebuttons1Click() {
     }
 }
 
+void TfrmMain::Holdadvisor1Click() {
+    settings_->HoldAdvisorEnabled = menus_->Holdadvisor1->isChecked();
+    advisor_->SetOn(settings_->HoldAdvisorEnabled, table_->State(), table_->Orvane());
+}
+
 void TfrmMain::FullScreenClick() {
     ApplyFullScreen(!FullScreen());
 }
@@ -452,6 +476,22 @@ void TfrmMain::HomepageClick() {
 
 void TfrmMain::BugreportSuggestions1Click() {
     OpenDocument(MakerMail);
+}
+
+TfrmPayAnalysis* TfrmMain::PayAnalysisWindow() const {
+    return payAnalysis_;
+}
+
+// Not modal: the figures take a while, and the table stays in play meanwhile.
+void TfrmMain::menuPayAnalysisClick() {
+    if (payAnalysis_ == nullptr) {
+        payAnalysis_ = new TfrmPayAnalysis(this, *analysis_, table_->State().Multiplier);
+        payAnalysis_->setAttribute(Qt::WA_DeleteOnClose);
+        payAnalysis_->CentreOver(this);
+    }
+    payAnalysis_->show();
+    payAnalysis_->raise();
+    payAnalysis_->activateWindow();
 }
 
 void TfrmMain::About1Click() {
@@ -746,6 +786,10 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose() {
     closed_ = true;
+    analysis_->Stop();  // the figures under way end while the rest closes
+    if (payAnalysis_ != nullptr) {
+        payAnalysis_->close();
+    }
     settings_->LastCredit = table_->State().Credit;
     if (ledger_ && table_->State().RoundState == RoundPhase::Idle) {
         ledger_->BeginClose();

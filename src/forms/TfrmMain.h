@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "AnalysisService.h"
 #include "KeyboardMap.h"
 #include "MainControls.h"
 #include "game/TableDisplay.h"
@@ -22,7 +24,9 @@ class GameTable;
 class MainFlashTarget;
 class MainDialogs;
 class MainMenus;
+class TableAdvisor;
 class TableStage;
+class TfrmPayAnalysis;
 class MainTableDisplay;
 class PlayerWinCount;
 class SettingsStore;
@@ -57,6 +61,10 @@ struct MainWindowSetup {
     std::unique_ptr<Pause> TablePause;
     // Where sounds go; none: silence. The program hands in the sound device.
     std::unique_ptr<SoundBackend> Sound;
+    // Works out the whole-game figures of a pay table; empty: the exact engine.
+    AnalysisService::FiguresJob PayFigures;
+    // Where worked-out figures are kept between runs; empty: the user's cache folder.
+    QString AnalysisCacheFolder;
 };
 
 // The game's main window: the fixed table, the owner of everything that lives for the
@@ -120,6 +128,7 @@ class TfrmMain : public QWidget {
     void menuLastGamesClick();
     void Sound1Click();
     void Interactivebuttons1Click();
+    void Holdadvisor1Click();
     void FullScreenClick();
     void Themes2Click();
     void General2Click();
@@ -127,8 +136,13 @@ class TfrmMain : public QWidget {
     void mmenuKeyboardClick();
     void HomepageClick();
     void BugreportSuggestions1Click();
+    void menuPayAnalysisClick();
     void About1Click();
     void btnMinimizeClick();
+
+    // The background analysis behind the advisor and the pay table analysis window.
+    AnalysisService& Analysis() { return *analysis_; }
+    TfrmPayAnalysis* PayAnalysisWindow() const;
 
     // The table keyboard; true when the key meant something.
     bool FormKeyDown(const KeyPress& key);
@@ -190,6 +204,9 @@ class TfrmMain : public QWidget {
     std::int32_t shownCardLibraryID_ = 0;  // the card set the table shows
     std::unique_ptr<MainMenus> menus_;
     std::unique_ptr<MainDialogs> dialogs_;
+    std::unique_ptr<AnalysisService> analysis_;
+    std::unique_ptr<TableAdvisor> advisor_;
+    QPointer<TfrmPayAnalysis> payAnalysis_;
     bool closeAgreed_ = false;
     bool closePending_ = false;
     bool closed_ = false;

@@ -51,6 +51,13 @@ constexpr Box MeterDigit(int square) {
 // All ten lamps.
 inline constexpr Box Meter = MeterLamp(10).United(MeterLamp(1));
 
+// The advisor's mark over the top edge of a card it would keep, slot 1..5, and its line
+// of advice left of BET, under the first two hold buttons.
+constexpr Box AdviceMark(int slot) {
+    return {152 * slot - 128 + 42, 257, 56, 14};
+}
+inline constexpr Box AdviceLine{22, 550, 297, 17};
+
 inline constexpr Box Flash{149, 344, 500, 72};
 inline constexpr Box Message{171, 497, 449, 17};
 // Three stars each side of the message, k = 1..3 counted outward from it.

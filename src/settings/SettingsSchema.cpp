@@ -121,6 +121,8 @@ std::vector<StoredValue> BuildSchema() {
     b.Add("AnimatedCards", 0, OwnField<&TSettings::AnimatedCards>);
     b.Add("AnimatedDupCards", 1, OwnField<&TSettings::AnimatedDupCards>);
     b.Add("DupMode", 1, OwnField<&TSettings::DupMode>);
+    // Added after the rest, so that an older store reads as it always did.
+    b.Add("HoldAdvisorEnabled", 0, OwnField<&TSettings::HoldAdvisorEnabled>);
     return b.Take();
 }
 

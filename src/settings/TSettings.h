@@ -117,6 +117,8 @@ class TSettings final : public TableSettings {
     bool SoundEnabled{};
     bool InteractiveButtonsEnabled{};
     bool AutoHold{};
+    // The best-hold advisor on the table; off unless the player turns it on.
+    bool HoldAdvisorEnabled{};
 
     // Theme colours, never stored. Until a theme is applied they are Classic's.
     Rgb ButtonColor;

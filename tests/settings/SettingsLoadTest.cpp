@@ -12,14 +12,14 @@ namespace {
 // What a first run must leave in the store: every value with its default.
 std::map<std::string, std::string> FirstRunValues() {
     std::map<std::string, std::string> v = {
-        {"Version", "2.4"},    {"BetStep", "10"},      {"MinBet", "10"},
-        {"MaxBet", "100"},     {"SoundEnabled", "1"},  {"InteractiveButtonsEnabled", "1"},
-        {"AutoHold", "1"},     {"SaveCredit", "1"},    {"LastCredit", "0"},
-        {"StatsAtExit", "0"},  {"CreditAtStart", "0"}, {"FullScreenAtStart", "0"},
-        {"Credit_in", "0"},    {"Credit_out", "0"},    {"OrvaneNumber", "7"},
-        {"GameSpeed", "2"},    {"ThemeID", "1"},       {"CardLibraryID", "1"},
-        {"SoundThemeID", "1"}, {"AnimatedCards", "0"}, {"AnimatedDupCards", "1"},
-        {"DupMode", "1"}};
+        {"Version", "2.4"},    {"BetStep", "10"},          {"MinBet", "10"},
+        {"MaxBet", "100"},     {"SoundEnabled", "1"},      {"InteractiveButtonsEnabled", "1"},
+        {"AutoHold", "1"},     {"SaveCredit", "1"},        {"LastCredit", "0"},
+        {"StatsAtExit", "0"},  {"CreditAtStart", "0"},     {"FullScreenAtStart", "0"},
+        {"Credit_in", "0"},    {"Credit_out", "0"},        {"OrvaneNumber", "7"},
+        {"GameSpeed", "2"},    {"ThemeID", "1"},           {"CardLibraryID", "1"},
+        {"SoundThemeID", "1"}, {"AnimatedCards", "0"},     {"AnimatedDupCards", "1"},
+        {"DupMode", "1"},      {"HoldAdvisorEnabled", "0"}};
     const char* prizes[] = {"1100", "500", "100", "40", "10", "9", "7", "5", "3", "2", "12"};
     for (int i = 1; i <= 11; ++i) {
         v["Prize" + std::to_string(i)] = prizes[i - 1];
@@ -75,10 +75,11 @@ TEST(SettingsLoad, ReadsInOrderAndAppliesSpeedThemeAndSoundOnTheWay) {
     s.Load();
 
     EXPECT_EQ(store.Names("read"), ExpectedLoadOrder());
-    const std::vector<std::string> tail(store.log.end() - 7, store.log.end());
+    const std::vector<std::string> tail(store.log.end() - 8, store.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"read CardLibraryID", "theme", "read SoundThemeID",
                                               "sound /opt/orvane/Data/zqs2/", "read AnimatedCards",
-                                              "read AnimatedDupCards", "read DupMode"}));
+                                              "read AnimatedDupCards", "read DupMode",
+                                              "read HoldAdvisorEnabled"}));
     EXPECT_EQ(dealDelayAtTheme, 300);
     EXPECT_EQ(s.settings.HoldDelay, 100);
 }
@@ -104,6 +105,26 @@ TEST(SettingsLoad, AnyNonZeroNumberTurnsAFlagOn) {
     EXPECT_TRUE(s.settings.AutoHold);
     EXPECT_FALSE(s.settings.AnimatedCards);
     EXPECT_FALSE(s.settings.AnimatedDupCards);
+}
+
+TEST(SettingsLoad, TheHoldAdvisorIsOffUnlessStoredOnAndADamagedValueReadsAsOff) {
+    {
+        RecordingStore store = StoreWith({});
+        Loaded s(store);
+        s.Load();
+        EXPECT_FALSE(s.settings.HoldAdvisorEnabled);
+        EXPECT_EQ(*store.MemoryStore::Read("HoldAdvisorEnabled"), "0");
+    }
+    {
+        RecordingStore store = StoreWith({{"HoldAdvisorEnabled", "1"}});
+        Loaded s(store);
+        s.Load();
+        EXPECT_TRUE(s.settings.HoldAdvisorEnabled);
+    }
+    RecordingStore store = StoreWith({{"HoldAdvisorEnabled", "on!"}});
+    Loaded s(store);
+    EXPECT_EQ(s.Load().size(), 1U);  // reported, not trusted
+    EXPECT_FALSE(s.settings.HoldAdvisorEnabled);
 }
 
 TEST(SettingsLoad, ValuesAreTakenAsTheyAreWithoutRangeChecks) {

@@ -20,8 +20,9 @@ std::vector<std::string> ExpectedSaveOrder() {
     for (int i = 1; i <= 15; ++i) {
         names.push_back("Orvane_State" + std::to_string(i));
     }
-    names.insert(names.end(), {"OrvaneNumber", "GameSpeed", "ThemeID", "SoundThemeID",
-                               "CardLibraryID", "AnimatedCards", "AnimatedDupCards", "DupMode"});
+    names.insert(names.end(),
+                 {"OrvaneNumber", "GameSpeed", "ThemeID", "SoundThemeID", "CardLibraryID",
+                  "AnimatedCards", "AnimatedDupCards", "DupMode", "HoldAdvisorEnabled"});
     return names;
 }
 
@@ -57,6 +58,7 @@ void FillDistinct(Loaded& s) {
     t.AnimatedCards = true;
     t.AnimatedDupCards = false;
     t.DupMode = 2;
+    t.HoldAdvisorEnabled = true;
 }
 
 void ExpectSameStoredValues(const Loaded& a, const Loaded& b) {
@@ -68,6 +70,7 @@ void ExpectSameStoredValues(const Loaded& a, const Loaded& b) {
     EXPECT_EQ(x.SoundEnabled, y.SoundEnabled);
     EXPECT_EQ(x.InteractiveButtonsEnabled, y.InteractiveButtonsEnabled);
     EXPECT_EQ(x.AutoHold, y.AutoHold);
+    EXPECT_EQ(x.HoldAdvisorEnabled, y.HoldAdvisorEnabled);
     EXPECT_EQ(x.SaveCredit, y.SaveCredit);
     EXPECT_EQ(x.LastCredit, y.LastCredit);
     EXPECT_EQ(x.StatsAtExit, y.StatsAtExit);

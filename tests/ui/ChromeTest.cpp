@@ -27,10 +27,11 @@ TEST_F(Chrome, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(Captions(m.pmCredit), (QStringList{"Add credit ...", "Cash out", "-", "Statistics",
                                                  "Last games", "-", "Exit game"}));
     EXPECT_EQ(Captions(m.pmOptions),
-              (QStringList{"Sound on/off", "Interactive buttons on/off", "-", "Full screen", "-",
-                           "Themes ...", "Options ..."}));
-    EXPECT_EQ(Captions(m.pmHelp), (QStringList{"Help...", "Keyboard...", "-", "Homepage",
-                                               "Bug report / Suggestions", "-", "About..."}));
+              (QStringList{"Sound on/off", "Interactive buttons on/off", "Hold advisor on/off", "-",
+                           "Full screen", "-", "Themes ...", "Options ..."}));
+    EXPECT_EQ(Captions(m.pmHelp),
+              (QStringList{"Help...", "Keyboard...", "-", "Homepage", "Bug report / Suggestions",
+                           "-", "Pay table analysis", "-", "About..."}));
     for (const QMenu* menu : {m.pmCredit, m.pmOptions, m.pmHelp}) {
         EXPECT_GE(menu->sizeHint().width(), 140) << menu->objectName().toStdString();
         // A real popup of the window, never a child of the table that full screen enlarges.

@@ -57,6 +57,8 @@ MainWindowSetup MainWindowTest::Setup(SettingsStore& settingsStore, std::uint32_
         setup.TablePause = std::make_unique<InstantPause>(waits, &duringWait);
     }
     setup.Sound = std::make_unique<SilentSound>();
+    setup.PayFigures = payFigures;
+    setup.AnalysisCacheFolder = folder.filePath(QStringLiteral("cache"));
     return setup;
 }
 

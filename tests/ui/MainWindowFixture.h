@@ -113,6 +113,12 @@ class MainWindowTest : public ::testing::Test {
     // Runs inside every wait of the table (instant pauses only).
     std::function<void(int milliseconds)> duringWait;
     CardPictureSource pictures = MadePicture;
+    // The whole-game figures of a pay table: none, at once, unless a test says otherwise,
+    // so that no window test runs the exact engine over every deal.
+    AnalysisService::FiguresJob payFigures = [](const Multipliers&, const std::atomic<bool>&,
+                                                const std::function<void(double)>&) {
+        return std::optional<advisor::PayTableFigures>();
+    };
     std::unique_ptr<TfrmMain> window;
 
   private:

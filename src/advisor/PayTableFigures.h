@@ -1,0 +1,39 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "StoppableReturn.h"
+#include "game/PayTable.h"
+
+namespace orvane::advisor {
+
+// What a pay table returns in the long run, the meter included: under the best
+// (meter-aware) holds and under the table's automatic hold, the meter's share of all that
+// is paid, and the chance of each final pay line (index 0 no win, 1..11 the lines).
+struct PayTableFigures {
+    Multipliers Pays = DefaultMultipliers;
+    double OptimalReturn = 0;
+    double OptimalMeterShare = 0;
+    double AutoReturn = 0;
+    double AutoMeterShare = 0;
+    std::vector<double> LineProbability;      // under the best holds
+    std::vector<double> AutoLineProbability;  // under the automatic hold
+    // The meter-aware worth of a step and of a jackpot in each (rank, countdown) state.
+    std::vector<analysis::MeterTerms> StateTerms;
+};
+
+// The rank play to use for a strategy; empty: the engine's, on draw tables built for the
+// run and let go at its end.
+using PlayFor = std::function<RankPlay(const analysis::OrvaneOptions& options)>;
+
+// Both strategies of the whole game for `pays`; progress goes from 0 to 1. Nothing when
+// `stop` was raised before the end.
+std::optional<PayTableFigures> AnalysePayTable(const Multipliers& pays,
+                                               const std::atomic<bool>& stop,
+                                               const std::function<void(double)>& progress = {},
+                                               const PlayFor& playFor = {});
+
+}  // namespace orvane::advisor

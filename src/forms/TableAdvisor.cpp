@@ -1,0 +1,199 @@
+#include "TableAdvisor.h"
+
+#include <QFont>
+#include <QLabel>
+
+#include "AnalysisService.h"
+#include "advisor/AdviceText.h"
+#include "game/TOrvane.h"
+#include "game/TableState.h"
+#include "layout/TableGeometry.h"
+
+namespace orvane {
+
+namespace {
+
+// Its own colours on its own ground, so that it reads on every theme and never passes
+// for the table's HOLD marks or its banner.
+const QString AdviceStyle = QStringLiteral(
+    "QLabel { background: rgba(0, 0, 0, 200); color: #40E0FF; border: 1px solid #40E0FF; "
+    "border-radius: 3px; }");
+
+QLabel* AdviceLabel(QWidget& surface, const QString& name, const Box& box, int pixelSize) {
+    auto* label = new QLabel(&surface);
+    label->setObjectName(name);
+    label->setGeometry(box.X, box.Y, box.Width, box.Height);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(AdviceStyle);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks reach the card
+    label->hide();
+    return label;
+}
+
+advisor::CardMask MaskOf(const advisor::FiveCards& cards, advisor::HoldBits kept) {
+    advisor::CardMask mask = 0;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        if ((kept >> i & 1U) != 0) {
+            mask |= analysis::CardBit(cards[i]);
+        }
+    }
+    return mask;
+}
+
+}  // namespace
+
+TableAdvisor::TableAdvisor(QWidget& surface, AnalysisService& service) : service_(service) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        QLabel* mark = AdviceLabel(surface, QStringLiteral("lblAdvice%1").arg(slot),
+                                   TableGeometry::AdviceMark(slot), 10);
+        mark->setText(QStringLiteral("BEST"));
+        marks_[static_cast<std::size_t>(slot - 1)] = mark;
+    }
+    line_ = AdviceLabel(surface, QStringLiteral("lblAdvisor"), TableGeometry::AdviceLine, 10);
+
+    service_.OnDealAdvised = [this](int tag, const advisor::HoldAdvice& advice) {
+        if (tag == tag_ && on_) {
+            ShowMarks(advice.Best);
+            ShowLine(QString::fromStdString(advisor::DealLine(advice)));
+        }
+    };
+    service_.OnHoldReviewed = [this](int tag, const advisor::HoldAdvice& advice,
+                                     advisor::HoldBits hold) {
+        if (tag == tag_ && on_) {
+            review_ = QString::fromStdString(advisor::ReviewLine(advice, hold));
+            ShowLine(review_);
+        }
+    };
+    service_.OnAfterWinAdvised = [this](int tag, const advisor::AfterWinAdvice& advice) {
+        if (tag == tag_ && on_) {
+            afterWin_ = advice;
+            ShowLine(QString::fromStdString(
+                advisor::JoinLines(review_.toStdString(), advisor::AfterWinLine(advice))));
+        }
+    };
+}
+
+TableAdvisor::Look TableAdvisor::LookAt(const TableState& state) {
+    Look look;
+    look.Phase = state.RoundState;
+    look.Continued = state.Continued;
+    for (int slot = 1; slot <= 5; ++slot) {
+        const Card& card = state.HandCard(slot);
+        look.Cards[static_cast<std::size_t>(slot - 1)] = card.Value - 1;
+        look.Held |= card.Held ? 1U << (slot - 1) : 0U;
+    }
+    return look;
+}
+
+void TableAdvisor::SetOn(bool on, const TableState& state, const TOrvane& meter) {
+    if (on == on_) {
+        return;
+    }
+    on_ = on;
+    ++tag_;  // whatever was asked before belongs to another time
+    Clear();
+    if (!on_) {
+        service_.LetTablesGo();
+        return;
+    }
+    service_.RequestFigures(state.Multiplier);
+    const Look now = LookAt(state);
+    if (now.Phase == RoundPhase::Dealt) {
+        NewDeal(now, state, meter);
+    }
+}
+
+void TableAdvisor::BeforeEvent(const TableState& state) {
+    before_ = LookAt(state);
+}
+
+void TableAdvisor::AfterEvent(const TableState& state, const TOrvane& meter) {
+    if (!on_) {
+        return;
+    }
+    const Look now = LookAt(state);
+    const bool dealtBefore = before_.Phase == RoundPhase::Dealt;
+    const bool drawnAfter = now.Phase != RoundPhase::Dealt;
+    if (now.Phase == RoundPhase::Dealt && (!dealtBefore || before_.Cards != now.Cards)) {
+        NewDeal(now, state, meter);
+    } else if (dealtBefore && drawnAfter) {
+        FirstDraw(now);
+    } else if (before_.Phase == RoundPhase::FirstDrawWon && !before_.Continued &&
+               now.Phase == RoundPhase::FirstDrawWon && now.Continued) {
+        // The win given up: the best hold for the second draw.
+        ++tag_;
+        review_.clear();
+        ShowMarks(afterWin_ ? afterWin_->DrawHold : 0);
+        ShowLine(afterWin_ ? QStringLiteral("BEST SECOND HOLD MARKED") : QString());
+    } else if (before_.Phase == RoundPhase::FirstDrawWon && before_.Continued &&
+               now.Phase != RoundPhase::FirstDrawWon) {
+        SecondDraw();
+    }
+}
+
+void TableAdvisor::NewDeal(const Look& now, const TableState& state, const TOrvane& meter) {
+    ++tag_;
+    Clear();
+    const auto bet = static_cast<std::size_t>(state.BetIndex);
+    advisor::RoundSituation deal;
+    deal.Hand = now.Cards;
+    deal.Rank = state.OrvaneNumber;
+    deal.Countdown = bet < meter.State.size() ? meter.State[bet] : TOrvane::Full;
+    deal.Pays = state.Multiplier;
+    deal_ = deal;
+    service_.RequestFigures(deal.Pays);
+    service_.AdviseDeal(tag_, deal, 0);
+}
+
+void TableAdvisor::FirstDraw(const Look& now) {
+    if (!deal_) {
+        return;
+    }
+    ++tag_;
+    Clear();
+    // No card held on a dealt win takes it as it stands, as holding all five does.
+    const advisor::HoldBits hold = before_.Held == 0 ? analysis::HoldAll : before_.Held;
+    thrownAway_ = MaskOf(before_.Cards, analysis::HoldAll & ~hold);
+    service_.ReviewHold(tag_, *deal_, 0, hold);
+    if (now.Phase == RoundPhase::FirstDrawWon) {
+        advisor::RoundSituation won = *deal_;
+        won.Hand = now.Cards;  // the meter as it stood at the deal: a win given up is undone
+        service_.AdviseAfterWin(tag_, won, thrownAway_);
+    }
+}
+
+void TableAdvisor::SecondDraw() {
+    if (!deal_) {
+        return;
+    }
+    ++tag_;
+    Clear();
+    advisor::RoundSituation redraw = *deal_;
+    redraw.Hand = before_.Cards;
+    const advisor::HoldBits hold = before_.Held == 0 ? analysis::HoldAll : before_.Held;
+    service_.ReviewHold(tag_, redraw, thrownAway_, hold);
+}
+
+void TableAdvisor::ShowMarks(advisor::HoldBits hold) {
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        marks_[i]->setVisible((hold >> i & 1U) != 0);
+    }
+}
+
+void TableAdvisor::ShowLine(const QString& text) {
+    line_->setText(text);
+    line_->setVisible(!text.isEmpty());
+}
+
+void TableAdvisor::Clear() {
+    ShowMarks(0);
+    ShowLine(QString());
+    review_.clear();
+    afterWin_.reset();
+}
+
+}  // namespace orvane

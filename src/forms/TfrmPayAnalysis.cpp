@@ -1,0 +1,148 @@
+#include "TfrmPayAnalysis.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <cmath>
+
+#include "AnalysisService.h"
+#include "TDialogButton.h"
+#include "TGauge.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize ClientSize(440, 356);
+constexpr int RowHeight = 16;
+// The client area starts under the frame's caption strip.
+constexpr int Top = TFormZQ::CaptionHeight + 6;
+constexpr int TableTop = Top + 114;
+
+constexpr std::array<const char*, TfrmPayAnalysis::Lines> LineNames = {
+    "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE", "FLUSH",
+    "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3xX"};
+
+QLabel* TextLabel(QWidget* parent, const QString& name, QRect box,
+                  Qt::Alignment alignment = Qt::AlignLeft, const QString& text = {}) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(box);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QString Percent(double share) {
+    return QStringLiteral("%1 %").arg(share * 100.0, 0, 'f', 2);
+}
+
+}  // namespace
+
+QString ChanceText(double probability) {
+    if (!(probability > 0.0) || !std::isfinite(probability)) {
+        return QStringLiteral("-");
+    }
+    if (probability >= 0.01) {
+        return Percent(probability);
+    }
+    QLocale grouped = QLocale::c();  // "40,000": the C locale leaves out the commas by default
+    grouped.setNumberOptions(QLocale::DefaultNumberOptions);
+    return QStringLiteral("1 in %1").arg(
+        grouped.toString(static_cast<qlonglong>(std::llround(1.0 / probability))));
+}
+
+TfrmPayAnalysis::TfrmPayAnalysis(QWidget* parent, AnalysisService& service, const Multipliers& pays)
+    : TFormZQ(ClientSize, parent), service_(service), pays_(pays) {
+    setObjectName(QStringLiteral("frmPayAnalysis"));
+    SetTitle(QStringLiteral("Pay table analysis"));
+    Client()->setStyleSheet(QStringLiteral("QLabel { color: yellow; }"));
+    const int width = ClientSize.width();
+
+    lblStatus = TextLabel(Client(), QStringLiteral("lblStatus"), {10, Top, width - 20, 16});
+    gaProgress = new TGauge(Client());
+    gaProgress->setObjectName(QStringLiteral("gaProgress"));
+    gaProgress->setGeometry(10, Top + 20, width - 20, 14);
+    lblOptimalReturn =
+        TextLabel(Client(), QStringLiteral("lblOptimalReturn"), {10, Top + 42, width - 20, 16});
+    lblAutoReturn =
+        TextLabel(Client(), QStringLiteral("lblAutoReturn"), {10, Top + 58, width - 20, 16});
+    lblMeterShare =
+        TextLabel(Client(), QStringLiteral("lblMeterShare"), {10, Top + 74, width - 20, 16});
+    BuildLines();
+
+    btnClose = new TDialogButton(QStringLiteral("CLOSE"), TDialogButton::Face::Orange, Client());
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setGeometry(width - 108, ClientSize.height() - 28, 100, 20);
+    connect(btnClose, &QAbstractButton::clicked, this, &TfrmPayAnalysis::btnCloseClick);
+    SetDefaultButton(btnClose);
+    SetCancelButton(btnClose);
+
+    connect(&service_, &AnalysisService::FiguresProgressed, this, &TfrmPayAnalysis::ShowProgress);
+    connect(&service_, &AnalysisService::FiguresReady, this, &TfrmPayAnalysis::Refresh);
+    service_.RequestFigures(pays_);
+    Refresh();
+}
+
+void TfrmPayAnalysis::BuildLines() {
+    TextLabel(Client(), QStringLiteral("lblHeadLine"), {10, TableTop - RowHeight, 150, RowHeight},
+              Qt::AlignLeft, QStringLiteral("PAY LINE"));
+    TextLabel(Client(), QStringLiteral("lblHeadPays"), {160, TableTop - RowHeight, 60, RowHeight},
+              Qt::AlignRight, QStringLiteral("PAYS"));
+    TextLabel(Client(), QStringLiteral("lblHeadChance"),
+              {225, TableTop - RowHeight, 100, RowHeight}, Qt::AlignRight,
+              QStringLiteral("BEST HOLDS"));
+    TextLabel(Client(), QStringLiteral("lblHeadAutoChance"),
+              {330, TableTop - RowHeight, 100, RowHeight}, Qt::AlignRight,
+              QStringLiteral("AUTO HOLD"));
+    for (int line = 1; line <= Lines; ++line) {
+        const int top = TableTop + RowHeight * (line - 1);
+        const auto i = static_cast<std::size_t>(line);
+        TextLabel(Client(), QStringLiteral("lblLine%1").arg(line), {10, top, 150, RowHeight},
+                  Qt::AlignLeft, QString::fromLatin1(LineNames[i - 1]));
+        TextLabel(Client(), QStringLiteral("lblPays%1").arg(line), {160, top, 60, RowHeight},
+                  Qt::AlignRight, QStringLiteral("x %1").arg(pays_[i]));
+        lblChance[i] = TextLabel(Client(), QStringLiteral("lblChance%1").arg(line),
+                                 {225, top, 100, RowHeight}, Qt::AlignRight);
+        lblAutoChance[i] = TextLabel(Client(), QStringLiteral("lblAutoChance%1").arg(line),
+                                     {330, top, 100, RowHeight}, Qt::AlignRight);
+    }
+}
+
+void TfrmPayAnalysis::ShowProgress() {
+    gaProgress->SetProgress(static_cast<int>(std::lround(service_.Progress() * 100.0)));
+}
+
+void TfrmPayAnalysis::Refresh() {
+    const advisor::PayTableFigures* figures = service_.Figures(pays_);
+    const bool computing = service_.Computing(pays_);
+    gaProgress->setVisible(figures == nullptr && computing);
+    if (figures == nullptr) {
+        lblStatus->setText(computing ? QStringLiteral("Working out every deal of the game ...")
+                                     : QStringLiteral("The figures could not be worked out."));
+        ShowProgress();
+        for (QLabel* label : {lblOptimalReturn, lblAutoReturn, lblMeterShare}) {
+            label->clear();
+        }
+        return;
+    }
+    lblStatus->setText(QStringLiteral("Exact long-run figures of the pay table in force."));
+    lblOptimalReturn->setText(QStringLiteral("Return with the best holds (meter counted): %1")
+                                  .arg(Percent(figures->OptimalReturn)));
+    lblAutoReturn->setText(
+        QStringLiteral("Return with the automatic hold: %1").arg(Percent(figures->AutoReturn)));
+    lblMeterShare->setText(
+        QStringLiteral("Bonus meter's share of all paid: %1 (automatic hold: %2)")
+            .arg(Percent(figures->OptimalMeterShare), Percent(figures->AutoMeterShare)));
+    for (std::size_t line = 1; line <= Lines; ++line) {
+        auto chance = [line](const std::vector<double>& p) {
+            return line < p.size() ? ChanceText(p[line]) : QStringLiteral("-");
+        };
+        lblChance[line]->setText(chance(figures->LineProbability));
+        lblAutoChance[line]->setText(chance(figures->AutoLineProbability));
+    }
+}
+
+void TfrmPayAnalysis::btnCloseClick() {
+    close();
+}
+
+}  // namespace orvane

@@ -4,18 +4,21 @@ namespace orvane::advisor {
 
 using namespace analysis;
 
+namespace {
+
+// The best play's survey and passes take about as long as the automatic hold's one pass.
+constexpr double OptimalShare = 0.55;
+
+}  // namespace
+
 std::optional<PayTableFigures> AnalysePayTable(const Multipliers& pays,
                                                const std::atomic<bool>& stop,
-                                               const std::function<void(double)>& progress,
-                                               const PlayFor& playFor) {
+                                               const std::function<void(double)>& progress) {
     OrvaneOptions optimal;
     optimal.Pays = pays;
+    optimal.Stop = &stop;
     OrvaneOptions automatic = optimal;
     automatic.Play = Strategy::Auto;
-    // The best play may stop iterating early; its share of the bar is what it may take.
-    const double optimalShare =
-        static_cast<double>(MostRankPlays(optimal)) /
-        static_cast<double>(MostRankPlays(optimal) + MostRankPlays(automatic));
     auto part = [&progress](double from, double width) -> Progress {
         if (!progress) {
             return {};
@@ -27,17 +30,13 @@ std::optional<PayTableFigures> AnalysePayTable(const Multipliers& pays,
     };
 
     OrvaneTables tables;  // the four ranks' tables, shared by both strategies
-    auto play = [&](const OrvaneOptions& options) {
-        return playFor ? playFor(options) : EnginePlay(tables, options);
-    };
-    const std::optional<OrvaneFigures> best =
-        OrvaneReturnUnlessStopped(optimal, play(optimal), stop, part(0.0, optimalShare));
-    if (!best) {
+    const OrvaneFigures best = OrvaneReturn(tables, optimal, part(0.0, OptimalShare));
+    if (best.Stopped || stop) {
         return std::nullopt;
     }
-    const std::optional<OrvaneFigures> autoHold = OrvaneReturnUnlessStopped(
-        automatic, play(automatic), stop, part(optimalShare, 1.0 - optimalShare));
-    if (!autoHold) {
+    const OrvaneFigures autoHold =
+        OrvaneReturn(tables, automatic, part(OptimalShare, 1.0 - OptimalShare));
+    if (autoHold.Stopped || stop) {
         return std::nullopt;
     }
     if (progress) {
@@ -45,13 +44,13 @@ std::optional<PayTableFigures> AnalysePayTable(const Multipliers& pays,
     }
     PayTableFigures figures;
     figures.Pays = pays;
-    figures.OptimalReturn = best->Return;
-    figures.OptimalMeterShare = best->MeterShare;
-    figures.LineProbability = best->LineProbability;
-    figures.StateTerms = best->StateTerms;
-    figures.AutoReturn = autoHold->Return;
-    figures.AutoMeterShare = autoHold->MeterShare;
-    figures.AutoLineProbability = autoHold->LineProbability;
+    figures.OptimalReturn = best.Return;
+    figures.OptimalMeterShare = best.MeterShare;
+    figures.LineProbability = best.LineProbability;
+    figures.StateTerms = best.StateTerms;
+    figures.AutoReturn = autoHold.Return;
+    figures.AutoMeterShare = autoHold.MeterShare;
+    figures.AutoLineProbability = autoHold.LineProbability;
     return figures;
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "StoppableReturn.h"
+#include "analysis/OrvaneReturn.h"
 #include "game/PayTable.h"
 
 namespace orvane::advisor {
@@ -25,15 +25,11 @@ struct PayTableFigures {
     std::vector<analysis::MeterTerms> StateTerms;
 };
 
-// The rank play to use for a strategy; empty: the engine's, on draw tables built for the
-// run and let go at its end.
-using PlayFor = std::function<RankPlay(const analysis::OrvaneOptions& options)>;
-
 // Both strategies of the whole game for `pays`; progress goes from 0 to 1. Nothing when
-// `stop` was raised before the end.
+// `stop` was raised before the end (the work then ends within one bonus rank's play).
+// The draw tables are built for the call and let go at its end.
 std::optional<PayTableFigures> AnalysePayTable(const Multipliers& pays,
                                                const std::atomic<bool>& stop,
-                                               const std::function<void(double)>& progress = {},
-                                               const PlayFor& playFor = {});
+                                               const std::function<void(double)>& progress = {});
 
 }  // namespace orvane::advisor

@@ -740,8 +740,16 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         }
         return inner;
     };
+    auto stopped = [&options] { return options.Stop != nullptr && options.Stop->load(); };
+    auto halted = [&figures] {
+        figures.Stopped = true;
+        return figures;
+    };
     std::vector<RankHoldSurvey> surveys;
     for (std::size_t r = 0; survey && r < BonusRanks; ++r) {
+        if (stopped()) {
+            return halted();
+        }
         const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
         surveys.emplace_back(tables.ForRank(rank), rank, options, stepProgress(r));
     }
@@ -752,6 +760,9 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         std::fill(counts.begin(), counts.end(), 0);
         figures.Total = 0;
         for (std::size_t r = 0; r < BonusRanks; ++r) {
+            if (stopped()) {
+                return ChainSolution{};
+            }
             const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
             std::vector<std::int64_t> rankCounts;
             std::int64_t total = 0;
@@ -774,6 +785,9 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         } else {
             chain = playEveryRank(BonusRanks * static_cast<std::size_t>(survey ? 1 : pass));
         }
+        if (stopped()) {
+            return halted();
+        }
         const double gain = chain.Paid - chain.Charged;
         figures.Passes = pass + 1;
         figures.LastGainChange = pass == 0 ? 0.0 : gain - lastGain;
@@ -788,6 +802,9 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
     } else if (survey) {
         // The figures of the chosen strategy, only its holds counted.
         for (std::size_t r = 0; r < BonusRanks; ++r) {
+            if (stopped()) {
+                return halted();
+            }
             const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
             states[r] = surveys[r].Figures(tables.ForRank(rank), options, terms[r]);
             if (progress) {
@@ -795,6 +812,9 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
             }
         }
         chain = SolveMeterChain(states, options.Pays);
+    }
+    if (stopped()) {
+        return halted();
     }
     if (!options.Meter) {
         // Without the meter the four bonus ranks are weighed alike, jackpots left out.

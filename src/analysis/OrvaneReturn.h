@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -56,6 +57,8 @@ struct OrvaneFigures {
     // made by the last one (0 when the strategy stopped changing).
     int Passes = 1;
     double LastGainChange = 0;
+    // The work was stopped before its end (OrvaneOptions::Stop): the figures mean nothing.
+    bool Stopped = false;
     // What each (rank, countdown) state's play gives under the final strategy.
     std::array<std::array<StateFigures, Countdowns>, BonusRanks> States;
 };
@@ -70,6 +73,9 @@ struct OrvaneOptions {
     // Meter-aware play: value every deal once and scan the holds that can be best in the
     // later passes (false values every deal again in every pass; the same figures, slower).
     bool SurveyHolds = true;
+    // Raised from another thread: the work ends at the next bonus rank and gives figures
+    // marked Stopped (one rank's play is not broken off, so that its threads end whole).
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 // The whole game, every deal of the 53 cards weighed, draws counted exactly. A first-draw

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -130,6 +132,23 @@ TEST_F(OrvaneGame, MeterChainAgreesWithWalkingTheChain) {
 
 // Each double-up card is a fair call on its own; runs of calls are not, because the ten
 // cards are drawn without replacement: a right call on one side leaves fewer of it.
+TEST(OrvaneStop, ARaisedStopEndsTheWorkAtTheNextRankAndMarksTheFigures) {
+    OrvaneTables tables;
+    std::atomic<bool> stop{false};
+    OrvaneOptions options;
+    options.Stop = &stop;
+    std::size_t furthest = 0;
+    std::size_t all = 1;
+    const OrvaneFigures figures =
+        OrvaneReturn(tables, options, [&](std::size_t done, std::size_t of) {
+            furthest = std::max(furthest, done);
+            all = of;
+            stop = true;  // raised at the first sign of progress, as a closing window would
+        });
+    EXPECT_TRUE(figures.Stopped);
+    EXPECT_LE(furthest * BonusRanks * 2, all) << "no more than the first rank's survey ran";
+}
+
 TEST(DoubleUpOdds, OneCallIsFairButRunsDependOnHowTheCallsAreMade) {
     for (auto calls : {DoubleUpCalls::CoinToss, DoubleUpCalls::SameSide, DoubleUpCalls::Counting}) {
         EXPECT_DOUBLE_EQ(DoubleUpMultiple(1, calls), 1.0);

@@ -30,6 +30,20 @@ void AddAvoidingDead(const DrawTables& tables, CardMask set,
     }
 }
 
+// The card bit of each slot of the hand; refuses a card outside the deck. Gives the mask
+// of the whole hand.
+CardMask SlotBits(const DrawTables& tables, const FiveCards& hand, std::array<CardMask, 5>& bit) {
+    CardMask handMask = 0;
+    for (std::size_t s = 0; s < 5; ++s) {
+        if (hand[s] < 0 || hand[s] >= tables.DeckSize()) {
+            throw std::out_of_range("card out of range");
+        }
+        bit[s] = CardBit(hand[s]);
+        handMask |= bit[s];
+    }
+    return handMask;
+}
+
 }  // namespace
 
 HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, CardMask dead) {
@@ -39,14 +53,7 @@ HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, 
     result.Counts.assign(HoldCount * k, 0);
 
     std::array<CardMask, 5> bit{};
-    CardMask handMask = 0;
-    for (std::size_t s = 0; s < 5; ++s) {
-        if (hand[s] < 0 || hand[s] >= tables.DeckSize()) {
-            throw std::out_of_range("card out of range");
-        }
-        bit[s] = CardBit(hand[s]);
-        handMask |= bit[s];
-    }
+    const CardMask handMask = SlotBits(tables, hand, bit);
     if (CardCount(handMask) != 5 || (dead & handMask) != 0 || (dead >> tables.DeckSize()) != 0) {
         throw std::invalid_argument("hand cards must be five different cards, none dead");
     }
@@ -96,14 +103,7 @@ void CountChosenHolds(const DrawTables& tables, const FiveCards& hand, std::uint
     const auto k = static_cast<std::size_t>(out.ClassCount);
     out.Counts.assign(HoldCount * k, 0);
     std::array<CardMask, 5> bit{};
-    CardMask handMask = 0;
-    for (std::size_t s = 0; s < 5; ++s) {
-        if (hand[s] < 0 || hand[s] >= tables.DeckSize()) {
-            throw std::out_of_range("card out of range");
-        }
-        bit[s] = CardBit(hand[s]);
-        handMask |= bit[s];
-    }
+    const CardMask handMask = SlotBits(tables, hand, bit);
     if (CardCount(handMask) != 5) {
         throw std::invalid_argument("hand cards must be five different cards");
     }

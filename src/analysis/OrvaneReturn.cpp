@@ -36,11 +36,7 @@ HoldBits AutoHoldOfOrder(const FiveCards& cards, const std::array<int, 5>& perm,
         hand.Rank[s] = RankOfValue(v);
         hand.Suit[s] = v == JokerValue ? 0 : SuitOfValue(v);
     }
-    const Evaluation e = Evaluate(hand, orvaneNumber);
-    if (e.JokerSlot >= 0) {
-        hand.Suit[static_cast<std::size_t>(e.JokerSlot)] = e.JokerSuit;
-    }
-    const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+    const HoldMask held = AutoHoldOfDeal(hand, orvaneNumber);
     HoldBits bits = 0;
     for (std::size_t s = 0; s < 5; ++s) {
         if (held[s]) {

@@ -131,4 +131,12 @@ HoldMask ChooseHolds(const HandRanks& hand, PrizeIndex prize, std::int32_t winRa
     return held;
 }
 
+HoldMask AutoHoldOfDeal(HandRanks hand, std::int32_t orvaneNumber) {
+    const Evaluation e = Evaluate(hand, orvaneNumber);
+    if (e.JokerSlot >= 0) {
+        hand.Suit[static_cast<std::size_t>(e.JokerSlot)] = e.JokerSuit;
+    }
+    return ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+}
+
 }  // namespace orvane

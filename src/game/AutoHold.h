@@ -15,4 +15,8 @@ using HoldMask = std::array<bool, 5>;
 HoldMask ChooseHolds(const HandRanks& hand, PrizeIndex prize, std::int32_t winRank,
                      std::int32_t secondRank);
 
+// What the automatic hold keeps of a dealt hand as the table plays it: the hand evaluated
+// for the bonus rank, its joker given the suit the evaluator chose, then ChooseHolds.
+HoldMask AutoHoldOfDeal(HandRanks hand, std::int32_t orvaneNumber);
+
 }  // namespace orvane

@@ -23,12 +23,7 @@ TEST(AutoHoldCount, EveryHandOfTheDeckAfterADeal) {
     std::int64_t maskSum = 0;
     std::int64_t jokerLeft = 0;
     ForEachHand([&](const std::array<CardValue, 5>& cards) {
-        HandRanks hand = InSlotOrder(cards);
-        const Evaluation e = Evaluate(hand, 7);
-        if (e.JokerSlot >= 0) {
-            hand.Suit[static_cast<std::size_t>(e.JokerSlot)] = e.JokerSuit;
-        }
-        const HoldMask held = ChooseHolds(hand, e.Prize, e.WinRank, e.SecondRank);
+        const HoldMask held = AutoHoldOfDeal(InSlotOrder(cards), 7);
         int count = 0;
         for (std::size_t i = 0; i < 5; ++i) {
             if (held[i]) {

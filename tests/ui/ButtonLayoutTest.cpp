@@ -122,7 +122,7 @@ TEST(ButtonLayout, GuidanceOffKeepsTheColoursThroughTheRound) {
 }
 
 TEST(ButtonLayout, UnknownLayoutsChangeNothing) {
-    for (const int layout : {5, -2, 1000}) {
+    for (const int layout : {6, -2, 1000}) {
         EXPECT_FALSE(TintsForLayout(static_cast<ButtonLayout>(layout), true)) << layout;
     }
 }

@@ -67,7 +67,8 @@ TableLedger::Restored TableLedger::Restore() {
         settings_.LastCredit = static_cast<std::int32_t>(*lastCredit);
         return Restored::AfterClose;
     }
-    tell_(ResumedText);
+    const bool between = state.RoundState == RoundPhase::Idle && state.StageInFlight == 0;
+    tell_(between ? KeptText : ResumedText);
     return Restored::Interrupted;
 }
 

@@ -43,6 +43,10 @@ class TableLedger final : public Journal {
     static constexpr const char* ResumedText =
         "The last game was interrupted before it ended. It has been resumed exactly where "
         "it stood: nothing was charged twice and nothing owed to you was lost.";
+    // The same, when the last run ended between games: there is no game to resume.
+    static constexpr const char* KeptText =
+        "Orvane Cards did not close normally last time. Your credit, meters and statistics "
+        "were kept exactly as they stood.";
 
   private:
     CriticalStore& store_;

@@ -41,6 +41,7 @@ class InterruptedRun : public MainWindowTest {
     bool ToldResumed() const {
         return informed.contains(QString::fromLatin1(TableLedger::ResumedText));
     }
+    bool ToldKept() const { return informed.contains(QString::fromLatin1(TableLedger::KeptText)); }
 
     QTemporaryDir folder_;
     std::unique_ptr<QSettingsStore> settingsStore;
@@ -66,6 +67,7 @@ TEST_F(InterruptedRun, ADealtHandComesBackWithItsCardsHoldsAndCredit) {
     EXPECT_EQ(Text("lblCredit"), QString::number(dealt.Credit));
     EXPECT_EQ(window->Settings().Counters.CreditIn, 1000);  // never reached the settings file
     EXPECT_TRUE(ToldResumed()) << informed.join('\n').toStdString();
+    EXPECT_FALSE(ToldKept());
 
     // The draw is the one the interrupted run would have made: three queens.
     window->btnDealClick();
@@ -104,6 +106,7 @@ TEST_F(InterruptedRun, ANormalCloseGivesTheCreditBackOnce) {
     Kill();  // killed while idle, right after the start
 
     Start();
+    EXPECT_TRUE(ToldKept());
     EXPECT_EQ(window->Table().State().Credit, 700);
     EXPECT_EQ(window->Settings().Counters.CreditIn, 700);
 }
@@ -134,6 +137,8 @@ TEST_F(InterruptedRun, MetersAndRecordsOfTheLostRunAreKept) {
     Kill();
 
     Start();
+    EXPECT_TRUE(ToldKept()) << "killed between games: nothing to resume, all kept";
+    EXPECT_FALSE(ToldResumed());
     EXPECT_EQ(window->Settings().Counters.PrizeStat, counted.PrizeStat);
     EXPECT_EQ(window->Settings().Counters.CreditIn, counted.CreditIn);
     EXPECT_EQ(window->Table().Orvane().State, meter.State);

@@ -187,7 +187,7 @@ TEST_F(Chrome, MinimiseLeavesFullScreenAndRestoringReturnsToIt) {
     EXPECT_TRUE(window->FullScreenMemory);
 
     window->showNormal();
-    QTRY_VERIFY(window->FullScreen());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->FullScreen(); }));
     EXPECT_EQ(window->geometry(), window->screen()->geometry());
 }
 

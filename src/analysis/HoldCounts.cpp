@@ -44,6 +44,35 @@ CardMask SlotBits(const DrawTables& tables, const FiveCards& hand, std::array<Ca
     return handMask;
 }
 
+CardMask HeldSet(const std::array<CardMask, 5>& bit, HoldBits m) {
+    CardMask set = 0;
+    for (std::size_t s = 0; s < 5; ++s) {
+        if ((m >> s & 1U) != 0) {
+            set |= bit[s];
+        }
+    }
+    return set;
+}
+
+// With no dead card each hold starts from its own table row. The rows are spread over
+// megabytes of table, so their addresses are all found first: the reads then wait for
+// memory side by side instead of one after another.
+void AddHeldRows(const DrawTables& tables, const std::array<CardMask, 5>& bit, CardMask handMask,
+                 std::int64_t* out) {
+    const auto k = static_cast<std::size_t>(tables.ClassCount());
+    std::array<const std::int32_t*, HoldCount> rows{};
+    for (HoldBits m = 0; m < HoldAll; ++m) {
+        rows[m] = tables.Containing(HeldSet(bit, m));
+    }
+    for (HoldBits m = 0; m < HoldAll; ++m) {
+        std::int64_t* row = out + m * k;
+        for (std::size_t j = 0; j < k; ++j) {
+            row[j] = rows[m][j];
+        }
+    }
+    out[HoldAll * k + static_cast<std::size_t>(tables.ClassOf(handMask))] = 1;
+}
+
 }  // namespace
 
 HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, CardMask dead) {
@@ -57,25 +86,23 @@ HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, 
     if (CardCount(handMask) != 5 || (dead & handMask) != 0 || (dead >> tables.DeckSize()) != 0) {
         throw std::invalid_argument("hand cards must be five different cards, none dead");
     }
-    // Subsets of the dead cards that can still fit beside a held card set (at most five).
-    std::vector<CardMask> deadSubsets{0};
-    for (CardMask rest = dead; rest != 0; rest &= rest - 1) {
-        const CardMask card = rest & (~rest + 1);
-        const std::size_t n = deadSubsets.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            if (CardCount(deadSubsets[i]) < 5) {
-                deadSubsets.push_back(deadSubsets[i] | card);
+    if (dead == 0) {
+        AddHeldRows(tables, bit, handMask, result.Counts.data());
+    } else {
+        // Subsets of the dead cards that can still fit beside a held card set (at most five).
+        std::vector<CardMask> deadSubsets{0};
+        for (CardMask rest = dead; rest != 0; rest &= rest - 1) {
+            const CardMask card = rest & (~rest + 1);
+            const std::size_t n = deadSubsets.size();
+            for (std::size_t i = 0; i < n; ++i) {
+                if (CardCount(deadSubsets[i]) < 5) {
+                    deadSubsets.push_back(deadSubsets[i] | card);
+                }
             }
         }
-    }
-    for (HoldBits m = 0; m < HoldCount; ++m) {
-        CardMask set = 0;
-        for (std::size_t s = 0; s < 5; ++s) {
-            if ((m >> s & 1U) != 0) {
-                set |= bit[s];
-            }
+        for (HoldBits m = 0; m < HoldCount; ++m) {
+            AddAvoidingDead(tables, HeldSet(bit, m), deadSubsets, &result.Counts[m * k]);
         }
-        AddAvoidingDead(tables, set, deadSubsets, &result.Counts[m * k]);
     }
     // Hands containing the hold, less those containing any thrown-away card: subtract
     // supersets slot by slot.
@@ -91,8 +118,12 @@ HoldOutcomes CountHoldOutcomes(const DrawTables& tables, const FiveCards& hand, 
         }
     }
     const int unseen = tables.DeckSize() - 5 - CardCount(dead);
+    std::array<std::int64_t, 6> drawsOfSize{};  // by the number of cards drawn
+    for (std::size_t drawn = 0; drawn < drawsOfSize.size(); ++drawn) {
+        drawsOfSize[drawn] = Binomial::Of(unseen, static_cast<int>(drawn));
+    }
     for (HoldBits m = 0; m < HoldCount; ++m) {
-        result.Draws[m] = Binomial::Of(unseen, 5 - std::popcount(m));
+        result.Draws[m] = drawsOfSize[static_cast<std::size_t>(5 - std::popcount(m))];
     }
     return result;
 }

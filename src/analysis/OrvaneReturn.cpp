@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <future>
 #include <numeric>
 #include <stdexcept>
 #include <thread>
@@ -717,6 +718,46 @@ ChainSolution SolveMeterChain(
     return SolveChain(in);
 }
 
+namespace {
+
+std::int32_t RankOfSlot(std::size_t r) {
+    return static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
+}
+
+// Each rank surveyed in turn while the next rank's tables are built beside it: a phase
+// on two threads leaves a core idle while its slower half ends, and the table building
+// fills those gaps. Stops early (fewer surveys than ranks) when `stopped` says so.
+template <typename Stopped, typename StepProgress>
+std::vector<RankHoldSurvey> SurveyEveryRank(OrvaneTables& tables, const OrvaneOptions& options,
+                                            const Stopped& stopped,
+                                            const StepProgress& stepProgress) {
+    std::vector<RankHoldSurvey> surveys;
+    // The deal classes are grouped once, beside the first rank's tables.
+    auto deals = std::async(std::launch::async, [] { GameDeals(); });
+    tables.ForRank(RankOfSlot(0));
+    deals.get();
+    for (std::size_t r = 0; r < BonusRanks; ++r) {
+        if (stopped()) {
+            return surveys;
+        }
+        // Each slot of `tables` is its own object: building the next one does not touch
+        // the one surveyed.
+        std::future<void> ahead;
+        if (r + 1 < BonusRanks) {
+            ahead = std::async(std::launch::async,
+                               [&tables, next = RankOfSlot(r + 1)] { tables.ForRank(next); });
+        }
+        surveys.emplace_back(tables.ForRank(RankOfSlot(r)), RankOfSlot(r), options,
+                             stepProgress(r));
+        if (ahead.valid()) {
+            ahead.get();
+        }
+    }
+    return surveys;
+}
+
+}  // namespace
+
 OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
                            const Progress& progress) {
     OrvaneFigures figures;
@@ -742,12 +783,11 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
         return figures;
     };
     std::vector<RankHoldSurvey> surveys;
-    for (std::size_t r = 0; survey && r < BonusRanks; ++r) {
-        if (stopped()) {
+    if (survey) {
+        surveys = SurveyEveryRank(tables, options, stopped, stepProgress);
+        if (surveys.size() < BonusRanks) {
             return halted();
         }
-        const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
-        surveys.emplace_back(tables.ForRank(rank), rank, options, stepProgress(r));
     }
     std::vector<std::int64_t> counts(OrvaneClassCount, 0);
     double lastGain = -1e300;

@@ -305,15 +305,12 @@ class RankPlayer {
             const double p = static_cast<double>(c[j]) * scale;
             state.ClassProbability[j] += p;
             state.DrawnClassProbability[j] += p;
-            switch (MeterEffectOfClass(cls)) {
-                case MeterEffect::Step:
-                    state.StepProbability += p;
-                    break;
-                case MeterEffect::Jackpot:
-                    state.JackpotProbability += p;
-                    break;
-                case MeterEffect::None:
-                    break;
+            // The class's meter effect from the player's own table: this runs for every
+            // class of every counted hold.
+            if (steps_[j] != 0) {
+                state.StepProbability += p;
+            } else if (jackpots_[j] != 0) {
+                state.JackpotProbability += p;
             }
         }
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 namespace orvane::analysis {
 
@@ -19,6 +20,30 @@ void RunOnTwoThreads(Work& work) {
 
 DrawTables::DrawTables(const HandClasses& classes)
     : classCount_(classes.Count()), deckSize_(classes.DeckSize) {
+    Allocate();
+    const auto& classify = classes.Classify;
+    classOfHand_ = ClassifyEveryHand(
+        deckSize_, classCount_,
+        [&classify](const FiveCards& hand, std::size_t) { return classify(hand); });
+    CountFourCardSets();
+}
+
+DrawTables::DrawTables(int classCount, int deckSize, std::vector<std::uint8_t> classOfHand)
+    : classCount_(classCount), deckSize_(deckSize) {
+    Allocate();
+    if (classOfHand.size() != static_cast<std::size_t>(Binomial::Of(deckSize_, 5))) {
+        throw std::invalid_argument("one class for every hand of the deck");
+    }
+    for (std::uint8_t cls : classOfHand) {
+        if (cls >= classCount_) {
+            throw std::out_of_range("hand class out of range");
+        }
+    }
+    classOfHand_ = std::move(classOfHand);
+    CountFourCardSets();
+}
+
+void DrawTables::Allocate() {
     if (deckSize_ < 5 || deckSize_ > MaxDeck || classCount_ < 1 || classCount_ > 255) {
         throw std::invalid_argument("rule set out of range");
     }
@@ -26,21 +51,16 @@ DrawTables::DrawTables(const HandClasses& classes)
         counts_[size].assign(static_cast<std::size_t>(Binomial::Of(deckSize_, size) * classCount_),
                              0);
     }
-    classOfHand_.assign(static_cast<std::size_t>(Binomial::Of(deckSize_, 5)), 0);
-    CountHands(classes);
-    for (int size = 3; size >= 0; --size) {
-        FoldDown(size);
-    }
 }
 
-// Two passes, each on two threads, both writing in index order (the tables are too large
-// for the caches, so scattered increments would cost more than the classifier): every
-// hand's class in colex order, the hands walked highest card outermost; then each
-// four-card set's row from the classes of its 48 or 49 one-card extensions.
-void DrawTables::CountHands(const HandClasses& classes) {
-    const int n = deckSize_;
+// Each hand's class in colex order, the hands walked highest card outermost, two threads
+// taking alternate highest cards, so each writes its own stretches in index order.
+std::vector<std::uint8_t> DrawTables::ClassifyEveryHand(int deckSize, int classCount,
+                                                        const IndexedClassify& classify) {
+    const int n = deckSize;
+    std::vector<std::uint8_t> classOfHand(static_cast<std::size_t>(Binomial::Of(n, 5)), 0);
     std::array<bool, 2> badClass{};  // one flag per thread
-    auto classify = [&](int parity) {
+    auto work = [&](int parity) {
         FiveCards c{};
         for (c[4] = 4 + parity; c[4] < n; c[4] += 2) {
             auto index = static_cast<std::size_t>(Binomial::Of(c[4], 5));
@@ -48,20 +68,28 @@ void DrawTables::CountHands(const HandClasses& classes) {
                 for (c[2] = 2; c[2] < c[3]; ++c[2]) {
                     for (c[1] = 1; c[1] < c[2]; ++c[1]) {
                         for (c[0] = 0; c[0] < c[1]; ++c[0]) {
-                            const int cls = classes.Classify(c);
+                            const int cls = classify(c, index);
                             badClass[static_cast<std::size_t>(parity)] |=
-                                cls < 0 || cls >= classCount_;
-                            classOfHand_[index++] = static_cast<std::uint8_t>(cls);
+                                cls < 0 || cls >= classCount;
+                            classOfHand[index++] = static_cast<std::uint8_t>(cls);
                         }
                     }
                 }
             }
         }
     };
-    RunOnTwoThreads(classify);
+    RunOnTwoThreads(work);
     if (badClass[0] || badClass[1]) {
         throw std::out_of_range("hand class out of range");
     }
+    return classOfHand;
+}
+
+// Each four-card set's row from the classes of its 48 or 49 one-card extensions, on two
+// threads writing in index order (the tables are too large for the caches, so scattered
+// increments would cost more than the classifier); then smaller sets by folding down.
+void DrawTables::CountFourCardSets() {
+    const int n = deckSize_;
     const auto k = static_cast<std::size_t>(classCount_);
     auto extend = [&](int parity) {
         std::array<int, 4> x{};
@@ -85,6 +113,9 @@ void DrawTables::CountHands(const HandClasses& classes) {
         }
     };
     RunOnTwoThreads(extend);
+    for (int size = 3; size >= 0; --size) {
+        FoldDown(size);
+    }
 }
 
 // A hand holding a set of `size` cards holds 5 - size of its supersets with one card

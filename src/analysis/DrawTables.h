@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "Combinatorics.h"
@@ -17,6 +18,15 @@ namespace orvane::analysis {
 class DrawTables {
   public:
     explicit DrawTables(const HandClasses& classes);
+    // From the class of every five-card hand already known, in index order (as ClassOf
+    // reads it); refuses a class out of 0..classCount - 1 or a list of the wrong length.
+    DrawTables(int classCount, int deckSize, std::vector<std::uint8_t> classOfHand);
+
+    // Gives a class to every five-card hand of the deck, in index order, on two threads;
+    // `classify` is also told the hand's index. Refuses a class out of 0..classCount - 1.
+    using IndexedClassify = std::function<int(const FiveCards&, std::size_t index)>;
+    static std::vector<std::uint8_t> ClassifyEveryHand(int deckSize, int classCount,
+                                                       const IndexedClassify& classify);
 
     int ClassCount() const { return classCount_; }
     int DeckSize() const { return deckSize_; }
@@ -34,7 +44,8 @@ class DrawTables {
     std::size_t MemoryBytes() const;
 
   private:
-    void CountHands(const HandClasses& classes);
+    void Allocate();
+    void CountFourCardSets();
     void FoldDown(int size);
 
     int classCount_ = 0;

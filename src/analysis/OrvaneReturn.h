@@ -26,6 +26,9 @@ class OrvaneTables {
 
   private:
     std::array<std::unique_ptr<DrawTables>, BonusRanks> tables_;
+    // Every hand's class when none of its cards is of the bonus rank: the same for all
+    // four ranks, so each rank classifies only the hands that hold its rank.
+    std::vector<std::uint8_t> withoutBonusRank_;
 };
 
 // What one meter state's play gives, per round, per unit of bet.

@@ -827,8 +827,18 @@ OrvaneFigures OrvaneReturn(OrvaneTables& tables, const OrvaneOptions& options,
             const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
             std::vector<std::int64_t> rankCounts;
             std::int64_t total = 0;
-            states[r] = PlayOneRank(tables.ForRank(rank), rank, options, terms[r],
+            const DrawTables& rankTables = tables.ForRank(rank);
+            // The next rank's tables are built while this one is played (see SurveyEveryRank).
+            std::future<void> ahead;
+            if (r + 1 < BonusRanks) {
+                ahead = std::async(std::launch::async,
+                                   [&tables, next = RankOfSlot(r + 1)] { tables.ForRank(next); });
+            }
+            states[r] = PlayOneRank(rankTables, rank, options, terms[r],
                                     stepProgress(firstStep + r), &rankCounts, &total);
+            if (ahead.valid()) {
+                ahead.get();
+            }
             for (std::size_t j = 0; j < counts.size(); ++j) {
                 counts[j] += rankCounts[j];
             }

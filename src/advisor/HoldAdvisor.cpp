@@ -13,14 +13,6 @@ namespace {
 // Values closer than this are the same hold to the player (and to rounding).
 constexpr double SameValue = 1e-9;
 
-CardMask HandMask(const FiveCards& hand) {
-    CardMask mask = 0;
-    for (int card : hand) {
-        mask |= analysis::CardBit(card);
-    }
-    return mask;
-}
-
 }  // namespace
 
 double HoldAdvice::GaveUp(HoldBits hold) const {
@@ -40,7 +32,7 @@ bool IsValuable(const RoundSituation& situation, CardMask dead) {
             return false;
         }
     }
-    const CardMask hand = HandMask(situation.Hand);
+    const CardMask hand = analysis::MaskOf(situation.Hand);
     constexpr CardMask Deck = (CardMask{1} << analysis::MaxDeck) - 1;
     return analysis::CardCount(hand) == 5 && (hand & dead) == 0 && (dead & ~Deck) == 0;
 }
@@ -54,7 +46,7 @@ void HoldAdvisor::UseMeterTerms(const Multipliers& pays, std::vector<MeterTerms>
     stateTerms_ = std::move(stateTerms);
 }
 
-std::optional<HoldAdvisor::Pricing> HoldAdvisor::PriceFor(const RoundSituation& situation) const {
+HoldAdvisor::Pricing HoldAdvisor::PriceFor(const RoundSituation& situation) const {
     MeterTerms terms;
     const bool meterAware = termsPays_ && *termsPays_ == situation.Pays;
     if (meterAware) {
@@ -71,11 +63,11 @@ std::optional<HoldAdvice> HoldAdvisor::Advise(const RoundSituation& situation,
     if (!IsValuable(situation, dead)) {
         return std::nullopt;
     }
-    const std::optional<Pricing> pricing = PriceFor(situation);
+    const Pricing pricing = PriceFor(situation);
     const analysis::HandValues values =
-        analysis::ValueHolds(tables_(situation.Rank), situation.Hand, pricing->Worth, dead);
+        analysis::ValueHolds(tables_(situation.Rank), situation.Hand, pricing.Worth, dead);
     HoldAdvice advice;
-    advice.MeterAware = pricing->MeterAware;
+    advice.MeterAware = pricing.MeterAware;
     advice.Best = values.Best;
     for (const analysis::HoldValue& hold : values.Holds) {
         advice.Values[hold.Hold] = hold.Value;
@@ -89,14 +81,14 @@ std::optional<AfterWinAdvice> HoldAdvisor::AdviseAfterWin(const RoundSituation& 
     if (!IsValuable(situation, thrownAway)) {
         return std::nullopt;
     }
-    const std::optional<Pricing> pricing = PriceFor(situation);
+    const Pricing pricing = PriceFor(situation);
     const analysis::SecondDrawChoice choice = analysis::ChooseAfterWin(
-        tables_(situation.Rank), situation.Hand, pricing->Worth, thrownAway);
+        tables_(situation.Rank), situation.Hand, pricing.Worth, thrownAway);
     AfterWinAdvice advice;
     advice.DrawAgain = choice.DrawAgain();
     advice.Margin = std::abs(choice.DrawValue - choice.TakeValue);
     advice.DrawHold = choice.DrawHold;
-    advice.MeterAware = pricing->MeterAware;
+    advice.MeterAware = pricing.MeterAware;
     return advice;
 }
 

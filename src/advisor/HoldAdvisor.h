@@ -75,7 +75,7 @@ class HoldAdvisor {
         std::vector<double> Worth;
         bool MeterAware = false;
     };
-    std::optional<Pricing> PriceFor(const RoundSituation& situation) const;
+    Pricing PriceFor(const RoundSituation& situation) const;
 
     TablesFor tables_;
     std::optional<Multipliers> termsPays_;

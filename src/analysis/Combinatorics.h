@@ -16,6 +16,18 @@ constexpr CardMask CardBit(int card) {
     return CardMask{1} << static_cast<unsigned>(card);
 }
 
+// The set of the given cards; with `kept`, only those whose bit i is set for position i.
+template <std::size_t N>
+constexpr CardMask MaskOf(const std::array<int, N>& cards, unsigned kept = ~0U) {
+    CardMask mask = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        if ((kept >> i & 1U) != 0) {
+            mask |= CardBit(cards[i]);
+        }
+    }
+    return mask;
+}
+
 // Binomial coefficients C(n, k) for n up to the deck size and k up to 5.
 class Binomial {
   public:

@@ -22,10 +22,7 @@ HandValues ValueHolds(const DrawTables& tables, const FiveCards& hand,
     const HoldOutcomes o = CountHoldOutcomes(tables, hand, dead);
     const auto k = static_cast<std::size_t>(o.ClassCount);
     HandValues v;
-    CardMask handMask = 0;
-    for (int card : hand) {
-        handMask |= CardBit(card);
-    }
+    const CardMask handMask = MaskOf(hand);
     v.StandValue = worth[static_cast<std::size_t>(tables.ClassOf(handMask))];
     for (HoldBits m = 0; m < HoldCount; ++m) {
         HoldValue& h = v.Holds[m];
@@ -137,10 +134,7 @@ double SumOverDraws(const DrawTables& tables, const FiveCards& hand, HoldBits ho
 HandValues ValueHoldsWithSecondDraw(const DrawTables& tables, const FiveCards& hand,
                                     const std::vector<double>& worth, std::uint32_t which) {
     HandValues v = ValueHolds(tables, hand, worth);
-    CardMask handMask = 0;
-    for (int card : hand) {
-        handMask |= CardBit(card);
-    }
+    const CardMask handMask = MaskOf(hand);
     v.StandValue = AfterFirstDraw(tables, hand, 0, worth, tables.ClassOf(handMask));
     v.Holds[0].Value = v.StandValue;
     v.Holds[HoldAll].Value = v.StandValue;

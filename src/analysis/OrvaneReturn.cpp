@@ -181,11 +181,7 @@ class RankPlayer {
 
     void Play(const DealClass& deal, Accumulator& acc) const {
         const HoldOutcomes o = CountHoldOutcomes(tables_, deal.Cards);
-        CardMask handMask = 0;
-        for (int card : deal.Cards) {
-            handMask |= CardBit(card);
-        }
-        const int standing = tables_.ClassOf(handMask);
+        const int standing = tables_.ClassOf(MaskOf(deal.Cards));
         if (options_.Play == Strategy::Auto) {
             const auto orders = AutoHoldOrders(deal.Cards, rank_);
             for (HoldBits m = 0; m < HoldCount; ++m) {
@@ -222,11 +218,7 @@ class RankPlayer {
     // and a jackpot are worth anything not negative.
     void Survey(const DealClass& deal, RankSurvey& out) const {
         const HoldOutcomes o = CountHoldOutcomes(tables_, deal.Cards);
-        CardMask handMask = 0;
-        for (int card : deal.Cards) {
-            handMask |= CardBit(card);
-        }
-        const int standing = tables_.ClassOf(handMask);
+        const int standing = tables_.ClassOf(MaskOf(deal.Cards));
         std::array<HoldSummary, HoldCount> summary{};
         for (HoldBits m = 0; m < HoldCount; ++m) {
             summary[m] = Summarize(o, m, standing);
@@ -249,11 +241,7 @@ class RankPlayer {
             which |= 1U << m;
         }
         CountChosenHolds(tables_, deal.Cards, which, scratch);
-        CardMask handMask = 0;
-        for (int card : deal.Cards) {
-            handMask |= CardBit(card);
-        }
-        const int standing = tables_.ClassOf(handMask);
+        const int standing = tables_.ClassOf(MaskOf(deal.Cards));
         for (std::size_t c = 0; c < Countdowns; ++c) {
             Add(scratch, chosen[c], standing, deal.Weight, acc.States[c]);
         }

@@ -52,14 +52,6 @@ std::shared_ptr<const std::vector<std::uint32_t>> KindOfEveryHand(
     return kinds;
 }
 
-CardMask MaskOf(const FiveCards& cards) {
-    CardMask m = 0;
-    for (int c : cards) {
-        m |= CardBit(c);
-    }
-    return m;
-}
-
 }  // namespace
 
 AfterDraw& AfterDraw::operator+=(const AfterDraw& o) {

@@ -34,14 +34,9 @@ QLabel* AdviceLabel(QWidget& surface, const QString& name, const Box& box, int p
     return label;
 }
 
-advisor::CardMask MaskOf(const advisor::FiveCards& cards, advisor::HoldBits kept) {
-    advisor::CardMask mask = 0;
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        if ((kept >> i & 1U) != 0) {
-            mask |= analysis::CardBit(cards[i]);
-        }
-    }
-    return mask;
+// No card held takes the hand as it stands, as holding all five does.
+advisor::HoldBits PlayedHold(advisor::HoldBits held) {
+    return held == 0 ? analysis::HoldAll : held;
 }
 
 }  // namespace
@@ -155,9 +150,8 @@ void TableAdvisor::FirstDraw(const Look& now) {
     }
     ++tag_;
     Clear();
-    // No card held on a dealt win takes it as it stands, as holding all five does.
-    const advisor::HoldBits hold = before_.Held == 0 ? analysis::HoldAll : before_.Held;
-    thrownAway_ = MaskOf(before_.Cards, analysis::HoldAll & ~hold);
+    const advisor::HoldBits hold = PlayedHold(before_.Held);
+    thrownAway_ = analysis::MaskOf(before_.Cards, analysis::HoldAll & ~hold);
     service_.ReviewHold(tag_, *deal_, 0, hold);
     if (now.Phase == RoundPhase::FirstDrawWon) {
         advisor::RoundSituation won = *deal_;
@@ -174,7 +168,7 @@ void TableAdvisor::SecondDraw() {
     Clear();
     advisor::RoundSituation redraw = *deal_;
     redraw.Hand = before_.Cards;
-    const advisor::HoldBits hold = before_.Held == 0 ? analysis::HoldAll : before_.Held;
+    const advisor::HoldBits hold = PlayedHold(before_.Held);
     service_.ReviewHold(tag_, redraw, thrownAway_, hold);
 }
 

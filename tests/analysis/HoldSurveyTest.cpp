@@ -36,10 +36,7 @@ std::vector<FiveCards> RandomDeals(std::size_t count, std::uint32_t seed) {
 std::array<HoldSummary, HoldCount> Summaries(const DrawTables& tables, const FiveCards& deal) {
     const HoldOutcomes o = CountHoldOutcomes(tables, deal);
     const std::vector<double> pays = ClassWorth(DefaultMultipliers, {});
-    CardMask hand = 0;
-    for (int c : deal) {
-        hand |= CardBit(c);
-    }
+    const CardMask hand = MaskOf(deal);
     std::array<HoldSummary, HoldCount> summary{};
     for (HoldBits m = 0; m < HoldCount; ++m) {
         const bool stands = m == 0 || m == HoldAll;

@@ -21,14 +21,6 @@ namespace {
 constexpr std::int32_t BonusRank = 9;
 constexpr MeterTerms Meter = {25.0, 400.0};
 
-CardMask MaskOf(const FiveCards& cards) {
-    CardMask m = 0;
-    for (int c : cards) {
-        m |= CardBit(c);
-    }
-    return m;
-}
-
 // Random hands, and hands that win: each rank's pairs and threes, flushes and straights.
 std::vector<FiveCards> SampleHands() {
     std::mt19937 random(31);

@@ -9,19 +9,6 @@ namespace {
 
 class DoubleUp : public TableFixture {
   protected:
-    // A first-draw win of bet 5 x multiplier on offer: J♣ J♠ held, the draw adds three
-    // blanks.
-    void OfferHighPair(std::int32_t credit = 100) {
-        StartWithCredit(credit, 11);
-        table.Deal();
-        StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
-                       {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
-        table.Deal();
-        ASSERT_TRUE(table.DoubleUpOffer().IsOpen());
-        display.ClearLog();
-        pause.waits.clear();
-    }
-
     // The double-up cards the next first choice will draw.
     DealSlots PredictDupCards() {
         RandomSource copy = table.Random();

@@ -7,19 +7,8 @@
 namespace orvane::test {
 namespace {
 
-class OutOfService : public TableFixture {
-  protected:
-    // A first-draw win of 10 on offer, as in the double-up tests.
-    void OfferHighPair() {
-        StartWithCredit(100, 11);
-        table.Deal();
-        StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
-                       {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
-        table.Deal();
-        ASSERT_TRUE(table.DoubleUpOffer().IsOpen());
-        display.ClearLog();
-    }
-};
+// A first-draw win of 10 on offer comes from the fixture's OfferHighPair.
+class OutOfService : public TableFixture {};
 
 TEST_F(OutOfService, DealDoesNothingAndChargesNothing) {
     StartWithCredit(100);

@@ -236,10 +236,7 @@ TEST_F(RoundFlow, AFirstDrawWinCanBeGivenUpAfterAnEarlierWinWasCollected) {
     ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
     table.Cash();  // collecting ends any chance to give this win up
 
-    table.Deal();
-    StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
-                   {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
-    table.Deal();
+    DrawHighPair();
     ASSERT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
     table.Deal();  // a new round's win can be given up again
     EXPECT_TRUE(table.State().Continued);

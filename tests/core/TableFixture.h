@@ -9,6 +9,12 @@
 
 namespace orvane::test {
 
+// Card values by rank and suit, to write hands readably.
+constexpr CardValue C(int rank, int suit) {
+    return (suit - 1) * 13 + rank;
+}
+inline constexpr CardValue Joker = JokerValue;
+
 // A started table with recording display, pause and settings.
 class TableFixture : public ::testing::Test {
   protected:
@@ -45,6 +51,24 @@ class TableFixture : public ::testing::Test {
         s.BetIndexAtDeal = s.BetIndex;
     }
 
+    // J♣ J♠ 2♥ 5♦ 9♣ dealt with the jacks held; the first draw brings three blanks: a
+    // first-draw win of bet x the high pair's multiplier.
+    void DrawHighPair() {
+        table.Deal();
+        StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
+                       {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
+        table.Deal();
+    }
+
+    // That win on offer on a table started with `credit`, the logs cleared.
+    void OfferHighPair(std::int32_t credit = 100) {
+        StartWithCredit(credit, 11);
+        DrawHighPair();
+        ASSERT_TRUE(table.DoubleUpOffer().IsOpen());
+        display.ClearLog();
+        pause.waits.clear();
+    }
+
     std::array<CardValue, 6> ShownHand() const {
         std::array<CardValue, 6> values{};
         for (std::size_t i = 1; i <= 5; ++i) {
@@ -62,11 +86,5 @@ class TableFixture : public ::testing::Test {
     FakeSettings settings;
     GameTable table;
 };
-
-// Card values by rank and suit, to write hands readably.
-constexpr CardValue C(int rank, int suit) {
-    return (suit - 1) * 13 + rank;
-}
-inline constexpr CardValue Joker = JokerValue;
 
 }  // namespace orvane::test

@@ -36,15 +36,8 @@ class WinCollection : public TableFixture {
     // hundreds when counted in full.
     void OfferBigWin() {
         table.State().Multiplier[HighPair] = 1234;
-        StartWithCredit(100, 11);
-        table.Deal();
-        StackDealtHand({C(11, 1), C(11, 4), C(2, 2), C(5, 3), C(9, 1)},
-                       {true, true, false, false, false}, {0, 0, C(3, 1), C(6, 2), C(13, 3)});
-        table.Deal();
-        ASSERT_TRUE(table.DoubleUpOffer().IsOpen());
+        OfferHighPair();
         ASSERT_EQ(table.State().Win, 6170);
-        display.ClearLog();
-        pause.waits.clear();
     }
 
     // Ten right guesses in a row, each the answer to the card the first choice draws.

@@ -45,15 +45,6 @@ void WorkLane::Post(Job job) {
     wake_.notify_one();
 }
 
-void WorkLane::Replace(Job job) {
-    {
-        const std::lock_guard lock(mutex_);
-        jobs_.clear();
-        jobs_.push_back(std::move(job));
-    }
-    wake_.notify_one();
-}
-
 void WorkLane::Run(Priority priority) {
     if (priority == Priority::Background) {
         LowerThisThread();

@@ -24,8 +24,6 @@ class WorkLane {
     WorkLane& operator=(const WorkLane&) = delete;
 
     void Post(Job job);
-    // Drops the jobs that have not started, then posts this one: only the newest matters.
-    void Replace(Job job);
     // Drops the jobs not started and raises Stopping() without waiting; nothing posted
     // afterwards runs.
     void Stop();

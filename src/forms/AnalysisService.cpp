@@ -54,43 +54,48 @@ void AnalysisService::Deliver(std::function<void()> onInterfaceThread) {
     QMetaObject::invokeMethod(this, std::move(onInterfaceThread), Qt::QueuedConnection);
 }
 
-void AnalysisService::AdviseDeal(int tag, const advisor::RoundSituation& situation,
-                                 advisor::CardMask dead) {
-    handLane_->Post([this, work = hand_, tag, situation, dead] {
-        if (const auto advice = work->advisor.Advise(situation, dead)) {
-            Deliver([this, tag, advice = *advice] {
-                if (OnDealAdvised) {
-                    OnDealAdvised(tag, advice);
-                }
-            });
+template <typename Advise, typename Show>
+void AnalysisService::OnHandLane(Advise advise, Show show) {
+    handLane_->Post([this, work = hand_, advise = std::move(advise), show = std::move(show)] {
+        if (auto result = advise(work->advisor)) {
+            Deliver([show, result = std::move(*result)] { show(result); });
         }
     });
+}
+
+void AnalysisService::AdviseDeal(int tag, const advisor::RoundSituation& situation,
+                                 advisor::CardMask dead) {
+    OnHandLane(
+        [situation, dead](const advisor::HoldAdvisor& a) { return a.Advise(situation, dead); },
+        [this, tag](const advisor::HoldAdvice& advice) {
+            if (OnDealAdvised) {
+                OnDealAdvised(tag, advice);
+            }
+        });
 }
 
 void AnalysisService::ReviewHold(int tag, const advisor::RoundSituation& situation,
                                  advisor::CardMask dead, advisor::HoldBits hold) {
-    handLane_->Post([this, work = hand_, tag, situation, dead, hold] {
-        if (const auto advice = work->advisor.Advise(situation, dead)) {
-            Deliver([this, tag, advice = *advice, hold] {
-                if (OnHoldReviewed) {
-                    OnHoldReviewed(tag, advice, hold);
-                }
-            });
-        }
-    });
+    OnHandLane(
+        [situation, dead](const advisor::HoldAdvisor& a) { return a.Advise(situation, dead); },
+        [this, tag, hold](const advisor::HoldAdvice& advice) {
+            if (OnHoldReviewed) {
+                OnHoldReviewed(tag, advice, hold);
+            }
+        });
 }
 
 void AnalysisService::AdviseAfterWin(int tag, const advisor::RoundSituation& situation,
                                      advisor::CardMask thrownAway) {
-    handLane_->Post([this, work = hand_, tag, situation, thrownAway] {
-        if (const auto advice = work->advisor.AdviseAfterWin(situation, thrownAway)) {
-            Deliver([this, tag, advice = *advice] {
-                if (OnAfterWinAdvised) {
-                    OnAfterWinAdvised(tag, advice);
-                }
-            });
-        }
-    });
+    OnHandLane(
+        [situation, thrownAway](const advisor::HoldAdvisor& a) {
+            return a.AdviseAfterWin(situation, thrownAway);
+        },
+        [this, tag](const advisor::AfterWinAdvice& advice) {
+            if (OnAfterWinAdvised) {
+                OnAfterWinAdvised(tag, advice);
+            }
+        });
 }
 
 void AnalysisService::LetTablesGo() {

@@ -70,6 +70,10 @@ class AnalysisService : public QObject {
   private:
     struct HandWork;
     void Deliver(std::function<void()> onInterfaceThread);
+    // Works `advise` out on the hand lane and hands a result, if any, to `show` on the
+    // interface thread.
+    template <typename Advise, typename Show>
+    void OnHandLane(Advise advise, Show show);
     void FiguresDone(const Multipliers& pays, std::optional<advisor::PayTableFigures> figures);
 
     FiguresJob figuresJob_;

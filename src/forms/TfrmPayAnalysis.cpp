@@ -18,10 +18,6 @@ constexpr int RowHeight = 16;
 constexpr int Top = TFormZQ::CaptionHeight + 6;
 constexpr int TableTop = Top + 114;
 
-constexpr std::array<const char*, TfrmPayAnalysis::Lines> LineNames = {
-    "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE", "FLUSH",
-    "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3xX"};
-
 QLabel* TextLabel(QWidget* parent, const QString& name, QRect box,
                   Qt::Alignment alignment = Qt::AlignLeft, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
@@ -97,7 +93,7 @@ void TfrmPayAnalysis::BuildLines() {
         const int top = TableTop + RowHeight * (line - 1);
         const auto i = static_cast<std::size_t>(line);
         TextLabel(Client(), QStringLiteral("lblLine%1").arg(line), {10, top, 150, RowHeight},
-                  Qt::AlignLeft, QString::fromLatin1(LineNames[i - 1]));
+                  Qt::AlignLeft, QString::fromStdString(PayLineName(static_cast<PrizeIndex>(i))));
         TextLabel(Client(), QStringLiteral("lblPays%1").arg(line), {160, top, 60, RowHeight},
                   Qt::AlignRight, QStringLiteral("x %1").arg(pays_[i]));
         lblChance[i] = TextLabel(Client(), QStringLiteral("lblChance%1").arg(line),

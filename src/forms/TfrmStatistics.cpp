@@ -11,6 +11,7 @@
 #include "TDialogButton.h"
 #include "TGauge.h"
 #include "TTabControl.h"
+#include "game/PayTable.h"
 #include "game/StatisticsFigures.h"
 
 namespace orvane {
@@ -25,11 +26,8 @@ constexpr int Lines = 11;
 // that stand in for the dialog font.
 constexpr int NameWidth = 112;
 
-// The names of the pay lines, in line order, and the labels that carry them. The bonus
-// line keeps its placeholder "x": the dialog does not put the current rank in.
-constexpr std::array<const char*, Lines> LineNames = {
-    "FIVE OF A KIND", "ROYAL FLUSH",     "STRAIGHT FLUSH", "POKER",     "FULL HOUSE", "FLUSH",
-    "STRAIGHT",       "THREE OF A KIND", "TWO PAIRS",      "HIGH PAIR", "ORVANE 3xX"};
+// The labels that carry the pay lines' names, in line order. The bonus line keeps its
+// placeholder "x" (PayLineName): the dialog does not put the current rank in.
 constexpr std::array<int, Lines> LineNameLabels = {23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34};
 
 // Rows of the line table, 16 pixels apart; the last name sits a pixel higher.
@@ -150,7 +148,7 @@ void TfrmStatistics::BuildCountsPanel(QWidget* tabControl) {
         const auto i = static_cast<std::size_t>(line);
         TextLabel(panel, QStringLiteral("Label%1").arg(LineNameLabels[i - 1]),
                   QRect(7, NameRowTop(line), NameWidth, 17), Qt::AlignLeft,
-                  QString::fromLatin1(LineNames[i - 1]));
+                  QString::fromStdString(PayLineName(static_cast<PrizeIndex>(i))));
         CGauge[i] = Place(new TGauge(panel), QStringLiteral("CGauge%1").arg(line),
                           QRect(120, GaugeRowTop(line), 93, 14));
         Label[i] = TextLabel(panel, QStringLiteral("Label%1").arg(line),

@@ -21,6 +21,13 @@ std::string PrizeCaption(PrizeIndex prize, std::int32_t orvaneNumber) {
     return caption;
 }
 
+std::string PayLineName(PrizeIndex prize) {
+    if (prize < 1 || prize > PrizeLines) {
+        return {};
+    }
+    return prize == OrvaneThree ? "ORVANE 3xX" : Captions[static_cast<std::size_t>(prize)];
+}
+
 std::string OrvaneLineLabel(std::int32_t orvaneNumber) {
     return "ORVANE 3x" + std::to_string(orvaneNumber);
 }

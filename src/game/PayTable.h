@@ -40,6 +40,9 @@ inline constexpr int LastOrvaneNumber = 10;
 // The caption of a pay line as the win title shows it; the bonus line carries its rank
 // with a capital X and no space ("ORVANE 3X7").
 std::string PrizeCaption(PrizeIndex prize, std::int32_t orvaneNumber);
+// A pay line's name as the dialogs list it, the bonus rank left as "x" ("ORVANE 3xX");
+// empty outside 1..PrizeLines.
+std::string PayLineName(PrizeIndex prize);
 
 // The pay-table label of the bonus line, lower-case x ("ORVANE 3x7").
 std::string OrvaneLineLabel(std::int32_t orvaneNumber);

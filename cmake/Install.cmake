@@ -28,6 +28,13 @@ install(DIRECTORY ${ORVANE_CONTENT_DIR}/
         PATTERN "help" EXCLUDE)
 install(DIRECTORY ${ORVANE_CONTENT_DIR}/Data DESTINATION ${ORVANE_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/content/help DESTINATION ${ORVANE_INSTALL_PROGRAM_DIR})
+foreach(pair ${ORVANE_MANUAL_PICTURES})
+  string(REPLACE "=" ";" names ${pair})
+  list(GET names 0 source)
+  list(GET names 1 target)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/${source}
+          DESTINATION ${ORVANE_INSTALL_PROGRAM_DIR}/help/pictures RENAME ${target})
+endforeach()
 
 # The link in bin/, made once in the build tree and installed as a link.
 file(RELATIVE_PATH _program_from_bin /${CMAKE_INSTALL_BINDIR}

@@ -584,11 +584,13 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                 QApplication::activeModalWidget() != nullptr) {
                 break;
             }
-            if (CutCountShort(watched)) {
+            const KeyPress press = KeyPress::From(*static_cast<QKeyEvent*>(event));
+            // The quick exit is not just any key to a count: it settles the count at once
+            // and then closes, as a stop signal does.
+            if (CommandForKey(press) != KeyCommand::QuickExit && CutCountShort(watched)) {
                 return true;
             }
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (FormKeyDown(KeyPress::From(*key))) {
+            if (FormKeyDown(press)) {
                 return true;
             }
             break;
@@ -791,10 +793,15 @@ void TfrmMain::FormClose() {
         payAnalysis_->close();
     }
     settings_->LastCredit = table_->State().Credit;
-    if (ledger_ && table_->State().RoundState == RoundPhase::Idle) {
-        ledger_->BeginClose();
+    // Only an idle table is emptied. A round in progress keeps its credit on the table,
+    // where the next start resumes it; emptying it (a win waiting for room allows a cash
+    // out in mid-round) would leave the credit in LastCredit, which a resume never reads.
+    if (table_->State().RoundState == RoundPhase::Idle) {
+        if (ledger_) {
+            ledger_->BeginClose();
+        }
+        table_->CashOut(false);
     }
-    table_->CashOut(false);
     if (settings_->StatsAtExit && !QuickExit) {
         dialogs_->ShowStatistics();
     }

@@ -59,7 +59,7 @@ content=(
   bm_clas.zqi bm_gr.zqi bm_mod.zqi bm_w.zqi bm_ntr.dat.jpg
   optt1.zqi optt2.zqi optt3.zqi optt4.zqi optcs1.zqi optcs2.zqi optcs3.zqi
   Data/gfx/splash.png Data/gfx/icon.png Data/gfx/deal@2x.png
-  help/index.html help/keyboard.html help/help.css
+  help/index.html help/keyboard.html help/help.css help/pictures/dealt-hand.png
   Data/manifest.txt
 )
 for scheme in 1 2; do

@@ -3,6 +3,7 @@
 
 #include "MainWindowFixture.h"
 #include "forms/TableLedger.h"
+#include "game/Amount.h"
 #include "settings/CriticalStore.h"
 #include "settings/QSettingsStore.h"
 
@@ -124,6 +125,32 @@ TEST_F(InterruptedRun, ACloseDuringARoundKeepsTheRoundForTheNextStart) {
     Start();
     EXPECT_EQ(window->Table().State().Credit, credit);
     EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Dealt);
+}
+
+// A win waiting for room lets the player cash out in mid-round; the close must not take
+// that road, or the credit lands in LastCredit, which a resumed round never reads.
+TEST_F(InterruptedRun, ACloseWithAWinWaitingForRoomGivesBackTheWholeCreditOnce) {
+    {
+        QSettingsStore seed(folder_.filePath("Orvane Cards.conf"));
+        seed.Write("LastCredit", "2147483000");
+        seed.Write("Prize8", "1234");  // three queens pay 6170 at the bet of 5
+    }
+    Start();
+    window->btnDealClick();
+    window->btnDealClick();
+    window->btnCashClick();
+    ASSERT_EQ(window->Table().State().Credit, MaxAmount);
+    const std::int32_t owed = window->Table().State().Win;
+    ASSERT_GT(owed, 0);
+    Close();
+
+    Start();
+    EXPECT_EQ(window->Table().State().Credit, MaxAmount);
+    EXPECT_EQ(window->Table().State().Win, owed);
+    window->Cashout1Click();
+    window->btnCashClick();
+    EXPECT_EQ(window->Table().State().Credit, owed);
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
 }
 
 TEST_F(InterruptedRun, MetersAndRecordsOfTheLostRunAreKept) {

@@ -109,6 +109,16 @@ TEST_F(WinCount, ACloseRequestFinishesTheCountAndThenCloses) {
     EXPECT_EQ(store.Read("LastCredit"), std::optional<std::string>(std::to_string(90 + 6170)));
 }
 
+TEST_F(WinCount, TheQuickExitKeySettlesTheCountAndCloses) {
+    OfferBigWin();
+    AtStep(4, [this] { Key(Qt::Key_Q, Qt::ControlModifier); });
+    Key(Qt::Key_7);
+    EXPECT_EQ(CountSteps(), 4);
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(store.Read("LastCredit"), std::optional<std::string>(std::to_string(90 + 6170)));
+}
+
 TEST_F(WinCount, ACloseRequestThePlayerTakesBackLeavesTheCountRunning) {
     OfferBigWin();
     answer = false;

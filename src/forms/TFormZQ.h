@@ -32,7 +32,8 @@ class TFormZQ : public QDialog {
 
     QWidget* Client() const { return client_; }
 
-    // Enter clicks the default button, Escape the cancel button; without one the key
+    // Enter clicks the default button, or the push button that has the focus when there
+    // is one; Escape clicks the cancel button. Without a default or cancel button the key
     // does nothing special.
     void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
@@ -55,6 +56,7 @@ class TFormZQ : public QDialog {
 
   private:
     bool DragByStrip(const QMouseEvent& mouse, QEvent::Type type);
+    QAbstractButton* EnterButton() const;
 
     QWidget* client_ = nullptr;
     QWidget* pnlCaption_ = nullptr;

@@ -43,9 +43,9 @@ QString TfrmQuestion::MessageText() const {
 
 DialogResult TfrmQuestion::Ask() {
     CentreOver(parentWidget());
-    // Every question starts on the first button of the tab order, whatever the last
-    // answer was.
-    btnNo_->setFocus();
+    // Every question starts with the focus mark on the default answer, whatever the last
+    // answer was: the mark, Enter and Space all mean Yes until the player moves the focus.
+    btnYes_->setFocus();
     return static_cast<DialogResult>(exec());
 }
 

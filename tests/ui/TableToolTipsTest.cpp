@@ -9,6 +9,8 @@
 #include "MainWindowFixture.h"
 #include "forms/KeyboardMap.h"
 #include "forms/RgbColor.h"
+#include "forms/TImageButton.h"
+#include "forms/TShapeButton.h"
 #include "forms/TableToolTips.h"
 #include "forms/TfrmNotice.h"
 
@@ -53,36 +55,37 @@ TEST(TableToolTips, EveryKeyATipNamesDoesWhatTheButtonDoes) {
 class TableToolTipsTest : public MainWindowTest {};
 
 TEST_F(TableToolTipsTest, TheHoldTipsFollowTheFacesThroughAWinOffer) {
-    Open();
-    const MainControls& c = window->Controls();
-    for (QWidget* control :
-         {static_cast<QWidget*>(c.lblCredit), static_cast<QWidget*>(c.fcShapeBtn[1]),
-          static_cast<QWidget*>(c.fcShapeBtn[2]), static_cast<QWidget*>(c.fcShapeBtn[3])}) {
-        EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+    for (const char* mode : {"1", "2"}) {  // small/big, red/black
+        store.Write("DupMode", mode);
+        Open();
+        const MainControls& c = window->Controls();
+        for (QWidget* control : std::initializer_list<QWidget*>{c.lblCredit, c.fcShapeBtn[1],
+                                                                c.fcShapeBtn[2], c.fcShapeBtn[3]}) {
+            EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+        }
+        EXPECT_TRUE(c.lblCredit->toolTip().startsWith(QLatin1String("Add coins")));
+        const auto tip = [&c](int slot) { return c.btnHold(slot)->toolTip(); };
+        EXPECT_TRUE(tip(2).contains(QLatin1String("hold or release card 2")));
+        AddCredit();
+        window->btnDealClick();
+        window->btnDealClick();  // three queens on offer
+        ASSERT_TRUE(window->Table().DoubleUpOffer().IsOpen());
+        for (int slot : {2, 4}) {
+            const QString face = c.btnHold(slot)->text();
+            EXPECT_TRUE(tip(slot).contains(QLatin1String("next card is ") + face))
+                << tip(slot).toStdString();
+        }
+        EXPECT_TRUE(tip(5).startsWith(QLatin1String("Take half")));
+        for (int slot : {1, 3}) {
+            EXPECT_FALSE(tip(slot).contains(QLatin1String("hold or release"))) << slot;
+        }
+        EXPECT_TRUE(
+            c.Button(GameButton::Cash)->toolTip().startsWith(QLatin1String("Collect the win")));
+        window->btnCashClick();  // collected: the buttons hold cards again
+        EXPECT_TRUE(tip(2).contains(QLatin1String("hold or release card 2")));
+        EXPECT_TRUE(tip(1).contains(QLatin1String("hold or release card 1")));
+        window.reset();
     }
-    EXPECT_TRUE(c.lblCredit->toolTip().startsWith(QLatin1String("Add coins")));
-    const auto tip = [&c](int slot) { return c.btnHold(slot)->toolTip(); };
-    EXPECT_TRUE(tip(2).contains(QLatin1String("hold or release card 2")));
-    AddCredit();
-    window->btnDealClick();
-    window->btnDealClick();  // three queens on offer
-    ASSERT_TRUE(c.lblDupGuessHint->isVisible());
-    const QString firstGuess = c.lblDupGuessHint->text().section(QLatin1Char(' '), 0, 0);
-    const QString secondGuess = c.lblDupGuessHint->text()
-                                    .section(QLatin1String("OR  "), 1, 1)
-                                    .section(QLatin1Char(' '), 0, 0);
-    EXPECT_TRUE(tip(2).contains(QLatin1String("next card is ") + firstGuess))
-        << tip(2).toStdString();
-    EXPECT_TRUE(tip(4).contains(QLatin1String("next card is ") + secondGuess))
-        << tip(4).toStdString();
-    EXPECT_TRUE(tip(5).startsWith(QLatin1String("Take half")));
-    for (int slot : {1, 3}) {
-        EXPECT_FALSE(tip(slot).contains(QLatin1String("hold or release"))) << slot;
-    }
-    EXPECT_TRUE(c.Button(GameButton::Cash)->toolTip().startsWith(QLatin1String("Collect the win")));
-    window->btnCashClick();  // collected: the buttons hold cards again
-    EXPECT_TRUE(tip(2).contains(QLatin1String("hold or release card 2")));
-    EXPECT_TRUE(tip(1).contains(QLatin1String("hold or release card 1")));
 }
 
 TEST_F(TableToolTipsTest, TipsOpenInTheThemesMenuColours) {

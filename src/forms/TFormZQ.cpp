@@ -118,16 +118,12 @@ void TFormZQ::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-// In a dialog that answers Enter, a push button with the focus carries the focus mark, so
-// it is the one Enter presses, as Space does; without one Enter goes to the default button.
-// A dialog without a default button takes no Enter at all.
 QAbstractButton* TFormZQ::EnterButton() const {
-    if (defaultButton_ == nullptr) {
-        return nullptr;
-    }
-    auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
-    if (focused != nullptr && !focused->isCheckable() && isAncestorOf(focused)) {
-        return focused;
+    if (enterFollowsFocus_ && defaultButton_ != nullptr) {
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (focused != nullptr && !focused->isCheckable() && isAncestorOf(focused)) {
+            return focused;
+        }
     }
     return defaultButton_;
 }

@@ -32,10 +32,12 @@ class TFormZQ : public QDialog {
 
     QWidget* Client() const { return client_; }
 
-    // Enter clicks the default button, or the push button that has the focus when there
-    // is one; Escape clicks the cancel button. Without a default or cancel button the key
+    // Enter clicks the default button, Escape the cancel button; without one the key
     // does nothing special.
     void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    // Where a wrong Enter costs the player, Enter clicks the push button that carries the
+    // focus mark, as Space does, and the default button only when no push button has it.
+    void SetEnterFollowsFocus(bool follows) { enterFollowsFocus_ = follows; }
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
 
     // Ends a modal showing with the given result.
@@ -64,6 +66,7 @@ class TFormZQ : public QDialog {
     TShapeButton* btnExit_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
+    bool enterFollowsFocus_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;
 };

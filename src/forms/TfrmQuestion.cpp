@@ -28,6 +28,9 @@ TfrmQuestion::TfrmQuestion(QWidget* parent) : TFormZQ(Content, parent) {
 
     setTabOrder(btnNo_, btnYes_);
     SetDefaultButton(btnYes_);
+    // A question about the player's credit: Enter never answers another button than the
+    // one the focus mark is on.
+    SetEnterFollowsFocus(true);
     SetCancelButton(btnNo_);
     SetUp(QStringLiteral("Exit ?"), QStringLiteral("Exit Orvane Cards ?"));
 }

@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QLoggingCategory>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QThread>
 #include <cstdio>
@@ -25,6 +24,7 @@
 #include "app/UnattendedClose.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
+#include "forms/TfrmNotice.h"
 #include "forms/WindowPicture.h"
 #include "platform/PictureBounds.h"
 #include "platform/ResourceLibrary.h"
@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
             qCInfo(lcShell) << "the game is already running; it was brought forward";
             return 0;
         case orvane::SingleInstance::Claim::OtherDoesNotAnswer:
-            QMessageBox::warning(nullptr, QCoreApplication::applicationName(), NoAnswer);
+            orvane::ShowNotice(nullptr, QCoreApplication::applicationName(), NoAnswer,
+                               orvane::TfrmNotice::Sign::Warning);
             return 1;
         case orvane::SingleInstance::Claim::First:
         case orvane::SingleInstance::Claim::Unguarded:
@@ -132,8 +133,8 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         // A failed start-up is reported and the program ends quietly.
         splash.hide();
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                              QString::fromLocal8Bit(error.what()));
+        orvane::ShowNotice(nullptr, QCoreApplication::applicationName(),
+                           QString::fromLocal8Bit(error.what()), orvane::TfrmNotice::Sign::Error);
         return 0;
     }
 

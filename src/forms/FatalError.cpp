@@ -1,9 +1,9 @@
 #include "FatalError.h"
 
-#include <QAbstractButton>
+#include "TfrmNotice.h"
+
 #include <QApplication>
 #include <QLoggingCategory>
-#include <QMessageBox>
 
 namespace orvane {
 
@@ -31,9 +31,8 @@ void ReportFatalError(const QString& message) {
         Reporter()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    ShowNotice(QApplication::activeWindow(), QApplication::applicationName(), text,
+               TfrmNotice::Sign::Error);
 }
 
 void ReportFatalErrors(const QStringList& problems) {
@@ -50,16 +49,10 @@ void ReportFatalErrors(const QStringList& problems) {
         Reporter()(text + QLatin1Char('\n') + list);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setDetailedText(list);
-    // The list is what the player came for: open it rather than behind "Show Details...".
-    for (QAbstractButton* button : box.buttons()) {
-        if (box.buttonRole(button) == QMessageBox::ActionRole) {
-            button->click();
-        }
-    }
-    box.exec();
+    // The list is what the player came for: it is open under the message, not behind a
+    // further button.
+    ShowNotice(QApplication::activeWindow(), QApplication::applicationName(), text,
+               TfrmNotice::Sign::Error, list);
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TTintedPicture.h"
+#include "TableToolTips.h"
 #include "base/OneBased.h"
 #include "settings/TSettings.h"
 #include "view/PictureDensity.h"
@@ -156,6 +157,7 @@ void MainTableDisplay::ShowChoiceButtons(ChoiceButtons choices) {
     c_.lblDupCollectHint->setText(ChoiceButtonFaces::CollectHint(choices));
     c_.lblDupGuessHint->setVisible(offer);
     c_.lblDupCollectHint->setVisible(offer);
+    SetChoiceToolTips(c_, choices);
 }
 
 void MainTableDisplay::ShowDoubleUpPanel(bool visible) {

@@ -4,6 +4,7 @@
 #include <QTabBar>
 
 #include "FlatLook.h"
+#include "TFocusTabBar.h"
 
 namespace orvane {
 
@@ -23,6 +24,7 @@ QString TabStyle() {
 }  // namespace
 
 TFlatPageControl::TFlatPageControl(QWidget* parent) : QTabWidget(parent) {
+    setTabBar(new TFocusTabBar(this));
     tabBar()->setStyleSheet(TabStyle());
     tabBar()->setAttribute(Qt::WA_Hover);
     tabBar()->setCursor(Qt::PointingHandCursor);

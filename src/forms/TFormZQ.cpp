@@ -104,8 +104,8 @@ void TFormZQ::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (defaultButton_ != nullptr && defaultButton_->isEnabled()) {
-                defaultButton_->click();
+            if (QAbstractButton* button = EnterButton(); button != nullptr && button->isEnabled()) {
+                button->click();
             }
             return;
         case Qt::Key_Escape:
@@ -116,6 +116,16 @@ void TFormZQ::keyPressEvent(QKeyEvent* event) {
         default:
             QWidget::keyPressEvent(event);  // not QDialog's: it would answer Escape itself
     }
+}
+
+QAbstractButton* TFormZQ::EnterButton() const {
+    if (enterFollowsFocus_ && defaultButton_ != nullptr) {
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (focused != nullptr && !focused->isCheckable() && isAncestorOf(focused)) {
+            return focused;
+        }
+    }
+    return defaultButton_;
 }
 
 bool TFormZQ::eventFilter(QObject* watched, QEvent* event) {

@@ -35,6 +35,9 @@ class TFormZQ : public QDialog {
     // Enter clicks the default button, Escape the cancel button; without one the key
     // does nothing special.
     void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    // Where a wrong Enter costs the player, Enter clicks the push button that carries the
+    // focus mark, as Space does, and the default button only when no push button has it.
+    void SetEnterFollowsFocus(bool follows) { enterFollowsFocus_ = follows; }
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
 
     // Ends a modal showing with the given result.
@@ -55,6 +58,7 @@ class TFormZQ : public QDialog {
 
   private:
     bool DragByStrip(const QMouseEvent& mouse, QEvent::Type type);
+    QAbstractButton* EnterButton() const;
 
     QWidget* client_ = nullptr;
     QWidget* pnlCaption_ = nullptr;
@@ -62,6 +66,7 @@ class TFormZQ : public QDialog {
     TShapeButton* btnExit_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
+    bool enterFollowsFocus_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;
 };

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QTabBar>
 
+#include "TFocusTabBar.h"
+
 namespace orvane {
 
 namespace {
@@ -37,7 +39,7 @@ QTabBar::tab:hover:!selected { background: #0a4c06; }
 }  // namespace
 
 TTabControl::TTabControl(const QStringList& tabs, QWidget* parent) : QWidget(parent) {
-    tabs_ = new QTabBar(this);
+    tabs_ = new TFocusTabBar(this);
     tabs_->setObjectName(QStringLiteral("Tabs"));
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);

@@ -2,10 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "GroupedNumber.h"
 #include "TDialogButton.h"
 #include "game/PayTable.h"
 
@@ -16,7 +16,7 @@ constexpr int CardWidth = 40;
 constexpr int CardHeight = 59;
 
 QString Amount(std::int64_t value) {
-    return QLocale::c().toString(static_cast<qlonglong>(value));
+    return GroupedNumber(static_cast<qlonglong>(value));
 }
 
 QString HandName(PrizeIndex prize) {
@@ -64,7 +64,9 @@ TfrmLastGames::TfrmLastGames(QWidget* parent, const std::vector<GameRecord>& gam
 
     auto* scroll = new QScrollArea(Client());
     scroll->setObjectName(QStringLiteral("sbGames"));
-    scroll->setGeometry(8, 8, Content.width() - 16, Content.height() - 46);
+    // The list starts under the caption strip and ends above the close button.
+    const int top = CaptionHeight + 6;
+    scroll->setGeometry(8, top, Content.width() - 16, Content.height() - top - 38);
     scroll->setWidgetResizable(true);
     scroll->setStyleSheet(
         QStringLiteral("QScrollArea { background: #1B4F0A; border: 1px solid "
@@ -136,7 +138,10 @@ QString TfrmLastGames::Outcome(const GameRecord& game) {
         right += guess.Right ? 1 : 0;
     }
     const QString guesses =
-        game.Guesses.empty() ? QString() : QStringLiteral("%1 right guesses, ").arg(right);
+        game.Guesses.empty()
+            ? QString()
+            : (right == 1 ? QStringLiteral("1 right guess, ")
+                          : QStringLiteral("%1 right guesses, ").arg(Amount(right)));
     switch (game.End) {
         case GameEnd::InPlay:
             return QStringLiteral("Still in play.");

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -37,6 +36,8 @@
 #include "TableAdvisor.h"
 #include "TableLedger.h"
 #include "TableStage.h"
+#include "TableToolTips.h"
+#include "TfrmNotice.h"
 #include "TfrmPayAnalysis.h"
 #include "WindowPlacement.h"
 #include "WindowTheme.h"
@@ -150,9 +151,11 @@ void TfrmMain::FormCreate() {
     table_->SetWinCount(winCount_.get());
 
     const TSettings& theme = *settings_;
-    menus_ = std::make_unique<MainMenus>(*this, [&theme] {
+    const auto menuColors = [&theme] {
         return MenuColors{ToQColor(theme.MenuColor), ToQColor(theme.MenuTextColor)};
-    });
+    };
+    menus_ = std::make_unique<MainMenus>(*this, menuColors);
+    new TableToolTips(*this, c_, menuColors);  // owned by the window
     MainDialogs::Needs needs;
     needs.Owner = this;
     needs.Settings = settings_.get();
@@ -536,7 +539,7 @@ void TfrmMain::Inform(const QString& text) {
     if (setup_.Inform) {
         setup_.Inform(text);
     } else {
-        QMessageBox::information(this, Title, text);
+        ShowNotice(this, Title, text, TfrmNotice::Sign::Information);
     }
 }
 

@@ -53,7 +53,7 @@ struct MainWindowSetup {
     CardPictureSource Pictures;
     // A yes/no question (caption, text); empty: a message box.
     std::function<bool(const QString& caption, const QString& text)> Ask;
-    // A plain notice to the player; empty: a message box.
+    // A plain notice to the player; empty: a notice in the game's own frame.
     std::function<void(const QString& text)> Inform;
     // Opens a document or link with the desktop's handler; empty: the desktop services.
     std::function<void(const QUrl& document)> OpenDocument;

@@ -1,10 +1,10 @@
 #include "TfrmPayAnalysis.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <cmath>
 
 #include "AnalysisService.h"
+#include "GroupedNumber.h"
 #include "TDialogButton.h"
 #include "TGauge.h"
 
@@ -40,10 +40,8 @@ QString ChanceText(double probability) {
     if (probability >= 0.01) {
         return Percent(probability);
     }
-    QLocale grouped = QLocale::c();  // "40,000": the C locale leaves out the commas by default
-    grouped.setNumberOptions(QLocale::DefaultNumberOptions);
     return QStringLiteral("1 in %1").arg(
-        grouped.toString(static_cast<qlonglong>(std::llround(1.0 / probability))));
+        GroupedNumber(static_cast<qlonglong>(std::llround(1.0 / probability))));
 }
 
 TfrmPayAnalysis::TfrmPayAnalysis(QWidget* parent, AnalysisService& service, const Multipliers& pays)

@@ -28,6 +28,9 @@ TfrmQuestion::TfrmQuestion(QWidget* parent) : TFormZQ(Content, parent) {
 
     setTabOrder(btnNo_, btnYes_);
     SetDefaultButton(btnYes_);
+    // A question about the player's credit: Enter never answers another button than the
+    // one the focus mark is on.
+    SetEnterFollowsFocus(true);
     SetCancelButton(btnNo_);
     SetUp(QStringLiteral("Exit ?"), QStringLiteral("Exit Orvane Cards ?"));
 }
@@ -43,9 +46,9 @@ QString TfrmQuestion::MessageText() const {
 
 DialogResult TfrmQuestion::Ask() {
     CentreOver(parentWidget());
-    // Every question starts on the first button of the tab order, whatever the last
-    // answer was.
-    btnNo_->setFocus();
+    // Every question starts with the focus mark on the default answer, whatever the last
+    // answer was: the mark, Enter and Space all mean Yes until the player moves the focus.
+    btnYes_->setFocus();
     return static_cast<DialogResult>(exec());
 }
 

@@ -9,7 +9,8 @@ namespace orvane {
 class TDialogButton;
 
 // The yes/no question: created once and reused, it keeps the last title and question
-// until the next set-up. Enter answers Yes, Escape No, the strip's "X" Cancel.
+// until the next set-up. The focus starts on Yes, so Enter and Space answer Yes; Enter
+// presses whichever button the player moved the focus to. Escape answers No, "X" Cancel.
 class TfrmQuestion : public TFormZQ {
     Q_OBJECT
   public:

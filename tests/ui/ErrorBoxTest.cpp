@@ -1,14 +1,16 @@
-// The box that reports damaged stored values stays on the screen and usable, however many
-// values are damaged and however large they are.
+// The notice that reports damaged stored values, in the game's own frame with an error
+// sign, stays on the screen and usable, however many values are damaged and however large
+// they are.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTextEdit>
+#include <QTest>
 
 #include "MainWindowFixture.h"
+#include "forms/TfrmNotice.h"
 #include "settings/SettingsSchema.h"
 
 namespace orvane::test {
@@ -37,26 +39,29 @@ class ErrorBox : public MainWindowTest {
         int listLines = 0;
         int listScrollRange = 0;
         QString text;
+        bool errorSign = false;
     };
 
     // Opens the window with the real box, looks at the box and presses its OK button.
     Seen OpenAndLookAtTheBox() {
         Seen seen;
         WhenModal([&seen](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
+            auto* box = qobject_cast<TfrmNotice*>(dialog);
             ASSERT_NE(box, nullptr);
             seen.shown = true;
             seen.box = box->frameGeometry();
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            auto* ok = box->findChild<QAbstractButton*>(QStringLiteral("btnOk"));
+            ASSERT_NE(ok, nullptr);
             seen.okVisible = ok->isVisible();
             seen.okButton = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
-            seen.text = box->text();
-            if (auto* list = box->findChild<QTextEdit*>()) {
+            seen.text = box->Text();
+            seen.errorSign = box->ShownSign() == TfrmNotice::Sign::Error;
+            if (auto* list = box->findChild<QPlainTextEdit*>()) {
                 seen.listVisible = list->isVisible();
                 seen.listLines = list->document()->blockCount();
                 seen.listScrollRange = list->verticalScrollBar()->maximum();
             }
-            ok->click();
+            QTest::mouseClick(ok, Qt::LeftButton);
         });
         const FatalErrorReporter recorder = SetFatalErrorReporter({});
         Open();
@@ -77,6 +82,7 @@ TEST_F(ErrorBox, FiftyNineDamagedValuesFitOnTheScreenInOneScrollingList) {
     EXPECT_TRUE(seen.okVisible);
     EXPECT_TRUE(Screen().contains(seen.okButton));
     EXPECT_TRUE(seen.text.startsWith(FatalErrorPrefix));
+    EXPECT_TRUE(seen.errorSign);
     EXPECT_TRUE(seen.listVisible);
     EXPECT_EQ(seen.listLines, 59);
     EXPECT_GT(seen.listScrollRange, 0);

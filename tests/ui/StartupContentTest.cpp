@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "forms/TfrmNotice.h"
 #include "platform/ContentManifest.h"
 
 namespace orvane::test {
@@ -92,6 +93,29 @@ TEST_F(StartupContentTest, DamagedLibraryIsNamedAndAWholeOneTakesItsPlace) {
     Deal();
     EXPECT_EQ(Text("lblCredit"), "95");
     EXPECT_FALSE(HandCard(1)->Picture.isNull());
+}
+
+// With no preset answer the message is a notice in the game's own frame, shown before
+// the window, and Enter closes it.
+TEST_F(StartupContentTest, WithoutAPresetAnswerTheMessageIsANoticeInTheGamesFrame) {
+    InstallLibraries();
+    Garble(SetOne);
+    QString shown;
+    bool information = false;
+    WhenModal([&](QWidget* dialog) {
+        auto* notice = qobject_cast<TfrmNotice*>(dialog);
+        ASSERT_NE(notice, nullptr);
+        shown = notice->Text();
+        information = notice->ShownSign() == TfrmNotice::Sign::Information;
+        QTest::keyClick(notice->focusWidget(), Qt::Key_Return);
+    });
+    MainWindowSetup setup = Setup(store);
+    setup.Inform = {};
+    window = std::make_unique<TfrmMain>(std::move(setup));
+    EXPECT_TRUE(shown.contains(QLatin1String("\"zqcsrl_pi.dll\" is damaged")))
+        << shown.toStdString();
+    EXPECT_TRUE(information);
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Orvane Cards")});
 }
 
 TEST_F(StartupContentTest, MissingAndTruncatedLibrariesAreToldApart) {

@@ -1,6 +1,5 @@
 #include "MainLayout.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -8,6 +7,7 @@
 
 #include "FontSubstitutes.h"
 #include "TEffectLabel.h"
+#include "TEngravedLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
 #include "TTintedPicture.h"
@@ -58,9 +58,10 @@ QWidget* Panel(QWidget* parent, const char* name, const Box& box, const QColor& 
 
 // A transparent text label; white is its own background colour, seen only while it is
 // made opaque to highlight a pay line.
-QLabel* TextLabel(QWidget* parent, const QString& name, const Box& box, const QFont& font,
-                  Qt::Alignment align, const QString& text) {
-    auto* label = new QLabel(text, parent);
+template <typename L = QLabel>
+L* TextLabel(QWidget* parent, const QString& name, const Box& box, const QFont& font,
+             Qt::Alignment align, const QString& text) {
+    auto* label = new L(text, parent);
     label->setObjectName(name);
     label->setGeometry(Rect(box));
     label->setFont(font);
@@ -157,23 +158,16 @@ void BuildTable(QWidget& window, MainControls& c, const QString& pictures) {
     }
 
     // The digit of each meter square on its lamp; "10" in a face of its own to fit.
-    for (int d = 1; d <= 9; ++d) {
-        c.Label[static_cast<std::size_t>(22 + d)] =
-            TextLabel(&window, QStringLiteral("Label%1").arg(22 + d), G::MeterDigit(d),
-                      window.font(), Qt::AlignLeft, QString::number(d));
-    }
-    c.Label[32] =
-        TextLabel(&window, QStringLiteral("Label32"), G::MeterDigit(10),
-                  Font(QStringLiteral("Times New Roman"), 11), Qt::AlignLeft, QStringLiteral("10"));
-    // Yellow digits vanish on a theme whose lit lamps are yellow (Wood): a dark engraved
+    // Yellow digits vanish on a theme whose lit lamps are yellow (Wood): an engraved
     // shadow keeps them readable on every lamp colour.
-    for (int n = 23; n <= 32; ++n) {
-        auto* halo = new QGraphicsDropShadowEffect(c.Label[static_cast<std::size_t>(n)]);
-        halo->setOffset(1, 1);
-        halo->setBlurRadius(0);
-        halo->setColor(QColor(40, 20, 0));
-        c.Label[static_cast<std::size_t>(n)]->setGraphicsEffect(halo);
+    for (int d = 1; d <= 9; ++d) {
+        c.Label[static_cast<std::size_t>(22 + d)] = TextLabel<TEngravedLabel>(
+            &window, QStringLiteral("Label%1").arg(22 + d), G::MeterDigit(d), window.font(),
+            Qt::AlignLeft, QString::number(d));
     }
+    c.Label[32] = TextLabel<TEngravedLabel>(&window, QStringLiteral("Label32"), G::MeterDigit(10),
+                                            Font(QStringLiteral("Times New Roman"), 11),
+                                            Qt::AlignLeft, QStringLiteral("10"));
 
     c.lblMessage = EffectLabel(&window, "lblMessage", G::Message,
                                Font(QStringLiteral("Arial"), 16, true), Yellow, false);

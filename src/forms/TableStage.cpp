@@ -95,7 +95,11 @@ void TableStage::TakeBack() {
     }
     proxy_->setWidget(nullptr);  // the table leaves the scene, ours again
     table_.setParent(&host_);
-    delete view_;
+    // Leaving full screen is asked for from inside the view's own event delivery (the
+    // release of a click on "_" or "X", a key such as Ctrl+Q): the view, its scene and
+    // the proxy must outlive that delivery, so they go once the event loop is back.
+    view_->hide();
+    view_->deleteLater();
     view_ = nullptr;
     proxy_ = nullptr;
     scale_ = 1.0;

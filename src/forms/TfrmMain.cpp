@@ -20,6 +20,7 @@
 
 #include "EventLoopPause.h"
 #include "FatalError.h"
+#include "FirstPaint.h"
 #include "KeyboardMap.h"
 #include "MainDialogs.h"
 #include "MainFlashTarget.h"
@@ -30,6 +31,7 @@
 #include "PlayerWinCount.h"
 #include "RgbColor.h"
 #include "StartupContent.h"
+#include "StripDrag.h"
 #include "TEffectLabel.h"
 #include "TImageButton.h"
 #include "TShapeButton.h"
@@ -116,6 +118,7 @@ void TfrmMain::FormCreate() {
     surface_->resize(TableWidth, TableHeight);
     c_ = BuildMainLayout(*surface_, AppDir + QStringLiteral("Data/gfx/"));
     stage_ = std::make_unique<TableStage>(*this, *surface_);
+    drag_ = std::make_unique<StripDrag>(*this);
     stage_->ShowNative(QPoint(FrameWidth, FrameWidth));
 
     // The effects object, then the settings and the table the settings load into.
@@ -607,13 +610,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                 btnDealClick();
                 return true;
             }
-            if (watched == c_.CaptionShape && mouse->button() == Qt::LeftButton &&
-                windowHandle() != nullptr && !FullScreen()) {
-                windowHandle()->startSystemMove();
+            if (watched == c_.CaptionShape && !FullScreen() &&
+                drag_->Handle(*mouse, event->type())) {
                 return true;
             }
             break;
         }
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            if (watched == c_.CaptionShape &&
+                drag_->Handle(*static_cast<QMouseEvent*>(event), event->type())) {
+                return true;
+            }
+            break;
         default:
             break;
     }
@@ -656,7 +665,7 @@ void TfrmMain::ApplyTheme() {
 }
 
 bool TfrmMain::FullScreen() const {
-    return stage_ != nullptr && stage_->Scaled();
+    return fullScreen_;
 }
 
 qreal TfrmMain::TableScale() const {
@@ -678,15 +687,20 @@ void TfrmMain::ApplyFullScreen(bool on) {
 // Full screen is a borderless window over the whole screen that stays on top, with the
 // table enlarged to fill it; windowed is the fixed, framed window in the desktop's centre.
 void TfrmMain::SetWindowMode(bool fullScreen) {
+    fullScreen_ = fullScreen;
     menus_->FullScreen->setChecked(fullScreen);
     if (fullScreen) {
         PlaceOverWholeScreen(*this);
         stage_->ShowScaled();
         UsePictureDensity(stage_->Scale() > CrispScale ? 2.0 : 1.0);
     } else {
-        stage_->ShowNative(QPoint(FrameWidth, FrameWidth));
+        const QSize native(WindowWidth, WindowHeight);
+        if (PlaceFramedInCentre(*this, native) == native) {
+            stage_->ShowNative(QPoint(FrameWidth, FrameWidth));
+        } else {
+            stage_->ShowScaled();  // reduced to the screen, all of it within reach
+        }
         UsePictureDensity(1.0);
-        PlaceFramedInCentre(*this, QSize(WindowWidth, WindowHeight));
     }
     ApplyRoundedCardOutlines();
 }
@@ -742,7 +756,8 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (Starting) {
+    if (Starting && !firstShown_) {
+        firstShown_ = true;
         FormShow();
     }
 }
@@ -750,10 +765,16 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FormShow() {
     // Start-up checks (the install test among them) wait for this line.
     qCInfo(lcMain) << "the table is up";
-    if (settings_->CreditAtStart) {
-        dialogs_->ShowAddCredit();
+    if (!settings_->CreditAtStart) {
+        Starting = false;
+        return;
     }
-    Starting = false;
+    // Over the drawn table, not over an empty screen: the window is shown and painted
+    // before the coins are asked for.
+    AfterFirstPaint(*this, [this] {
+        dialogs_->ShowAddCredit();
+        Starting = false;
+    });
 }
 
 bool TfrmMain::FormCloseQuery() {

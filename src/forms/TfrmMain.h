@@ -33,6 +33,7 @@ class SettingsStore;
 class CriticalStore;
 class TableLedger;
 class SoundPlayer;
+class StripDrag;
 class TFlash;
 class TSettings;
 struct StartupContent;
@@ -207,6 +208,11 @@ class TfrmMain : public QWidget {
     std::unique_ptr<AnalysisService> analysis_;
     std::unique_ptr<TableAdvisor> advisor_;
     QPointer<TfrmPayAnalysis> payAnalysis_;
+    std::unique_ptr<StripDrag> drag_;
+    // Not the table's stage: a window on a screen too small for it shows its table reduced
+    // through the same stage.
+    bool fullScreen_ = false;
+    bool firstShown_ = false;
     bool closeAgreed_ = false;
     bool closePending_ = false;
     bool closed_ = false;

@@ -5,9 +5,15 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "layout/WindowFit.h"
+
 namespace orvane {
 
 namespace {
+
+Box ToBox(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
 
 const QScreen* ScreenOf(const QWidget& window) {
     return window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
@@ -24,17 +30,30 @@ void PlaceOverWholeScreen(QWidget& window) {
     window.setGeometry(screen != nullptr ? screen->geometry() : QRect(QPoint(0, 0), window.size()));
 }
 
-void PlaceFramedInCentre(QWidget& window, QSize outer) {
+QSize PlaceFramedInCentre(QWidget& window, QSize outer) {
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window.setWindowState(window.windowState() & ~Qt::WindowFullScreen);
-    window.setFixedSize(outer);
     const QScreen* screen = ScreenOf(window);
     if (screen == nullptr) {
-        return;
+        window.setFixedSize(outer);
+        return outer;
     }
-    const QRect desktop = screen->availableGeometry();
-    window.move(desktop.topLeft() + QPoint((desktop.width() - outer.width()) / 2,
-                                           (desktop.height() - outer.height()) / 2));
+    const QRect placed =
+        FitWindow(ToBox(screen->availableGeometry()), outer.width(), outer.height()).To<QRect>();
+    window.setFixedSize(placed.size());
+    window.move(placed.topLeft());
+    return placed.size();
+}
+
+QPoint KeepWithinReach(const QWidget& window, QPoint topLeft, QPoint pointer) {
+    const QScreen* screen = QGuiApplication::screenAt(pointer);
+    screen = screen != nullptr ? screen : ScreenOf(window);
+    if (screen == nullptr) {
+        return topLeft;
+    }
+    const Box wanted{topLeft.x(), topLeft.y(), window.width(), window.height()};
+    const Box kept = KeepOnScreen(ToBox(screen->availableGeometry()), wanted);
+    return {kept.X, kept.Y};
 }
 
 void PaintThinFrame(QPainter& painter, const QRect& window) {

@@ -13,8 +13,14 @@ namespace orvane {
 void PlaceOverWholeScreen(QWidget& window);
 
 // Windowed: an ordinary window of a fixed outer size in the middle of the desktop's free
-// area. The window system's frame goes with its caption, so the window draws its own.
-void PlaceFramedInCentre(QWidget& window, QSize outer);
+// area. The window system's frame goes with its caption, so the window draws its own. On
+// a free area too small for it, the window is made smaller, its proportions kept, so that
+// all of it is within reach. Gives the outer size it was given.
+QSize PlaceFramedInCentre(QWidget& window, QSize outer);
+
+// Where a window dragged by hand to `topLeft` may stand: all of it stays on the free area
+// of the screen under the pointer, so that its strip can be taken again.
+QPoint KeepWithinReach(const QWidget& window, QPoint topLeft, QPoint pointer);
 
 // The thin frame such a window draws along its edge: a light rim and two darker lines.
 void PaintThinFrame(QPainter& painter, const QRect& window);

@@ -1,6 +1,9 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QTest>
 
 #include "MainWindowFixture.h"
 #include "forms/MainMenus.h"
@@ -66,20 +69,60 @@ TEST_F(DialogsFromWindow, CoinsWaitWhileTheTableIsBusy) {
     EXPECT_TRUE(dialogs.isEmpty());
 }
 
-TEST_F(DialogsFromWindow, CreditAtStartAsksForCoinsBeforeTheTableIsTouched) {
-    store.Write("CreditAtStart", "1");
-    Open();
-    bool starting = false;
-    WhenModal([&](QWidget* dialog) {
-        starting = window->Starting;
-        Press(dialog, "btnCoin1000");
-        Press(dialog, "btnClose");
-    });
-    window->show();
-    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Add credit")});
-    EXPECT_TRUE(starting);
-    EXPECT_FALSE(window->Starting);
-    EXPECT_EQ(Text("lblCredit"), "1000");
+// Counts what the main window paints, itself or its table wherever the table is drawn,
+// and notes that count when the first dialog shows.
+class PaintCount : public QObject {
+  public:
+    explicit PaintCount(TfrmMain& window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintCount() override { qApp->removeEventFilter(this); }
+    int BeforeDialog() const { return beforeDialog_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr) {
+            return false;
+        }
+        if (event->type() == QEvent::Paint &&
+            (widget->window() == &window_ || widget->window() == window_.Surface())) {
+            ++count_;
+        }
+        if (event->type() == QEvent::Show && qobject_cast<QDialog*>(widget) != nullptr &&
+            beforeDialog_ < 0) {
+            beforeDialog_ = count_;
+        }
+        return false;
+    }
+
+  private:
+    TfrmMain& window_;
+    int count_ = 0;
+    int beforeDialog_ = -1;
+};
+
+// The coins are asked for over the drawn table, in a window and in full screen, before the
+// table can be touched.
+TEST_F(DialogsFromWindow, CreditAtStartAsksForCoinsOverTheDrawnTable) {
+    for (const char* fullScreen : {"0", "1"}) {
+        store.Write("CreditAtStart", "1");
+        store.Write("FullScreenAtStart", fullScreen);
+        dialogs.clear();
+        Open();
+        PaintCount painted(*window);
+        bool starting = false;
+        WhenModal([&](QWidget* dialog) {
+            starting = window->Starting;
+            Press(dialog, "btnCoin1000");
+            Press(dialog, "btnClose");
+        });
+        window->show();
+        QTRY_VERIFY(!window->Starting);
+        EXPECT_EQ(dialogs, QStringList{QStringLiteral("Add credit")}) << fullScreen;
+        EXPECT_GT(painted.BeforeDialog(), 0) << fullScreen;
+        EXPECT_TRUE(starting);
+        EXPECT_EQ(Text("lblCredit"), "1000");
+        window.reset();
+    }
 }
 
 TEST_F(DialogsFromWindow, TheAboutBoxShowsTheVersion) {
@@ -119,7 +162,8 @@ TEST_F(DialogsFromWindow, LastGamesShowsTheGamesPlayedNewestFirst) {
     });
     window->Menus().menuLastGames->trigger();
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("Last games")});
-    EXPECT_TRUE(oldest.contains(QStringLiteral("THREE OF A KIND paid %1").arg(win))) << oldest.toStdString();
+    EXPECT_TRUE(oldest.contains(QStringLiteral("THREE OF A KIND paid %1").arg(win)))
+        << oldest.toStdString();
     EXPECT_TRUE(oldest.contains(QStringLiteral("%1 collected.").arg(win))) << oldest.toStdString();
     EXPECT_TRUE(oldest.startsWith(QStringLiteral("1. Bet "))) << oldest.toStdString();
     EXPECT_TRUE(newest.endsWith(QStringLiteral("Still in play."))) << newest.toStdString();

@@ -14,7 +14,10 @@ constexpr double ClearlyBetter = 1e-9;
 std::array<HoldBits, HoldCount> MakeTieOrder() {
     std::array<HoldBits, HoldCount> order{};
     std::size_t next = 0;
-    for (int kept = 0; kept <= 5; ++kept) {
+    // Keeping none stands on the deal here just as keeping all five does; of the two the
+    // engine names keeping none (DEAL with nothing held takes a dealt win, or deals afresh).
+    order[next++] = 0;
+    for (int kept = 5; kept >= 1; --kept) {
         for (HoldBits m = 0; m < HoldCount; ++m) {
             if (std::popcount(m) == kept) {
                 order[next++] = m;
@@ -35,13 +38,23 @@ const std::array<HoldBits, HoldCount>& HoldsInTieOrder() {
     return order;
 }
 
+bool Beats(const HoldSummary& a, const HoldSummary& b, MeterTerms t) {
+    const double va = a.ValueAt(t);
+    const double vb = b.ValueAt(t);
+    if (va != vb) {
+        return va > vb;
+    }
+    if (a.Jackpot != b.Jackpot) {
+        return a.Jackpot > b.Jackpot;
+    }
+    return a.Step > b.Step;
+}
+
 HoldBits BestHold(const std::array<HoldSummary, HoldCount>& summary, MeterTerms t) {
-    HoldBits best = 0;
-    double bestValue = -1e300;
-    for (HoldBits m : HoldsInTieOrder()) {
-        const double v = summary[m].ValueAt(t);
-        if (v > bestValue) {
-            bestValue = v;
+    const auto& order = HoldsInTieOrder();
+    HoldBits best = order.front();
+    for (HoldBits m : order) {
+        if (Beats(summary[m], summary[best], t)) {
             best = m;
         }
     }

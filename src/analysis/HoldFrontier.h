@@ -18,9 +18,18 @@ struct HoldSummary {
     double ValueAt(MeterTerms t) const { return Base + Step * t.Step + Jackpot * t.Jackpot; }
 };
 
-// The order in which equal values are settled: the fewest cards kept first, then the
-// lowest slots.
+// Holds of exactly equal worth are settled as published tables settle them: the hold that
+// keeps more cards first, then the lowest slots; keeping none, which in this game stands
+// on the deal like keeping all five, comes with the five. In this game the meter comes before
+// that: of two holds with equal worth the one more likely to empty the meter goes first,
+// then the one more likely to step it (so meter-blind play, which prices neither, still
+// plays towards the meter when the pay lines cannot tell two holds apart).
 const std::array<HoldBits, HoldCount>& HoldsInTieOrder();
+
+// Whether `a` beats `b` at the worth `t` of the meter terms: worth more, or worth the same
+// with a larger chance of a jackpot, or of a step. Holds that do not beat one another
+// keep HoldsInTieOrder.
+bool Beats(const HoldSummary& a, const HoldSummary& b, MeterTerms t);
 
 // The best hold at the given worth of the meter terms; ties as HoldsInTieOrder.
 HoldBits BestHold(const std::array<HoldSummary, HoldCount>& summary, MeterTerms t);

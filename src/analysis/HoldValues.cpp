@@ -4,17 +4,69 @@
 #include <bit>
 #include <thread>
 
+#include "OrvaneClasses.h"
+
 namespace orvane::analysis {
 
 std::vector<HoldValue> HandValues::Ranked() const {
     std::vector<HoldValue> ranked(Holds.begin(), Holds.end());
-    std::stable_sort(ranked.begin(), ranked.end(), [](const HoldValue& a, const HoldValue& b) {
+    const bool noneStands = KeepingNoneStands;
+    auto kept = [noneStands](HoldBits hold) {
+        return hold == 0 && noneStands ? 6 : std::popcount(hold);
+    };
+    std::stable_sort(ranked.begin(), ranked.end(), [&kept](const HoldValue& a, const HoldValue& b) {
         if (a.Value != b.Value) {
             return a.Value > b.Value;
         }
-        return std::popcount(a.Hold) < std::popcount(b.Hold);
+        if (a.JackpotChance != b.JackpotChance) {
+            return a.JackpotChance > b.JackpotChance;
+        }
+        if (a.StepChance != b.StepChance) {
+            return a.StepChance > b.StepChance;
+        }
+        return kept(a.Hold) > kept(b.Hold);
     });
     return ranked;
+}
+
+namespace {
+
+// In this game each hold's chances of moving the meter, for the order of equal holds.
+void AddMeterChances(const DrawTables& tables, HandValues& v) {
+    if (tables.DeckSize() != 53 || tables.ClassCount() != OrvaneClassCount) {
+        return;
+    }
+    for (HoldValue& h : v.Holds) {
+        for (std::size_t c = 0; c < h.Probability.size(); ++c) {
+            const MeterEffect e = MeterEffectOfClass(static_cast<int>(c));
+            h.StepChance += e == MeterEffect::Step ? h.Probability[c] : 0.0;
+            h.JackpotChance += e == MeterEffect::Jackpot ? h.Probability[c] : 0.0;
+        }
+    }
+}
+
+}  // namespace
+
+HandValues ValueSingleDrawHolds(const DrawTables& tables, const FiveCards& hand,
+                                const std::vector<double>& worth) {
+    const HoldOutcomes o = CountHoldOutcomes(tables, hand);
+    const auto k = static_cast<std::size_t>(o.ClassCount);
+    HandValues v;
+    v.KeepingNoneStands = false;
+    for (HoldBits m = 0; m < HoldCount; ++m) {
+        HoldValue& h = v.Holds[m];
+        h.Hold = m;
+        h.Probability.assign(k, 0.0);
+        const std::int64_t* c = o.Of(m);
+        const double draws = static_cast<double>(o.Draws[m]);
+        for (std::size_t j = 0; j < k; ++j) {
+            h.Probability[j] = static_cast<double>(c[j]) / draws;
+            h.Value += h.Probability[j] * worth[j];
+        }
+    }
+    v.StandValue = v.Holds[HoldAll].Value;
+    v.Best = v.Ranked().front().Hold;
+    return v;
 }
 
 HandValues ValueHolds(const DrawTables& tables, const FiveCards& hand,
@@ -43,6 +95,7 @@ HandValues ValueHolds(const DrawTables& tables, const FiveCards& hand,
         h.DrawCost = 1.0;
         h.Value = sum - h.DrawCost;
     }
+    AddMeterChances(tables, v);
     v.Best = v.Ranked().front().Hold;
     return v;
 }

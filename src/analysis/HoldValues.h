@@ -17,16 +17,29 @@ struct HoldValue {
     double Value = 0;
     double DrawCost = 0;
     std::vector<double> Probability;  // of each hand class
+    // This game only: the chances that the final hand steps or empties the bonus meter,
+    // which settle holds of equal worth (HoldsInTieOrder).
+    double StepChance = 0;
+    double JackpotChance = 0;
 };
 
 struct HandValues {
     std::array<HoldValue, HoldCount> Holds;
     HoldBits Best = HoldAll;
     double StandValue = 0;  // keeping the hand as it is
+    // This game's valuation: keeping none stands on the deal, and is named before keeping
+    // all five among equal values (HoldsInTieOrder). In a single-draw game it draws five.
+    bool KeepingNoneStands = true;
 
-    // The holds from best to worst; equal values keep the fewest cards first.
+    // The holds from best to worst; equal values as HoldsInTieOrder (the meter's chances,
+    // then the most cards kept, then the lowest slots).
     std::vector<HoldValue> Ranked() const;
 };
+
+// The 32 holds of a single-draw game (the standard games): every hold is a draw at no
+// further cost, keeping none draws five fresh cards, keeping all five stands.
+HandValues ValueSingleDrawHolds(const DrawTables& tables, const FiveCards& hand,
+                                const std::vector<double>& worth);
 
 // `worth` gives each hand class its worth per unit of bet (pay and meter terms). After a
 // deal `dead` is empty; for the second draw after a first-draw win it holds the cards the

@@ -147,11 +147,8 @@ struct RankSurvey {
 // The holds are in tie order, so the first best one is BestHold's.
 const SurveyedHold* FirstBest(const SurveyedHold* holds, std::size_t size, MeterTerms t) {
     const SurveyedHold* best = holds;
-    double bestValue = holds[0].Value.ValueAt(t);
     for (std::size_t h = 1; h < size; ++h) {
-        const double v = holds[h].Value.ValueAt(t);
-        if (v > bestValue) {
-            bestValue = v;
+        if (Beats(holds[h].Value, best->Value, t)) {
             best = &holds[h];
         }
     }

@@ -33,10 +33,10 @@ StatePlay PlayRank(const DrawTables& tables, const SecondDrawTables& after,
                 std::array<HoldSummary, HoldCount> value{};
                 for (HoldBits m = 0; m < HoldCount; ++m) {
                     const bool draws = m != 0 && m != HoldAll;
-                    value[m].Base = holds[m].Paid - holds[m].SecondDraw - (draws ? 1.0 : 0.0) +
-                                    holds[m].Step * terms.Step + holds[m].Jackpot * terms.Jackpot;
+                    value[m] = {holds[m].Paid - holds[m].SecondDraw - (draws ? 1.0 : 0.0),
+                                holds[m].Step, holds[m].Jackpot};
                 }
-                chosen = BestHold(value, {});
+                chosen = BestHold(value, terms);
             } else {
                 chosen = ValueHolds(tables, deals[i].Cards, worth).Best;
             }
@@ -79,8 +79,15 @@ SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondD
     std::array<std::array<double, Countdowns>, BonusRanks> secondDraws{};
     SecondDrawFigures f;
     std::vector<double> gains;  // net per round after each pass
+    auto stopped = [&options, &f] {
+        f.Stopped = f.Stopped || (options.Stop != nullptr && options.Stop->load());
+        return f.Stopped;
+    };
     for (int pass = 0; pass < passes; ++pass) {
         for (std::size_t r = 0; r < BonusRanks; ++r) {
+            if (stopped()) {
+                return f;
+            }
             const auto rank = static_cast<std::int32_t>(FirstOrvaneNumber + static_cast<int>(r));
             const DrawTables& rankTables = tables.ForRank(rank);
             if (!priced) {
@@ -94,6 +101,9 @@ SecondDrawFigures OrvaneReturnWithSecondDraw(OrvaneTables& tables, const SecondD
                 choices[r] = std::make_unique<SecondDrawChoices>(rankTables, options.Pays);
             }
             for (std::size_t c = 0; c < Countdowns; ++c) {
+                if (stopped()) {
+                    return f;
+                }
                 const MeterTerms t = terms[r * Countdowns + c];
                 const auto after = t.Step >= 0 && t.Jackpot >= 0
                                        ? std::make_unique<SecondDrawTables>(*choices[r], t)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include "OrvaneReturn.h"
 #include "SingleDrawReturn.h"
 
@@ -18,6 +20,9 @@ struct SecondDrawOptions {
     // With Terms: how many strategies to play in turn, each priced by the meter chain of
     // the one before (policy iteration); stops early when the net per round settles.
     int PricingPasses = 1;
+    // Raised from another thread: the work ends after the meter state in hand and gives
+    // figures marked Stopped.
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 struct SecondDrawFigures {
@@ -29,6 +34,7 @@ struct SecondDrawFigures {
     int Passes = 1;
     double LastGainChange = 0;      // the change in net per round made by the last pass
     std::vector<MeterTerms> Terms;  // the meter terms the last pass priced
+    bool Stopped = false;           // by SecondDrawOptions::Stop: the figures mean nothing
 };
 
 // The whole game when every first-draw win may be given up for the best second draw,

@@ -51,6 +51,7 @@ class TablePlayer {
         const std::int32_t rank = s.OrvaneNumber;
         table_.Deal();
         std::int64_t charged = 1;
+        std::int64_t unpaid = 0;  // a jackpot the game without the meter does not pay
         if (options_.Play == Strategy::Optimal) {
             HoldOptimally(rank, countdown);
         }
@@ -82,7 +83,12 @@ class TablePlayer {
                     table_.Orvane().State[static_cast<std::size_t>(s.BetIndex)] == 0;
                 const std::int64_t line =
                     std::int64_t{bet} * s.Multiplier[static_cast<std::size_t>(s.LastPrize)];
-                totals.JackpotPaid += jackpot ? (s.Win - line) / bet : 0;
+                const std::int64_t jackpotBets = jackpot ? (s.Win - line) / bet : 0;
+                if (options_.MeterPays) {
+                    totals.JackpotPaid += jackpotBets;
+                } else {
+                    unpaid = jackpotBets;
+                }
                 ++totals.Lines[static_cast<std::size_t>(s.LastPrize)];
                 table_.Cash();
             } else {
@@ -95,7 +101,7 @@ class TablePlayer {
         }
         totals.Draws += charged - 1;
         const std::int64_t net = (s.Credit - before) / bet;
-        const std::int64_t paid = net + charged;
+        const std::int64_t paid = net + charged - unpaid;
         ++totals.Rounds;
         totals.Charged += charged;
         totals.Paid += paid;

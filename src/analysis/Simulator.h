@@ -39,6 +39,9 @@ struct SimulationOptions {
     // Optimal play: give a first-draw win up when the best second draw is worth more.
     // Otherwise every first-draw win is taken.
     bool SecondDraw = false;
+    // False: the game without the meter's jackpots. The table still runs its meter, but
+    // what a jackpot adds to a win is left out of what is paid.
+    bool MeterPays = true;
 };
 
 // Plays `rounds` rounds on one table. Optimal play needs the game's draw tables.

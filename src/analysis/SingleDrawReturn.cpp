@@ -31,12 +31,12 @@ Int128 PaidOver(const HoldOutcomes& o, HoldBits hold, const std::vector<std::int
     return sum;
 }
 
-// Holds ordered by the number of cards kept, then by slot bits.
+// Holds ordered by the number of cards kept, most first, then by slot bits.
 std::vector<HoldBits> HoldsByCardsKept() {
     std::vector<HoldBits> order(HoldCount);
     std::iota(order.begin(), order.end(), 0U);
     std::stable_sort(order.begin(), order.end(),
-                     [](HoldBits a, HoldBits b) { return std::popcount(a) < std::popcount(b); });
+                     [](HoldBits a, HoldBits b) { return std::popcount(a) > std::popcount(b); });
     return order;
 }
 

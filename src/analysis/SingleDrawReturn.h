@@ -25,7 +25,8 @@ struct GameCounts {
 using Progress = std::function<void(std::size_t done, std::size_t all)>;
 
 // The best hold of every deal for the pay table, ties going to the hold that keeps the
-// fewest cards (then the lowest slots), the usual convention of published tables.
+// most cards (then the lowest slots), the convention of published tables: with it their
+// count of every final hand is matched, not only the return.
 GameCounts SingleDrawReturn(const DrawTables& tables, const std::vector<std::int64_t>& pays,
                             const Progress& progress = {});
 

@@ -13,7 +13,7 @@ namespace orvane {
 
 namespace {
 
-const QString Heading = QStringLiteral("orvane-pay-figures 1");
+const QString Heading = QStringLiteral("orvane-pay-figures 2");
 constexpr qsizetype Lines = PrizeLines + 1;
 constexpr qsizetype Terms = analysis::BonusRanks * analysis::Countdowns;
 // Far beyond any honest file; a larger one is not read at all.
@@ -76,6 +76,8 @@ bool PayFiguresFile::Write(const advisor::PayTableFigures& f) const {
     const QString body =
         QStringList{Heading,
                     QStringLiteral("pays ") + PaysText(f.Pays),
+                    QStringLiteral("bestplay ") +
+                        Numbers({f.BestPlayReturn, f.BestPlayMeterShare, f.BestPlaySecondDraws}),
                     QStringLiteral("optimal ") + Numbers({f.OptimalReturn, f.OptimalMeterShare}),
                     QStringLiteral("auto ") + Numbers({f.AutoReturn, f.AutoMeterShare}),
                     QStringLiteral("lines ") + Numbers(f.LineProbability),
@@ -100,21 +102,25 @@ std::optional<advisor::PayTableFigures> PayFiguresFile::Read(const Multipliers& 
     }
     const QString text = QString::fromUtf8(file.readAll());
     QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (lines.size() != 8 || lines[0] != Heading ||
-        lines[7] != QStringLiteral("check ") + CheckOf(lines.mid(0, 7).join(QLatin1Char('\n'))) ||
+    if (lines.size() != 9 || lines[0] != Heading ||
+        lines[8] != QStringLiteral("check ") + CheckOf(lines.mid(0, 8).join(QLatin1Char('\n'))) ||
         lines[1] != QStringLiteral("pays ") + PaysText(pays)) {
         return std::nullopt;
     }
-    const auto optimal = NumbersAfter(lines[2], QStringLiteral("optimal"), 2);
-    const auto automatic = NumbersAfter(lines[3], QStringLiteral("auto"), 2);
-    const auto lineChances = NumbersAfter(lines[4], QStringLiteral("lines"), Lines);
-    const auto autoLineChances = NumbersAfter(lines[5], QStringLiteral("autolines"), Lines);
-    const auto terms = NumbersAfter(lines[6], QStringLiteral("terms"), 2 * Terms);
-    if (!optimal || !automatic || !lineChances || !autoLineChances || !terms) {
+    const auto bestPlay = NumbersAfter(lines[2], QStringLiteral("bestplay"), 3);
+    const auto optimal = NumbersAfter(lines[3], QStringLiteral("optimal"), 2);
+    const auto automatic = NumbersAfter(lines[4], QStringLiteral("auto"), 2);
+    const auto lineChances = NumbersAfter(lines[5], QStringLiteral("lines"), Lines);
+    const auto autoLineChances = NumbersAfter(lines[6], QStringLiteral("autolines"), Lines);
+    const auto terms = NumbersAfter(lines[7], QStringLiteral("terms"), 2 * Terms);
+    if (!bestPlay || !optimal || !automatic || !lineChances || !autoLineChances || !terms) {
         return std::nullopt;
     }
     advisor::PayTableFigures f;
     f.Pays = pays;
+    f.BestPlayReturn = (*bestPlay)[0];
+    f.BestPlayMeterShare = (*bestPlay)[1];
+    f.BestPlaySecondDraws = (*bestPlay)[2];
     f.OptimalReturn = (*optimal)[0];
     f.OptimalMeterShare = (*optimal)[1];
     f.AutoReturn = (*automatic)[0];

@@ -12,11 +12,11 @@ namespace orvane {
 
 namespace {
 
-constexpr QSize ClientSize(440, 356);
+constexpr QSize ClientSize(440, 404);
 constexpr int RowHeight = 16;
 // The client area starts under the frame's caption strip.
 constexpr int Top = TFormZQ::CaptionHeight + 6;
-constexpr int TableTop = Top + 114;
+constexpr int TableTop = Top + 162;
 
 QLabel* TextLabel(QWidget* parent, const QString& name, QRect box,
                   Qt::Alignment alignment = Qt::AlignLeft, const QString& text = {}) {
@@ -55,12 +55,18 @@ TfrmPayAnalysis::TfrmPayAnalysis(QWidget* parent, AnalysisService& service, cons
     gaProgress = new TGauge(Client());
     gaProgress->setObjectName(QStringLiteral("gaProgress"));
     gaProgress->setGeometry(10, Top + 20, width - 20, 14);
+    lblBestPlay =
+        TextLabel(Client(), QStringLiteral("lblBestPlay"), {10, Top + 42, width - 20, 16});
+    lblBestPlayNote =
+        TextLabel(Client(), QStringLiteral("lblBestPlayNote"), {10, Top + 58, width - 20, 16});
+    lblBestPlayAccuracy =
+        TextLabel(Client(), QStringLiteral("lblBestPlayAccuracy"), {10, Top + 74, width - 20, 16});
     lblOptimalReturn =
-        TextLabel(Client(), QStringLiteral("lblOptimalReturn"), {10, Top + 42, width - 20, 16});
+        TextLabel(Client(), QStringLiteral("lblOptimalReturn"), {10, Top + 96, width - 20, 16});
     lblAutoReturn =
-        TextLabel(Client(), QStringLiteral("lblAutoReturn"), {10, Top + 58, width - 20, 16});
+        TextLabel(Client(), QStringLiteral("lblAutoReturn"), {10, Top + 112, width - 20, 16});
     lblMeterShare =
-        TextLabel(Client(), QStringLiteral("lblMeterShare"), {10, Top + 74, width - 20, 16});
+        TextLabel(Client(), QStringLiteral("lblMeterShare"), {10, Top + 128, width - 20, 16});
     BuildLines();
 
     btnClose = new TDialogButton(QStringLiteral("CLOSE"), TDialogButton::Face::Orange, Client());
@@ -83,7 +89,7 @@ void TfrmPayAnalysis::BuildLines() {
               Qt::AlignRight, QStringLiteral("PAYS"));
     TextLabel(Client(), QStringLiteral("lblHeadChance"),
               {225, TableTop - RowHeight, 100, RowHeight}, Qt::AlignRight,
-              QStringLiteral("BEST HOLDS"));
+              QStringLiteral("SINGLE DRAW"));
     TextLabel(Client(), QStringLiteral("lblHeadAutoChance"),
               {330, TableTop - RowHeight, 100, RowHeight}, Qt::AlignRight,
               QStringLiteral("AUTO HOLD"));
@@ -113,19 +119,31 @@ void TfrmPayAnalysis::Refresh() {
         lblStatus->setText(computing ? QStringLiteral("Working out every deal of the game ...")
                                      : QStringLiteral("The figures could not be worked out."));
         ShowProgress();
-        for (QLabel* label : {lblOptimalReturn, lblAutoReturn, lblMeterShare}) {
+        for (QLabel* label : {lblBestPlay, lblBestPlayNote, lblBestPlayAccuracy, lblOptimalReturn,
+                              lblAutoReturn, lblMeterShare}) {
             label->clear();
         }
         return;
     }
-    lblStatus->setText(QStringLiteral("Exact long-run figures of the pay table in force."));
-    lblOptimalReturn->setText(QStringLiteral("Return with the best holds (meter counted): %1")
+    lblStatus->setText(
+        QStringLiteral("Long-run figures of the pay table in force, meter counted."));
+    lblBestPlay->setText(
+        QStringLiteral("Return with the best play: %1").arg(Percent(figures->BestPlayReturn)));
+    lblBestPlayNote->setText(QStringLiteral("(a first-draw win given up for a second draw in %1 "
+                                            "of rounds)")
+                                 .arg(Percent(figures->BestPlaySecondDraws)));
+    // The best play's figure counts the thrown-away cards as live in the second draw.
+    lblBestPlayAccuracy->setText(
+        QStringLiteral("Approximate: the true figure is about %1 points higher (+/- %2).")
+            .arg(advisor::BestPlayShortfall * 100.0, 0, 'f', 2)
+            .arg(advisor::BestPlayShortfallError * 100.0, 0, 'f', 2));
+    lblOptimalReturn->setText(QStringLiteral("Single draw, every first-draw win taken: %1 (exact)")
                                   .arg(Percent(figures->OptimalReturn)));
-    lblAutoReturn->setText(
-        QStringLiteral("Return with the automatic hold: %1").arg(Percent(figures->AutoReturn)));
+    lblAutoReturn->setText(QStringLiteral("Automatic hold, every first-draw win taken: %1 (exact)")
+                               .arg(Percent(figures->AutoReturn)));
     lblMeterShare->setText(
         QStringLiteral("Bonus meter's share of all paid: %1 (automatic hold: %2)")
-            .arg(Percent(figures->OptimalMeterShare), Percent(figures->AutoMeterShare)));
+            .arg(Percent(figures->BestPlayMeterShare), Percent(figures->AutoMeterShare)));
     for (std::size_t line = 1; line <= Lines; ++line) {
         auto chance = [line](const std::vector<double>& p) {
             return line < p.size() ? ChanceText(p[line]) : QStringLiteral("-");

@@ -13,9 +13,11 @@ class AnalysisService;
 class TDialogButton;
 class TGauge;
 
-// What the pay table in force returns in the long run, worked out exactly with the bonus
-// meter: under the best holds and under the automatic hold, the meter's share, and the
-// chance of each pay line. The figures are worked out in the background; the window shows
+// What the pay table in force returns in the long run with the bonus meter: under the best
+// play (which gives a first-draw win up for a second draw when that is worth more; worked
+// out approximately, and said so with its accuracy), under the best single-draw holds and
+// under the automatic hold (both exact), the meter's share, and the chance of each pay
+// line in the single-draw plays. The figures are worked out in the background; the window shows
 // how far they are and may be closed at any time, and the game plays on meanwhile.
 class TfrmPayAnalysis : public TFormZQ {
     Q_OBJECT
@@ -36,10 +38,13 @@ class TfrmPayAnalysis : public TFormZQ {
     Multipliers pays_;
     QLabel* lblStatus = nullptr;
     TGauge* gaProgress = nullptr;
-    QLabel* lblOptimalReturn = nullptr;
+    QLabel* lblBestPlay = nullptr;  // first-draw wins may be given up
+    QLabel* lblBestPlayNote = nullptr;
+    QLabel* lblBestPlayAccuracy = nullptr;
+    QLabel* lblOptimalReturn = nullptr;  // single draw
     QLabel* lblAutoReturn = nullptr;
     QLabel* lblMeterShare = nullptr;
-    std::array<QLabel*, Lines + 1> lblChance{};      // 1..11, best holds
+    std::array<QLabel*, Lines + 1> lblChance{};      // 1..11, best single-draw holds
     std::array<QLabel*, Lines + 1> lblAutoChance{};  // 1..11, automatic hold
     TDialogButton* btnClose = nullptr;
 };

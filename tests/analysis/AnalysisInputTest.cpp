@@ -3,7 +3,12 @@
 #include <string>
 #include <vector>
 
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
 #include "CommandLine.h"
+#include "ProgressBar.h"
 #include "analysis/CardText.h"
 #include "analysis/ClassicGames.h"
 #include "analysis/DealClasses.h"
@@ -61,7 +66,20 @@ TEST(CommandLine, TheDocumentedFormsAreRead) {
 
     a = ParseArguments({"return"}).Args;
     ASSERT_TRUE(a);
-    EXPECT_FALSE(a->SecondDraw) << "the whole game with the second draw only when asked";
+    EXPECT_TRUE(a->SecondDraw) << "the best play gives a first-draw win up when it pays";
+    a = ParseArguments({"return", "--strategy", "auto"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(a->SecondDraw) << "the automatic hold takes every win";
+    a = ParseArguments({"return", "--second-draw", "off"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(a->SecondDraw) << "the single-draw figures, when asked";
+    a = ParseArguments({"simulate", "--rounds", "10", "--meter", "off"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_FALSE(a->Meter);
+    a = ParseArguments({"accuracy", "--deals", "500", "--meter", "off"}).Args;
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->What, Command::Accuracy);
+    EXPECT_EQ(a->Deals, 500);
     a = ParseArguments({"return", "--second-draw", "after-draw", "--meter", "off"}).Args;
     ASSERT_TRUE(a);
     EXPECT_TRUE(a->SecondDraw);
@@ -94,6 +112,72 @@ TEST(CommandLine, BadArgumentsGiveAReasonInsteadOfARun) {
         EXPECT_FALSE(parsed.Args.has_value()) << (args.empty() ? "(none)" : args[0]);
         EXPECT_FALSE(parsed.Error.empty());
     }
+}
+
+// Each mistake is named for what it is, in plain words.
+TEST(CommandLine, EachMistakeIsNamedForWhatItIs) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"return", "--frob"}, "unknown option: --frob"},
+        {{"return", "--frob", "on"}, "unknown option: --frob"},
+        {{"simulate", "--rounds", "10", "--fast"}, "unknown option: --fast"},
+        {{"return", "--meter"}, "--meter needs a value"},
+        {{"holds", "AS", "KH", "as", "7C", "JK"}, "the same card twice: AS and as"},
+        {{"holds", "9H", "9H", "TD", "7C", "JK"}, "the same card twice: 9H and 9H"},
+        {{"simulate", "--rounds", "1000000000001"}, "rounds is too large"},
+        {{"simulate", "--rounds", "99999999999999999999999"}, "rounds is too large"},
+        {{"simulate", "--rounds", "-5"}, "rounds is a positive number"},
+        {{"simulate", "--rounds", "12x"}, "rounds is a positive number"},
+        {{"accuracy", "--strategy", "auto"}, "the orvane game's best play"},
+    };
+    for (const auto& [args, reason] : cases) {
+        const auto parsed = ParseArguments(args);
+        EXPECT_FALSE(parsed.Args.has_value()) << reason;
+        EXPECT_NE(parsed.Error.find(reason), std::string::npos) << parsed.Error;
+    }
+    EXPECT_TRUE(ParseArguments({"simulate", "--rounds", "1000000000000"}).Args);
+    EXPECT_TRUE(ParseArguments({"holds", "AS", "AH", "AD", "AC", "JK"}).Args);
+}
+
+// The bar is for a person watching: nothing in a log or a pipe, and on a terminal it ends
+// on a full bar and a new line, whether the work reports its end or is told it is over.
+TEST(ProgressBar, OnlyOnATerminalAndEndingOnAFullBarWithANewLine) {
+    auto drawn = [](bool terminal, const std::vector<std::size_t>& done, bool finish) {
+        std::FILE* file = std::tmpfile();
+        {
+            cli::ProgressBar bar(file, terminal, std::chrono::seconds(0));
+            for (std::size_t d : done) {
+                bar(d, 8);
+            }
+            if (finish) {
+                bar.Finish();
+                bar.Finish();
+            }
+        }
+        std::rewind(file);
+        std::string text;
+        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+            text += static_cast<char>(c);
+        }
+        std::fclose(file);
+        return text;
+    };
+    for (bool finish : {false, true}) {
+        EXPECT_EQ(drawn(false, {1, 4, 8}, finish), "");
+        const std::string run = drawn(true, {1, 4, 8}, finish);
+        EXPECT_NE(run.find(" 50%"), std::string::npos) << run;
+        EXPECT_TRUE(run.ends_with("] 100%\n")) << run;
+        EXPECT_EQ(std::count(run.begin(), run.end(), '\n'), 1) << run;
+    }
+    EXPECT_TRUE(drawn(true, {1, 4}, true).ends_with("] 100%\n"));
+    // A file is not a terminal: the bar that looks for itself draws nothing there.
+    std::FILE* file = std::tmpfile();
+    {
+        cli::ProgressBar bar(file, std::chrono::seconds(0));
+        bar(3, 8);
+        bar.Finish();
+    }
+    EXPECT_EQ(std::ftell(file), 0L);
+    std::fclose(file);
 }
 
 // Counted by hand: the ace, king, queen and jack of hearts with a two of clubs; 47 cards

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdint>
 #include <vector>
 
+#include "analysis/CardText.h"
 #include "analysis/ClassicGames.h"
 #include "analysis/DrawTables.h"
+#include "analysis/HoldFrontier.h"
+#include "analysis/HoldValues.h"
 #include "analysis/SingleDrawReturn.h"
 
 namespace orvane::analysis {
@@ -49,6 +53,64 @@ TEST(ClassicReturn, JokerPokerKingsOrBetterMatchesThePublishedReturn) {
     // Published to eight places, cut rather than rounded.
     EXPECT_GE(result.Return(game.Pays), 1.00646296);
     EXPECT_LT(result.Return(game.Pays), 1.00646297);
+}
+
+// Keeping nothing is a five-card draw in a single-draw game, not a stand; and of two holds
+// worth exactly the same the one keeping more cards is taken.
+TEST(ClassicReturn, HoldsOfOneHandValueTheFiveCardDrawAndBreakTiesTowardMoreCards) {
+    const ClassicGame game = JacksOrBetter96();
+    const DrawTables tables(game.Classes);
+    const std::vector<double> worth(game.Pays.begin(), game.Pays.end());
+    auto hand = [](std::array<const char*, 5> text) {
+        FiveCards cards{};
+        for (std::size_t i = 0; i < 5; ++i) {
+            cards[i] = *ParseCard(text[i]);
+        }
+        return cards;
+    };
+    const HandValues junk =
+        ValueSingleDrawHolds(tables, hand({"2S", "4D", "7C", "9H", "TH"}), worth);
+    EXPECT_EQ(junk.Best, 0U);
+    EXPECT_NEAR(junk.Holds[0].Value, 550360.0 / 1533939.0, 1e-12);
+    EXPECT_NEAR(junk.Holds[0b11000].Value, 0.333703, 5e-7);  // 9H TH, the best hold that keeps
+    EXPECT_EQ(junk.Ranked()[1].Hold, 0b11000U);
+    // Four kings: the fifth card drawn or kept, the hand is the same four of a kind.
+    const HandValues quads =
+        ValueSingleDrawHolds(tables, hand({"KS", "KH", "KD", "KC", "2S"}), worth);
+    EXPECT_EQ(quads.Holds[0b01111].Value, quads.Holds[HoldAll].Value);
+    EXPECT_EQ(quads.Best, HoldAll);
+}
+
+// In the tie order the meter's chances come first, then the cards kept, then the slots.
+TEST(HoldTies, EqualWorthGoesToTheMetersChancesThenToTheHoldKeepingMoreCards) {
+    std::array<HoldSummary, HoldCount> summary{};
+    summary.fill({-5.0, 0.0, 0.0});
+    summary[0b00011] = {1.0, 0.0, 0.0};
+    summary[0b00111] = {1.0, 0.0, 0.0};
+    summary[0b10111] = {0.5, 0.0, 0.0};
+    EXPECT_EQ(BestHold(summary, {}), 0b00111U);
+    summary[0b00011] = {1.0, 0.01, 0.0};  // two cards, with a chance of a step
+    EXPECT_EQ(BestHold(summary, {}), 0b00011U);
+    summary[0b00111] = {1.0, 0.0, 0.001};  // three, with a chance of a jackpot
+    EXPECT_EQ(BestHold(summary, {}), 0b00111U);
+    // Priced, the meter is part of the worth and the chances no longer tie.
+    EXPECT_EQ(BestHold(summary, {100.0, 0.0}), 0b00011U);
+    // Keeping none stands on the deal in this game, as keeping all five does.
+    EXPECT_EQ(HoldsInTieOrder()[0], 0U);
+    EXPECT_EQ(HoldsInTieOrder()[1], HoldAll);
+    EXPECT_EQ(std::popcount(HoldsInTieOrder().back()), 1);
+    // The kept holds of a survey still give BestHold's choice at any prices.
+    std::array<HoldBits, HoldCount> kept{};
+    const int count = UndominatedHolds(summary, kept);
+    for (MeterTerms t : {MeterTerms{}, MeterTerms{100.0, 0.0}, MeterTerms{0.0, 2000.0}}) {
+        HoldBits best = kept[0];
+        for (int i = 1; i < count; ++i) {
+            if (Beats(summary[kept[static_cast<std::size_t>(i)]], summary[best], t)) {
+                best = kept[static_cast<std::size_t>(i)];
+            }
+        }
+        EXPECT_EQ(best, BestHold(summary, t));
+    }
 }
 
 }  // namespace

@@ -158,7 +158,7 @@ TEST_F(OrvaneHolds, KeepingAllFiveOfAWinIsFreeAndKeepingNoneTakesTheSameWin) {
     EXPECT_DOUBLE_EQ(flush.Holds[HoldAll].Value, 9.0);
     EXPECT_DOUBLE_EQ(flush.Holds[HoldAll].DrawCost, 0.0);
     EXPECT_DOUBLE_EQ(flush.Holds[0].Value, 9.0);
-    EXPECT_EQ(flush.Best, 0U) << "standing: the fewest cards kept among equal values";
+    EXPECT_EQ(flush.Best, 0U) << "standing: keeping none is named before keeping all five";
 
     // Nothing dealt: keeping everything, or nothing (a fresh deal), ends the round empty;
     // every draw costs the bet again.

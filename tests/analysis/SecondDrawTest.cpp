@@ -12,6 +12,7 @@
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneClasses.h"
 #include "analysis/OrvaneReturn.h"
+#include "analysis/SecondDrawAccuracy.h"
 #include "analysis/SecondDrawTables.h"
 #include "game/Card.h"
 
@@ -155,6 +156,34 @@ TEST_F(SecondDraw, KeptChoicesGiveTheTablesOfAnyMeterWorth) {
         EXPECT_EQ(fromChoices.OfHand(threeNines).SecondDraw, terms.Jackpot > 0 ? 1.0 : 0.0);
     }
     EXPECT_THROW(SecondDrawTables(choices, {-1.0, 0.0}), std::invalid_argument);
+}
+
+// The exact valuation used to measure the tables' accuracy: with no card thrown away it is
+// the tables' own figure of the hand; with cards thrown away it is worth the better of
+// taking the hand and ChooseAfterWin's second draw with those cards dead.
+TEST_F(SecondDraw, TheExactValuationAgreesWithTheTablesWhenNoCardIsDead) {
+    int differ = 0;
+    for (const FiveCards& hand : SampleHands()) {
+        const AfterDraw live =
+            ValueAfterDrawExactly(Tables(), hand, 0, DefaultMultipliers, Worth());
+        const AfterDraw& table = after_->OfHand(MaskOf(hand));
+        ASSERT_NEAR(live.Paid, table.Paid, 1e-9);
+        ASSERT_NEAR(live.Step, table.Step, 1e-9);
+        ASSERT_NEAR(live.Jackpot, table.Jackpot, 1e-9);
+        ASSERT_EQ(live.SecondDraw, table.SecondDraw);
+        // Three cards nobody holds, thrown away before.
+        CardMask dead = 0;
+        for (int card = 0; std::popcount(dead) < 3; ++card) {
+            dead |= (MaskOf(hand) & CardBit(card)) == 0 ? CardBit(card) : 0;
+        }
+        const AfterDraw exact =
+            ValueAfterDrawExactly(Tables(), hand, dead, DefaultMultipliers, Worth());
+        const SecondDrawChoice c = ChooseAfterWin(Tables(), hand, Worth(), dead);
+        const bool wins = PrizeOfClass(Tables().ClassOf(MaskOf(hand))) != NoPrize;
+        ASSERT_NEAR(WorthOf(exact), wins ? std::max(c.TakeValue, c.DrawValue) : 0.0, 1e-9);
+        differ += std::abs(WorthOf(exact) - WorthOf(live)) > 1e-9 ? 1 : 0;
+    }
+    EXPECT_GT(differ, 10);  // dead cards change what a second draw is worth
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "analysis/Simulator.h"
+#include "game/PayTable.h"
 
 namespace orvane::analysis {
 namespace {
@@ -41,6 +42,31 @@ TEST(TwoTableSimulator, TheSameSeedGivesTheSameTotalsAsTheTwoTablesPlayedInTurn)
     EXPECT_NE(SimulateOnTwoCores(Rounds, next).Paid, first.Paid);
     EXPECT_NE(SecondTableSeed(options.Seed), options.Seed + 1);
     EXPECT_NE(SecondTableSeed(options.Seed + 1), SecondTableSeed(options.Seed) + 1);
+}
+
+// What a simulation pays is the pay lines of its final hands, and the jackpots only when
+// the meter pays: with it off not one jackpot is paid, on the very same deals.
+TEST(TwoTableSimulator, WithTheMeterOffOnlyThePayLinesArePaid) {
+    SimulationOptions options;
+    options.Play = Strategy::Auto;
+    options.Seed = 5;
+    constexpr std::int64_t Rounds = 60'000;
+    auto lines = [](const SimulationTotals& t) {
+        std::int64_t paid = 0;
+        for (std::size_t line = 1; line < t.Lines.size(); ++line) {
+            paid += t.Lines[line] * DefaultMultipliers[line];
+        }
+        return paid;
+    };
+    const SimulationTotals on = Simulate(Rounds, options);
+    options.MeterPays = false;
+    const SimulationTotals off = Simulate(Rounds, options);
+    ASSERT_GT(on.JackpotPaid, 0) << "too few rounds for a jackpot";
+    EXPECT_EQ(on.Paid, lines(on) + on.JackpotPaid);
+    EXPECT_EQ(off.JackpotPaid, 0);
+    EXPECT_EQ(off.Paid, lines(off));
+    EXPECT_EQ(off.Lines, on.Lines);
+    EXPECT_EQ(off.Charged, on.Charged);
 }
 
 }  // namespace

@@ -220,6 +220,9 @@ TEST_F(Advisor, SwitchedOnDuringADealItAdvisesThatHandAndSwitchedOffItClearsTheM
 advisor::PayTableFigures MadeUpFigures(const Multipliers& pays) {
     advisor::PayTableFigures f;
     f.Pays = pays;
+    f.BestPlayReturn = 2.0;
+    f.BestPlayMeterShare = 0.3;
+    f.BestPlaySecondDraws = 0.4;
     f.OptimalReturn = 1.5;
     f.OptimalMeterShare = 0.25;
     f.AutoReturn = 1.25;
@@ -247,14 +250,20 @@ TEST_F(Advisor, TheHelpItemOpensTheAnalysisWindowWhichFillsIn) {
         return analysis->findChild<QLabel*>(QString::fromLatin1(name))->text();
     };
     EXPECT_TRUE(Eventually([&] {
-        return text("lblOptimalReturn") ==
-               QStringLiteral("Return with the best holds (meter counted): 150.00 %");
+        return text("lblBestPlay") == QStringLiteral("Return with the best play: 200.00 %");
     }));
+    EXPECT_EQ(text("lblBestPlay"), QStringLiteral("Return with the best play: 200.00 %"));
+    EXPECT_EQ(text("lblBestPlayNote"),
+              QStringLiteral("(a first-draw win given up for a second draw in 40.00 % of rounds)"));
+    // The approximate figure says so, with its measured accuracy, right under it.
+    EXPECT_TRUE(text("lblBestPlayAccuracy").startsWith(QStringLiteral("Approximate: ")));
+    EXPECT_TRUE(text("lblBestPlayAccuracy").contains(QStringLiteral("points higher (+/- ")));
     EXPECT_EQ(text("lblOptimalReturn"),
-              QStringLiteral("Return with the best holds (meter counted): 150.00 %"));
-    EXPECT_EQ(text("lblAutoReturn"), QStringLiteral("Return with the automatic hold: 125.00 %"));
+              QStringLiteral("Single draw, every first-draw win taken: 150.00 % (exact)"));
+    EXPECT_EQ(text("lblAutoReturn"),
+              QStringLiteral("Automatic hold, every first-draw win taken: 125.00 % (exact)"));
     EXPECT_EQ(text("lblMeterShare"),
-              QStringLiteral("Bonus meter's share of all paid: 25.00 % (automatic hold: 20.00 %)"));
+              QStringLiteral("Bonus meter's share of all paid: 30.00 % (automatic hold: 20.00 %)"));
     EXPECT_EQ(text("lblChance1"), QStringLiteral("1 in 40,000"));
     EXPECT_EQ(text("lblChance10"), QStringLiteral("15.00 %"));
     EXPECT_EQ(text("lblAutoChance10"), QStringLiteral("12.50 %"));

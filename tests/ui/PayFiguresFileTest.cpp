@@ -15,6 +15,9 @@ namespace {
 advisor::PayTableFigures Worked(const Multipliers& pays) {
     advisor::PayTableFigures f;
     f.Pays = pays;
+    f.BestPlayReturn = 2.0933789412345678;
+    f.BestPlayMeterShare = 0.30306224;
+    f.BestPlaySecondDraws = 0.40237279;
     f.OptimalReturn = 1.6901017912345678;
     f.OptimalMeterShare = 0.29276712;
     f.AutoReturn = 1.53594565;
@@ -31,6 +34,9 @@ advisor::PayTableFigures Worked(const Multipliers& pays) {
 
 void ExpectSame(const advisor::PayTableFigures& a, const advisor::PayTableFigures& b) {
     EXPECT_EQ(a.Pays, b.Pays);
+    EXPECT_EQ(a.BestPlayReturn, b.BestPlayReturn);
+    EXPECT_EQ(a.BestPlayMeterShare, b.BestPlayMeterShare);
+    EXPECT_EQ(a.BestPlaySecondDraws, b.BestPlaySecondDraws);
     EXPECT_EQ(a.OptimalReturn, b.OptimalReturn);
     EXPECT_EQ(a.OptimalMeterShare, b.OptimalMeterShare);
     EXPECT_EQ(a.AutoReturn, b.AutoReturn);

@@ -1,6 +1,11 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <string_view>
+
+#include "analysis/CardText.h"
 
 namespace orvane::analysis::cli {
 
@@ -8,16 +13,35 @@ const char* const Usage =
     "usage:\n"
     "  orvane-analysis return [--game orvane|jacks-or-better-9-6|joker-poker-kings]\n"
     "                         [--strategy optimal|auto] [--meter on|off|blind] [--json]\n"
-    "                         [--second-draw on|after-draw] (first-draw wins may be given up;\n"
-    "                         after-draw: the holds after the deal ignore that)\n"
+    "                         [--second-draw on|off|after-draw] (orvane's best play may give a\n"
+    "                         first-draw win up for a second draw, the default; off: every\n"
+    "                         first-draw win taken, the single-draw figures; after-draw: the\n"
+    "                         holds after the deal ignore the option)\n"
     "  orvane-analysis holds C1 C2 C3 C4 C5 [--game ...] [--rank 7..10] [--countdown 1..10]\n"
     "                         [--meter off|on] [--second-draw on|off] [--json]\n"
     "  orvane-analysis simulate --rounds N [--seed S] [--strategy optimal|auto]\n"
-    "                         [--second-draw on|off] [--meter blind|on] [--json]\n"
-    "                         (--meter on prices the meter first: the whole game is solved)\n"
+    "                         [--second-draw on|off] [--meter blind|on|off] [--json]\n"
+    "                         (--meter on prices the meter first: the whole game is solved;\n"
+    "                         off leaves the jackpots out of what is paid)\n"
+    "  orvane-analysis accuracy [--deals N] [--seed S] [--meter on|off|blind] [--json]\n"
+    "                         (how far the best play's figure is from the same play with\n"
+    "                         every second draw valued exactly: N random deals per state)\n"
     "cards are written AS KH TD 7C, JK for the joker\n";
 
 namespace {
+
+// The most rounds one run takes: a thousand billion is days of play on two cores, and every
+// total stays far inside its 64-bit counter.
+constexpr std::int64_t MostRounds = 1'000'000'000'000;
+
+// The options that take a value; anything else starting with "--" is not an option at all.
+constexpr std::array<std::string_view, 9> ValueOptions = {
+    "--game",   "--strategy",    "--meter", "--rank", "--countdown",
+    "--rounds", "--second-draw", "--seed",  "--deals"};
+
+bool IsValueOption(const std::string& arg) {
+    return std::find(ValueOptions.begin(), ValueOptions.end(), arg) != ValueOptions.end();
+}
 
 template <typename T>
 bool ReadNumber(const std::string& text, T& out) {
@@ -35,6 +59,9 @@ std::optional<Command> CommandNamed(const std::string& name) {
     }
     if (name == "simulate") {
         return Command::Simulate;
+    }
+    if (name == "accuracy") {
+        return Command::Accuracy;
     }
     if (name == "help" || name == "--help" || name == "-h") {
         return Command::Help;
@@ -78,6 +105,9 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             a.Cards.push_back(arg);
             continue;
         }
+        if (!IsValueOption(arg)) {
+            return fail("unknown option: " + arg);
+        }
         if (!hasValue) {
             return fail(arg + " needs a value");
         }
@@ -113,8 +143,18 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             if (!ReadNumber(value, a.Countdown) || a.Countdown < 1 || a.Countdown > 10) {
                 return fail("countdown is 1..10");
             }
+        } else if (arg == "--deals") {
+            if (!ReadNumber(value, a.Deals) || a.Deals < 20 || a.Deals > MostRounds) {
+                return fail("deals is a number 20.." + std::to_string(MostRounds));
+            }
         } else if (arg == "--rounds") {
-            if (!ReadNumber(value, a.Rounds) || a.Rounds < 1) {
+            const bool digits =
+                !value.empty() && std::all_of(value.begin(), value.end(),
+                                              [](char c) { return c >= '0' && c <= '9'; });
+            if (digits && (!ReadNumber(value, a.Rounds) || a.Rounds > MostRounds)) {
+                return fail("rounds is too large: at most " + std::to_string(MostRounds));
+            }
+            if (!digits || a.Rounds < 1) {
                 return fail("rounds is a positive number");
             }
         } else if (arg == "--second-draw") {
@@ -130,8 +170,6 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             if (!ReadNumber(value, a.Seed)) {
                 return fail("seed is a number 0..4294967295");
             }
-        } else {
-            return fail("unknown option: " + arg);
         }
     }
     if (a.What == Command::Holds && !meterGiven) {
@@ -139,8 +177,9 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
         a.Meter = false;
     }
     if (a.What == Command::Return && !secondDrawGiven) {
-        // The whole game with the second draw is a figure of its own; ask for it.
-        a.SecondDraw = false;
+        // The best play gives a first-draw win up when a second draw is worth more; the
+        // automatic hold and the standard games have no such choice.
+        a.SecondDraw = a.Which == Game::Orvane && !a.AutoStrategy;
     }
     if (a.What == Command::Return && a.SecondDraw && (a.Which != Game::Orvane || a.AutoStrategy)) {
         parsed.Error = "the second draw belongs to the orvane game's best play";
@@ -150,8 +189,22 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
         parsed.Error = "holds needs five cards";
         return parsed;
     }
+    for (std::size_t i = 0; i < a.Cards.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const auto card = ParseCard(a.Cards[i]);
+            if (card && card == ParseCard(a.Cards[j])) {
+                parsed.Error = "the same card twice: " + a.Cards[j] + " and " + a.Cards[i] +
+                               " (a hand is five different cards)";
+                return parsed;
+            }
+        }
+    }
     if (a.What == Command::Simulate && a.Rounds == 0) {
         parsed.Error = "simulate needs --rounds N";
+        return parsed;
+    }
+    if (a.What == Command::Accuracy && (a.Which != Game::Orvane || a.AutoStrategy)) {
+        parsed.Error = "the accuracy is that of the orvane game's best play";
         return parsed;
     }
     if (a.Which != Game::Orvane && a.AutoStrategy) {

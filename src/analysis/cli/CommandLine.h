@@ -7,7 +7,7 @@
 
 namespace orvane::analysis::cli {
 
-enum class Command { Return, Holds, Simulate, Help };
+enum class Command { Return, Holds, Simulate, Accuracy, Help };
 enum class Game { Orvane, JacksOrBetter96, JokerPokerKings };
 
 struct Arguments {
@@ -21,6 +21,7 @@ struct Arguments {
     std::int32_t Rank = 7;        // bonus rank for holds
     std::int32_t Countdown = 10;  // meter countdown for holds
     std::int64_t Rounds = 0;
+    std::int64_t Deals = 20000;  // accuracy: random deals per meter state
     std::uint32_t Seed = 1;
     bool SecondDraw = true;  // optimal play may give a first-draw win up (return: when asked)
     bool SecondDrawAfterDrawOnly = false;  // return: the holds after the deal ignore it

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "ProgressBar.h"
 #include "analysis/CardText.h"
 #include "analysis/ClassicGames.h"
 #include "analysis/DoubleUpOdds.h"
 #include "analysis/HoldValues.h"
 #include "analysis/OrvaneReturn.h"
+#include "analysis/SecondDrawAccuracy.h"
 #include "analysis/SecondDrawReturn.h"
 #include "analysis/Simulator.h"
 
@@ -21,47 +23,6 @@ using namespace orvane::analysis;
 using namespace orvane::analysis::cli;
 
 namespace {
-
-// A bar on stderr, shown only once a run has taken a second.
-class ProgressBar {
-  public:
-    void operator()(std::size_t done, std::size_t all) {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start_ < std::chrono::seconds(1) && done < all) {
-            return;
-        }
-        if (!shown_ && done >= all) {
-            return;
-        }
-        const int percent =
-            static_cast<int>(100.0 * static_cast<double>(done) / static_cast<double>(all));
-        if (shown_ && percent == lastPercent_ && done < all) {
-            return;
-        }
-        shown_ = true;
-        lastPercent_ = percent;
-        const int width = 40;
-        const auto filled =
-            static_cast<int>(static_cast<double>(done) / static_cast<double>(all) * width);
-        std::fprintf(
-            stderr, "\r[%s%s] %3d%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
-            std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
-            static_cast<int>(100.0 * static_cast<double>(done) / static_cast<double>(all)));
-        if (done >= all) {
-            std::fputc('\n', stderr);
-        }
-    }
-    void Finish() {
-        if (shown_) {
-            std::fputc('\n', stderr);
-        }
-    }
-
-  private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    bool shown_ = false;
-    int lastPercent_ = -1;
-};
 
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
@@ -120,6 +81,7 @@ int ClassicReturn(const Arguments& a) {
     const DrawTables tables(game.Classes);
     ProgressBar bar;
     const GameCounts counts = SingleDrawReturn(tables, game.Pays, std::ref(bar));
+    bar.Finish();
     const double ret = counts.Return(game.Pays);
     if (a.Json) {
         std::ostringstream o;
@@ -152,8 +114,7 @@ const char* LineName(int line) {
     return names[line];
 }
 
-int SecondDrawReturnCommand(const Arguments& a) {
-    OrvaneTables tables;
+SecondDrawOptions BestPlayOptions(const Arguments& a, OrvaneTables& tables) {
     SecondDrawOptions options;
     options.Meter = a.Meter;
     options.HoldsCountOnOption = !a.SecondDrawAfterDrawOnly;
@@ -162,12 +123,56 @@ int SecondDrawReturnCommand(const Arguments& a) {
         ProgressBar solving;
         OrvaneOptions single;
         options.Terms = OrvaneReturn(tables, single, std::ref(solving)).StateTerms;
+        solving.Finish();
         // Then policy iteration with the option, until it settles; the single-draw holds
         // keep the single-draw game's prices, as the simulator plays them.
         options.PricingPasses = a.SecondDrawAfterDrawOnly ? 1 : 6;
     }
+    return options;
+}
+
+int AccuracyCommand(const Arguments& a) {
+    OrvaneTables tables;
+    AccuracyOptions accuracy;
+    accuracy.Play = BestPlayOptions(a, tables);
+    accuracy.Deals = a.Deals;
+    accuracy.Seed = a.Seed;
+    ProgressBar bar;
+    const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, accuracy.Play, std::ref(bar));
+    bar.Finish();
+    if (!accuracy.Play.Terms.empty()) {
+        accuracy.Play.Terms = f.Terms;  // the prices of the strategy the figure is of
+    }
+    ProgressBar sampling;
+    const AccuracyFigures m = MeasureSecondDrawAccuracy(tables, accuracy, std::ref(sampling));
+    sampling.Finish();
+    if (a.Json) {
+        std::cout << "{\"game\":\"orvane\",\"meter\":" << (a.Meter ? "true" : "false")
+                  << ",\"meter_priced\":" << (accuracy.Play.Terms.empty() ? "false" : "true")
+                  << ",\"return\":" << Number(f.Return, 12) << ",\"gap\":" << Number(m.Gap, 12)
+                  << ",\"gap_error\":" << Number(m.GapError, 12)
+                  << ",\"sampled_return\":" << Number(m.ApproximateReturn, 12)
+                  << ",\"sampled_exact_return\":" << Number(m.ExactReturn, 12)
+                  << ",\"net_gap\":" << Number(m.ExactNet - m.ApproximateNet, 12)
+                  << ",\"deals\":" << m.Deals << ",\"seed\":" << a.Seed << "}\n";
+        return 0;
+    }
+    std::cout << "return, thrown-away cards live   " << Number(f.Return, 8) << '\n'
+              << "exact second draws add           " << Number(m.Gap, 6) << " +/- "
+              << Number(m.GapError, 6) << " (1 s.e.)\n"
+              << "so the play returns about        " << Number(f.Return + m.Gap, 6) << '\n'
+              << "net per round, exact less live   " << Number(m.ExactNet - m.ApproximateNet, 6)
+              << '\n'
+              << "sampled deals                    " << m.Deals << " (seed " << a.Seed << ")\n";
+    return 0;
+}
+
+int SecondDrawReturnCommand(const Arguments& a) {
+    OrvaneTables tables;
+    const SecondDrawOptions options = BestPlayOptions(a, tables);
     ProgressBar bar;
     const SecondDrawFigures f = OrvaneReturnWithSecondDraw(tables, options, std::ref(bar));
+    bar.Finish();
     const char* holds = a.SecondDrawAfterDrawOnly ? "single-draw" : "with the option";
     if (a.Json) {
         std::ostringstream o;
@@ -209,6 +214,7 @@ int OrvaneReturnCommand(const Arguments& a) {
     options.MeterAware = !a.MeterBlind;
     ProgressBar bar;
     const OrvaneFigures f = OrvaneReturn(tables, options, std::ref(bar));
+    bar.Finish();
     if (a.Json) {
         std::ostringstream o;
         o << "{\"game\":\"orvane\",\"strategy\":" << JsonString(a.AutoStrategy ? "auto" : "optimal")
@@ -300,25 +306,19 @@ int HoldsCommand(const Arguments& a) {
             OrvaneOptions options;
             ProgressBar bar;
             const OrvaneFigures f = OrvaneReturn(orvaneTables, options, std::ref(bar));
+            bar.Finish();
             terms =
                 f.StateTerms[static_cast<std::size_t>((a.Rank - 7) * Countdowns + a.Countdown - 1)];
         }
         tables = &orvaneTables.ForRank(a.Rank);
         worth = ClassWorth(DefaultMultipliers, terms);
     }
-    // The second draw belongs to this game only; valuing it goes through every draw.
-    HandValues v = !classic && a.SecondDraw ? ValueHoldsWithSecondDraw(*tables, hand, worth)
-                                            : ValueHolds(*tables, hand, worth);
-    std::vector<HoldValue> ranked = v.Ranked();
-    if (classic) {
-        // A single-draw game: every hold is a free draw, the hand as dealt is just a hold.
-        for (HoldValue& h : ranked) {
-            h.Value += h.DrawCost;
-            h.DrawCost = 0;
-        }
-        std::stable_sort(ranked.begin(), ranked.end(),
-                         [](const HoldValue& x, const HoldValue& y) { return x.Value > y.Value; });
-    }
+    // A standard game is a single draw: keeping nothing draws five cards. The second draw
+    // belongs to this game only; valuing it goes through every draw.
+    const HandValues v = classic        ? ValueSingleDrawHolds(*tables, hand, worth)
+                         : a.SecondDraw ? ValueHoldsWithSecondDraw(*tables, hand, worth)
+                                        : ValueHolds(*tables, hand, worth);
+    const std::vector<HoldValue> ranked = v.Ranked();
     if (a.Json) {
         std::ostringstream o;
         o << "{\"game\":" << JsonString(GameName(a.Which)) << ",\"holds\":[";
@@ -344,11 +344,13 @@ int SimulateCommand(const Arguments& a) {
     options.Play = a.AutoStrategy ? Strategy::Auto : Strategy::Optimal;
     options.Seed = a.Seed;
     options.SecondDraw = a.SecondDraw;
+    options.MeterPays = a.Meter;
     OrvaneTables tables;
     if (!a.AutoStrategy && a.MeterAware) {
         // Price the meter's steps by solving the whole game first.
         ProgressBar solving;
         options.Terms = OrvaneReturn(tables, OrvaneOptions{}, std::ref(solving)).StateTerms;
+        solving.Finish();
     }
     ProgressBar bar;
     const auto start = std::chrono::steady_clock::now();
@@ -356,6 +358,7 @@ int SimulateCommand(const Arguments& a) {
         a.Rounds, options, a.AutoStrategy ? nullptr : &tables, [&](std::int64_t done) {
             bar(static_cast<std::size_t>(done), static_cast<std::size_t>(a.Rounds - a.Rounds / 2));
         });
+    bar.Finish();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (a.Json) {
@@ -412,6 +415,8 @@ int main(int argc, char** argv) {
                 return HoldsCommand(a);
             case Command::Simulate:
                 return SimulateCommand(a);
+            case Command::Accuracy:
+                return AccuracyCommand(a);
             case Command::Help:
                 std::cout << Usage;
                 return 0;

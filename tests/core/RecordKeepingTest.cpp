@@ -31,6 +31,11 @@ class FlakyJournal : public Journal {
     const GameTable& table_;
 };
 
+std::size_t Guesses(const GameTable& table) {
+    const auto& game = table.History().Current();
+    return game ? game->Guesses.size() : 0;
+}
+
 TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
     FakeDisplay display;
     FakePause pause;
@@ -49,6 +54,8 @@ TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
             journal.failing = !journal.failing;  // the disk fills up, or is freed
         }
         const CreditAuditCounters before = table.Audit().Counters();
+        const bool refusing = table.Keeping() == RecordKeeping::CannotBeKept;
+        const std::size_t guessesBefore = Guesses(table);
         Apply(table, script[i]);
         const CreditAuditCounters& now = table.Audit().Counters();
         SCOPED_TRACE("action " + std::to_string(i));
@@ -56,6 +63,10 @@ TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
             // A kill here restarts from what was kept: every coin and stake is in it.
             ASSERT_EQ(now.Added, journal.kept.Audit.Added);
             ASSERT_EQ(now.Charged, journal.kept.Audit.Charged);
+            // A guess stakes the win: none is made that could not be kept.
+            if (refusing) {
+                ASSERT_LE(Guesses(table), guessesBefore);
+            }
             collectedWhileFailing += now.Won > before.Won ? 1 : 0;
             cashedOutWhileFailing += now.TakenOut > before.TakenOut ? 1 : 0;
         } else {

@@ -84,7 +84,7 @@ before="$(stored)"
 dd if=/dev/zero of="$disk/filler" bs=4k 2> /dev/null
 df -k "$disk" | tail -1 | awk '{ exit ($4 == 0 ? 0 : 1) }' || fail "the small disk did not fill"
 
-# A coin of 100 through the add-credit dialog: a click on the credit, then its first button.
+# A coin of 100 through the add-credit dialog: a click on the credit, then on the coin.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 4 + 691)) $((Y + 4 + 88)) click 1
 for ((t = 0; t < 50; t++)); do
@@ -93,9 +93,17 @@ for ((t = 0; t < 50; t++)); do
   sleep 0.1
 done
 [ -n "$dialog" ] || fail "the add-credit dialog did not open"
-xdotool windowfocus "$dialog" 2> /dev/null
 sleep 0.3
-xdotool key space
+# The coin button "100": 7 + 50, 57 + 10 in the dialog's client, one pixel inside its border.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 58)) $((Y + 68)) click 1
+# The notice of the failing saves comes first, while the coin is still being refused.
+waitlog "records cannot be saved" || fail "the failing saves were not told"
+for ((try = 0; try < 5; try++)); do # the player reads it and presses OK
+  sleep 1
+  xdotool key Return
+  grep -qsF "The coin was not taken" "$work/game.log" && break
+done
 waitlog "The coin was not taken" || fail "a coin was taken while the records could not be saved"
 grep -qsF "cannot be saved in the folder $config (No space left on device)" "$work/game.log" ||
   fail "the player was not told why, naming the folder"
@@ -116,13 +124,24 @@ for name in credit added charged; do
   [ "$(field "$restarted" "$name")" = "$(field "$before" "$name")" ] ||
     fail "$name is not what was kept: $before -> $restarted"
 done
-xdotool windowfocus "$window" 2> /dev/null
+# The notice of the start is read and closed, then DEAL is clicked.
+for ((try = 0; try < 20; try++)); do
+  notice="$(xdotool search --onlyvisible --name '^Orvane Cards$' 2> /dev/null | tail -1)"
+  [ -n "$notice" ] && break
+  sleep 0.2
+done
+if [ -n "$notice" ]; then
+  xdotool windowfocus "$notice" 2> /dev/null
+  sleep 0.3
+  xdotool key Return
+  sleep 0.5
+fi
+eval "$(xdotool getwindowgeometry --shell "$window")"
 for ((try = 0; try < 3; try++)); do
-  xdotool key space
+  xdotool mousemove $((X + 4 + 701)) $((Y + 4 + 558)) click 1
   sleep 1
   dealt="$(stored)"
   [ "$(field "$dealt" charged)" -gt "$(field "$before" charged)" ] && break
-  xdotool key Escape # a notice of the start may hold the keys
 done
 [ "$(field "$dealt" charged)" -gt "$(field "$before" charged)" ] ||
   fail "no deal was taken once the disk had room: $dealt"

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "RecordsNotice.h"
 #include "game/GameTable.h"
 #include "game/SnapshotCodec.h"
 #include "settings/CriticalStore.h"
@@ -35,7 +36,8 @@ std::optional<std::int64_t> NumberOf(const CriticalRecords& records, std::string
 
 TableLedger::TableLedger(CriticalStore& store, GameTable& table, TSettings& settings, Tell tell)
     : store_(store), table_(table), settings_(settings), tell_(std::move(tell)) {
-    store_.Tell = [this](const std::string& text) { tell_(text); };
+    // A failing save is told here, with what it means for play.
+    store_.Tell = nullptr;
 }
 
 TableLedger::Restored TableLedger::Restore() {
@@ -58,7 +60,15 @@ TableLedger::Restored TableLedger::Restore() {
               "). The game started from the settings file instead.");
         return Restored::Nothing;
     }
+    // Attached first: the resume settles, so the audit reports what the files hold and a
+    // stage it finishes is kept at once. Until the start decides, the closing record is
+    // written back as it was found.
+    table_.SetJournal(this);
+    closing_ = *closed != 0;
+    restoredLastCredit_ = *lastCredit;
     table_.Resume(*decoded.Snapshot);
+    closing_ = false;
+    restoredLastCredit_.reset();
     // A close empties the credit into LastCredit; should a close record ever hold credit
     // or a round, playing on from the table is the way that cannot pay it twice.
     const TableState& state = decoded.Snapshot->Table;
@@ -79,9 +89,20 @@ void TableLedger::BeginClose() {
 void TableLedger::Commit() {
     CriticalRecords records = SnapshotCodec::Encode(table_.Snapshot());
     records.emplace_back(ClosedName, closing_ ? "1" : "0");
-    records.emplace_back(LastCreditName, std::to_string(settings_.LastCredit));
-    // A failure is told by the store itself, once, and the next commit tries again.
-    store_.Save(records);
+    records.emplace_back(LastCreditName,
+                         std::to_string(restoredLastCredit_.value_or(settings_.LastCredit)));
+    // A run of failures is told once, and so is its end; the table refuses money meanwhile.
+    const bool kept = store_.Save(records);
+    if (kept == notKeptTold_) {
+        notKeptTold_ = !kept;
+        const std::string folder = FolderOf(store_.Path(0));
+        tell_(kept ? RecordsKeptAgainNotice(folder)
+                   : RecordsNotKeptNotice(folder, store_.Failure()));
+    }
+}
+
+RecordKeeping TableLedger::Keeping() const {
+    return store_.Failing() ? RecordKeeping::CannotBeKept : RecordKeeping::Kept;
 }
 
 void TableLedger::AuditFailed(const std::string& details) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "game/Journal.h"
@@ -39,6 +40,7 @@ class TableLedger final : public Journal {
 
     void Commit() override;
     void AuditFailed(const std::string& details) override;
+    RecordKeeping Keeping() const override;
 
     static constexpr const char* ResumedText =
         "The last game was interrupted before it ended. It has been resumed exactly where "
@@ -55,6 +57,9 @@ class TableLedger final : public Journal {
     Tell tell_;
     bool closing_ = false;
     bool auditTold_ = false;
+    bool notKeptTold_ = false;
+    // While a restore settles the table: the closing record it found, written back as is.
+    std::optional<std::int64_t> restoredLastCredit_;
 };
 
 }  // namespace orvane

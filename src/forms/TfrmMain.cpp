@@ -29,6 +29,7 @@
 #include "MainTableDisplay.h"
 #include "OrvaneVersion.h"
 #include "PlayerWinCount.h"
+#include "RecordsNotice.h"
 #include "RgbColor.h"
 #include "StartupContent.h"
 #include "StripDrag.h"
@@ -44,6 +45,7 @@
 #include "WindowPlacement.h"
 #include "WindowTheme.h"
 #include "game/GameTable.h"
+#include "settings/CriticalStore.h"
 #include "settings/TSettings.h"
 #include "settings/ThemeCatalog.h"
 #include "view/PictureDensity.h"
@@ -229,6 +231,14 @@ void TfrmMain::RestoreTable() {
         settings_->LastCredit > 0) {
         table_->AddCredit(settings_->LastCredit, false);
     }
+    if (noticesPending_ == 0) {
+        table_->ReleaseIdleAnimation();
+    }
+    // While the records cannot be kept, they are tried again now and then, not only when
+    // the player acts.
+    auto* retry = new QTimer(this);
+    connect(retry, &QTimer::timeout, this, [this] { table_->RetryRecords(); });
+    retry->start(RecordsRetryMs);
 }
 
 // Before the cards are made: stored numbers that name no theme or card set are mended,
@@ -272,7 +282,14 @@ void TfrmMain::ApplyCardLibrary(const CardPictureSource& pictures) {
 
 void TfrmMain::InformLater(const QString& text) {
     qCInfo(lcMain).noquote() << text;
-    QTimer::singleShot(0, this, [this, text] { Inform(text); });
+    ++noticesPending_;
+    QTimer::singleShot(0, this, [this, text] {
+        Inform(text);
+        // A round a restart finished stays on the table until its notices are read.
+        if (--noticesPending_ == 0) {
+            table_->ReleaseIdleAnimation();
+        }
+    });
 }
 
 void TfrmMain::CreateCards() {
@@ -384,6 +401,8 @@ void TfrmMain::AddCredit(std::int32_t amount, bool count) {
     RunTableEvent([this, amount, count, &result] { result = table_->AddCredit(amount, count); });
     if (result == CreditChange::WouldOverflow) {
         Inform(QStringLiteral("The machine cannot hold more credit. Cash out or play some first."));
+    } else if (result == CreditChange::RecordsNotKept && setup_.Critical != nullptr) {
+        InformLater(QString::fromStdString(CoinRefusedNotice(FolderOf(setup_.Critical->Path(0)))));
     }
 }
 

@@ -90,6 +90,7 @@ class TfrmMain : public QWidget {
     TSettings& Settings() { return *settings_; }
     const MainControls& Controls() const { return c_; }
     MainMenus& Menus() { return *menus_; }
+    const TFlash& Flash() const { return *flash_; }
     // The widget every table control lives on.
     QWidget* Surface() const { return surface_; }
     // Window pixels per table pixel: 1 windowed, more in full screen.
@@ -216,6 +217,8 @@ class TfrmMain : public QWidget {
     bool closeAgreed_ = false;
     bool closePending_ = false;
     bool closed_ = false;
+    int noticesPending_ = 0;  // told but not yet read
+    static constexpr int RecordsRetryMs = 5000;
 };
 
 }  // namespace orvane

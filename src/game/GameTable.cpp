@@ -76,6 +76,7 @@ void GameTable::Deal() {
         return;
     }
     GateGuard gate(s_.Ready);
+    ReleaseIdleAnimation();
     display_.SetMessage(Message::None, false);
     const bool betChanged = s_.BetIndex != s_.BetIndexAtDeal;
     switch (s_.RoundState) {
@@ -116,7 +117,9 @@ void GameTable::Hold(int slot) {
     }
     GateGuard gate(s_.Ready);
     if (dup_.IsOpen()) {
-        if (!outOfService_ || slot == CollectButton) {
+        // A guess stakes the win, so it is refused where it could not be kept.
+        const bool guess = slot == 2 || slot == 4;
+        if (slot == CollectButton || (!outOfService_ && (!guess || TakesMoney()))) {
             DoubleUpChoice(slot);
         }
     } else if (s_.RoundState == RoundPhase::Dealt || s_.RoundState == RoundPhase::FirstDrawWon) {
@@ -131,6 +134,7 @@ void GameTable::Bet() {
         return;
     }
     GateGuard gate(s_.Ready);
+    ReleaseIdleAnimation();
     SelectBet(true);
     Settle();
 }
@@ -163,6 +167,13 @@ CreditChange GameTable::AddCredit(std::int32_t amount, bool count) {
         return CreditChange::WouldOverflow;
     }
     GateGuard gate(s_.Ready);
+    ReleaseIdleAnimation();
+    // Credit given back without counting it was kept by the run that left it; a coin is new.
+    if (count && !TakesMoney()) {
+        return CreditChange::RecordsNotKept;
+    }
+    const TableSnapshot before = Snapshot();
+    const Statistics statsBefore = settings_.Stats();
     display_.PlaySoundEffect(Sound::AddCredit);
     ChargeCredit(-amount);
     audit_.Add(amount);
@@ -175,6 +186,10 @@ CreditChange GameTable::AddCredit(std::int32_t amount, bool count) {
         SelectBet(false);  // a running round keeps the bet it was dealt with
     }
     Settle();
+    if (count && keeping_ == RecordKeeping::CannotBeKept) {
+        PutBack(before, statsBefore);
+        return CreditChange::RecordsNotKept;
+    }
     return CreditChange::Done;
 }
 
@@ -260,6 +275,12 @@ void GameTable::SelectBet(bool advance) {
 // ---- the round -------------------------------------------------------------------
 
 void GameTable::PlayStage(DrawStage stage) {
+    const bool charges = stage == DrawStage::Deal || !AllHeld();
+    if (charges && !TakesMoney()) {
+        return;
+    }
+    const TableSnapshot before = Snapshot();
+    const Statistics statsBefore = settings_.Stats();
     if (!ChargeForStage(stage)) {
         return;
     }
@@ -268,6 +289,11 @@ void GameTable::PlayStage(DrawStage stage) {
     // with the same cards instead of charging or dealing again.
     s_.StageInFlight = StageNumber(stage);
     Settle();
+    if (charges && keeping_ == RecordKeeping::CannotBeKept) {
+        // The stake did not reach the records: a kill now would lose it, so it is not taken.
+        PutBack(before, statsBefore);
+        return;
+    }
     FinishStage(stage);
 }
 
@@ -457,7 +483,8 @@ void GameTable::SetOutOfService(bool outOfService) {
 }
 
 ButtonLayout GameTable::IdleLayout() const {
-    return outOfService_ ? ButtonLayout::OutOfService : ButtonLayout::Idle;
+    return outOfService_ || keeping_ == RecordKeeping::CannotBeKept ? ButtonLayout::OutOfService
+                                                                    : ButtonLayout::Idle;
 }
 
 void GameTable::EndRound() {
@@ -734,6 +761,7 @@ void GameTable::Settle() {
     }
     if (journal_ != nullptr) {
         journal_->Commit();
+        NoteKeeping(journal_->Keeping());
     }
 }
 
@@ -756,6 +784,21 @@ TableSnapshot GameTable::Snapshot() const {
 
 void GameTable::Resume(const TableSnapshot& snapshot) {
     GateGuard gate(s_.Ready);
+    Restore(snapshot);
+    if (s_.StageInFlight != 0) {
+        FinishStage(static_cast<DrawStage>(s_.StageInFlight));
+        if (s_.RoundState == RoundPhase::Idle) {
+            // The player has not seen this round end yet.
+            display_.StopIdleAnimation();
+            idleHeld_ = true;
+        }
+    }
+    // A stored credit that its own counters do not explain is reported at once, and the
+    // finished stage is kept before anything else is played.
+    Settle();
+}
+
+void GameTable::Restore(const TableSnapshot& snapshot) {
     // The pay table and the stored bet limits belong to the settings, not to the snapshot.
     const TableState settingsPart = s_;
     s_ = snapshot.Table;
@@ -776,11 +819,6 @@ void GameTable::Resume(const TableSnapshot& snapshot) {
         history_.Restore({}, std::nullopt);
     }
     Redraw();
-    if (s_.StageInFlight != 0) {
-        FinishStage(static_cast<DrawStage>(s_.StageInFlight));
-    }
-    // A stored credit that its own counters do not explain is reported at once.
-    Settle();
 }
 
 // Everything the window shows of the table, as the snapshot left it.
@@ -813,7 +851,8 @@ void GameTable::Redraw() {
     RedrawDoubleUp(view);
     ShowChoiceButtons();
     const bool idle = s_.RoundState == RoundPhase::Idle && s_.StageInFlight == 0;
-    display_.SetButtonLayout(idle && outOfService_ ? ButtonLayout::OutOfService : view.Layout);
+    display_.SetButtonLayout(idle && IdleLayout() == ButtonLayout::OutOfService ? IdleLayout()
+                                                                                : view.Layout);
     display_.SetMessage(view.Banner, view.BannerBlinks);
     display_.SetIndicatorBlink(view.IndicatorBlinks);
     if (idle) {

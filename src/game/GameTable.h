@@ -9,6 +9,7 @@
 #include "GameHistory.h"
 #include "Journal.h"
 #include "RandomSource.h"
+#include "RecordKeeping.h"
 #include "TOrvane.h"
 #include "TableDisplay.h"
 #include "TableSettings.h"
@@ -21,10 +22,11 @@ namespace orvane {
 
 enum class CreditChange {
     Done,
-    NotReady,       // an action of the table is running
-    WouldOverflow,  // the credit cannot hold that much
-    NotIdle,        // a round is running
-    InvalidAmount,  // credit is added in positive amounts only
+    NotReady,        // an action of the table is running
+    WouldOverflow,   // the credit cannot hold that much
+    NotIdle,         // a round is running
+    InvalidAmount,   // credit is added in positive amounts only
+    RecordsNotKept,  // the records cannot be saved, so no coin is taken
 };
 
 // The game table: the rules of a round from the idle table through deal, holds, draws
@@ -48,10 +50,21 @@ class GameTable {
     // Told of every change that must survive a crash; none (nullptr) by default.
     void SetJournal(Journal* journal) { journal_ = journal; }
     TableSnapshot Snapshot() const;
-    // After Start: puts the table back as the snapshot holds it (the pay table stays the
-    // settings'), draws it all again and finishes a stage that was paid for but not
-    // settled, with the same cards and without charging it again.
+    // After Start and with the journal attached: puts the table back as the snapshot holds
+    // it (the pay table stays the settings'), draws it all again, finishes a stage that was
+    // paid for but not settled, with the same cards and without charging it again, and
+    // settles: the audit reports a credit its counters do not explain, and the journal
+    // keeps the finished stage. A round the resume finished stays on the table, without
+    // the idle animation, until ReleaseIdleAnimation or the player's next action.
     void Resume(const TableSnapshot& snapshot);
+    void ReleaseIdleAnimation();
+
+    // Whether the journal could keep the last change. While it cannot, the table takes no
+    // coins and no stakes (deals, draws that charge, double-up guesses) and says so on the
+    // banner; a win on offer can still be collected and the credit cashed out. Every action
+    // tries the records again, and so does RetryRecords; the first success takes money again.
+    RecordKeeping Keeping() const { return keeping_; }
+    void RetryRecords();
 
     // The table's part of the main window's creation: an empty machine, the bet and
     // meter shown, the banner asking for coins, the random source seeded, the gate open.
@@ -90,6 +103,14 @@ class GameTable {
 
     // The audit, then the journal, once the table is consistent.
     void Settle();
+
+    // Records that cannot be kept.
+    bool TakesMoney();
+    void NoteKeeping(RecordKeeping keeping);
+    void ShowRefusal();
+    // Undoes an action whose stake could not be kept: the table as before, shown again.
+    void PutBack(const TableSnapshot& before, const Statistics& statsBefore);
+    void Restore(const TableSnapshot& snapshot);
     void Redraw();
     void RedrawDoubleUp(const TableView& view);
 
@@ -142,6 +163,11 @@ class GameTable {
     GameHistory history_;
     std::int64_t reportedMismatch_ = 0;  // so a standing mismatch is reported once
     bool outOfService_ = false;
+    RecordKeeping keeping_ = RecordKeeping::Kept;
+    // The banner the refusal covered, put back when the records are kept again.
+    Message bannerBeforeRefusal_ = Message::None;
+    bool bannerBlinkedBeforeRefusal_ = false;
+    bool idleHeld_ = false;
 };
 
 }  // namespace orvane

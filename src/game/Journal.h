@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "RecordKeeping.h"
+
 namespace orvane {
 
 // Where the table reports each change that must outlive the program. Commit comes once
@@ -14,6 +16,8 @@ class Journal {
     virtual void Commit() = 0;
     // The credit no longer matches what came in, went out, was won and was bet.
     virtual void AuditFailed(const std::string& details) = 0;
+    // Whether the last Commit reached the records.
+    virtual RecordKeeping Keeping() const { return RecordKeeping::Kept; }
 };
 
 }  // namespace orvane

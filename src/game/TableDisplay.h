@@ -12,7 +12,8 @@ namespace orvane {
 
 // Banner texts by index. CollectAllHint is the window's own, shown while a long count of a
 // win runs; the table never shows it. OutOfService stands whatever the table shows while no
-// card library can be shown.
+// card library can be shown. RecordsNotKept asks for room for the records while they
+// cannot be saved.
 enum class Message : int {
     None = 0,
     InsertCoin = 1,
@@ -22,7 +23,8 @@ enum class Message : int {
     CollectAllHint = 5,
     OutOfService = 6,
     WinTooLarge = 7,
-    Last = WinTooLarge,
+    RecordsNotKept = 8,
+    Last = RecordsNotKept,
 };
 
 // What HOLD 2, HOLD 4 and HOLD 5 do. Off: they hold their cards. While a win is on offer

@@ -108,6 +108,7 @@ bool CriticalStore::Save(const CriticalRecords& records) {
             failure = folderFailure;
         }
     }
+    failure_ = failure;
     if (!failure.empty()) {
         if (!failing_) {
             Say("The game's records could not be saved to " + paths_[0] + ": " + failure +

@@ -49,6 +49,8 @@ class CriticalStore {
 
     const std::string& Path(std::size_t copy) const { return paths_[copy]; }
     bool Failing() const { return failing_; }
+    // Why the last save failed, in words; empty after a save that worked.
+    const std::string& Failure() const { return failure_; }
 
   private:
     std::string SaveCopy(std::size_t copy, std::string_view bytes);
@@ -64,6 +66,7 @@ class CriticalStore {
     // A copy that failed to verify and could not yet be moved aside is never written over.
     std::array<bool, 2> damaged_{};
     bool failing_ = false;
+    std::string failure_;
     bool loaded_ = false;
 };
 

@@ -42,6 +42,7 @@ TFlash::TFlash(FlashTarget& flashTarget, FlashSettingsSource settingsSource,
     Messages[5] = QStringLiteral("PRESS ANY KEY TO COLLECT ALL");
     Messages[6] = QStringLiteral("OUT OF SERVICE");
     Messages[7] = QStringLiteral("TAKE HALF OR COLLECT FIRST");
+    Messages[8] = QStringLiteral("CANNOT SAVE - CHECK THE DISK");
 }
 
 TFlash::~TFlash() = default;

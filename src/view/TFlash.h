@@ -36,9 +36,9 @@ class TFlash : public QObject {
     std::array<QString, 10> Messages;
     QString CurrentMessage;
 
-    // index 0..7: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER", the two the
+    // index 0..8: "", "INSERT COIN !", "HOLD AND DRAW CARDS", "WINNER", the two the
     // collection of a win needs (the credit is full, how to collect all at once),
-    // "OUT OF SERVICE", and the win that doubled would not fit.
+    // "OUT OF SERVICE", the win that doubled would not fit, and the records cannot be saved.
     void SetMessage(int index, bool blink);
     void StartIdleAnimation();
     void StopIdleAnimation();

@@ -64,6 +64,7 @@ TEST(Resume, EveryCommitPlaysOnLikeTheTableThatWasNeverStopped) {
         RecordingJournal resumedJournal(b.table);
         b.table.SetJournal(&resumedJournal);
         b.table.Resume(ThroughTheCodec(stored));
+        b.table.ReleaseIdleAnimation();  // the player has read what the start said
         SCOPED_TRACE("resumed at action " + std::to_string(entry.action) + ", stage in flight " +
                      std::to_string(stored.Table.StageInFlight));
         // A stage in flight is finished, so both stand where the action left the table.

@@ -109,7 +109,7 @@ TEST_F(SnapshotCodecTest, ValuesOutsideTheirFieldAreRefused) {
         {"Credit", "2147483648"}, {"BetIndex", "16"},      {"DupStep", "0"},
         {"DupStep", "11"},        {"Meter3", "-1"},        {"PrizeStat4", "-1"},
         {"LastPrize", "12"},      {"OrvaneNumber", "11"},  {"Hand2Suit", "5"},
-        {"Stars", "4"},           {"Banner", "8"},         {"ButtonLayout", "5"},
+        {"Stars", "4"},           {"Banner", "9"},         {"ButtonLayout", "5"},
         {"Games", "11"},          {"DupOpen", "2"},        {"AuditWon", "9223372036854775807"},
         {"Game1Draws", "3"},      {"Game1Guesses", "11"},  {"Game1End", "6"},
         {"SnapshotVersion", "2"}};

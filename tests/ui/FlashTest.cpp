@@ -66,7 +66,8 @@ TEST_F(FlashTest, StartsWithFiveStoppedTimersAndTheEightMessages) {
     EXPECT_EQ(flash.Messages[5], "PRESS ANY KEY TO COLLECT ALL");
     EXPECT_EQ(flash.Messages[6], "OUT OF SERVICE");
     EXPECT_EQ(flash.Messages[7], "TAKE HALF OR COLLECT FIRST");
-    for (std::size_t unused = 8; unused < flash.Messages.size(); ++unused) {
+    EXPECT_EQ(flash.Messages[8], "CANNOT SAVE - CHECK THE DISK");
+    for (std::size_t unused = 9; unused < flash.Messages.size(); ++unused) {
         EXPECT_TRUE(flash.Messages[unused].isEmpty());
     }
 }

@@ -1,0 +1,161 @@
+// While the records cannot be kept the table takes no coin and no stake, so a kill then
+// loses nothing it took; a win can still be collected and the credit cashed out, and the
+// first save that works takes money again.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ScriptedPlay.h"
+
+namespace orvane::test {
+namespace {
+
+// Keeps the table of each commit, except while its disk is full.
+class FlakyJournal : public Journal {
+  public:
+    explicit FlakyJournal(const GameTable& table) : table_(table) {}
+    void Commit() override {
+        if (!failing) {
+            kept = table_.Snapshot();
+        }
+    }
+    void AuditFailed(const std::string& details) override { failures.push_back(details); }
+    RecordKeeping Keeping() const override {
+        return failing ? RecordKeeping::CannotBeKept : RecordKeeping::Kept;
+    }
+    bool failing = false;
+    TableSnapshot kept;
+    std::vector<std::string> failures;
+
+  private:
+    const GameTable& table_;
+};
+
+std::size_t Guesses(const GameTable& table) {
+    const auto& game = table.History().Current();
+    return game ? game->Guesses.size() : 0;
+}
+
+TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
+    FakeDisplay display;
+    FakePause pause;
+    FakeSettings settings;
+    GameTable table(display, pause, settings);
+    FlakyJournal journal(table);
+    table.SetJournal(&journal);
+    table.Start(2024);
+    ASSERT_EQ(table.AddCredit(3000, true), CreditChange::Done);
+
+    std::mt19937 random(5);
+    const std::vector<PlayerAction> script = MakeScript(31, 4000);
+    int takenWhileKept = 0, collectedWhileFailing = 0, cashedOutWhileFailing = 0;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        if (random() % 25 == 0) {
+            journal.failing = !journal.failing;  // the disk fills up, or is freed
+        }
+        const CreditAuditCounters before = table.Audit().Counters();
+        const bool refusing = table.Keeping() == RecordKeeping::CannotBeKept;
+        const std::size_t guessesBefore = Guesses(table);
+        Apply(table, script[i]);
+        const CreditAuditCounters& now = table.Audit().Counters();
+        SCOPED_TRACE("action " + std::to_string(i));
+        if (journal.failing) {
+            // A kill here restarts from what was kept: every coin and stake is in it.
+            ASSERT_EQ(now.Added, journal.kept.Audit.Added);
+            ASSERT_EQ(now.Charged, journal.kept.Audit.Charged);
+            // A guess stakes the win: none is made that could not be kept.
+            if (refusing) {
+                ASSERT_LE(Guesses(table), guessesBefore);
+            }
+            collectedWhileFailing += now.Won > before.Won ? 1 : 0;
+            cashedOutWhileFailing += now.TakenOut > before.TakenOut ? 1 : 0;
+        } else {
+            takenWhileKept += now.Added + now.Charged > before.Added + before.Charged ? 1 : 0;
+        }
+        if (table.Keeping() == RecordKeeping::CannotBeKept &&
+            table.State().RoundState == RoundPhase::Idle) {
+            ASSERT_EQ(display.message, Message::RecordsNotKept);
+            ASSERT_TRUE(display.messageBlinks);
+            ASSERT_EQ(display.buttonLayout, ButtonLayout::OutOfService);
+        } else if (table.Keeping() == RecordKeeping::Kept) {
+            ASSERT_NE(display.message, Message::RecordsNotKept);
+        }
+    }
+    EXPECT_TRUE(journal.failures.empty()) << journal.failures.front();
+    EXPECT_GT(takenWhileKept, 300);
+    EXPECT_GT(collectedWhileFailing, 10);
+    EXPECT_GT(cashedOutWhileFailing, 3);
+}
+
+// A stake whose save fails is not taken at all: the table stands as before, and as kept.
+TEST(RecordKeeping, ADealWhoseSaveFailsIsPutBack) {
+    FakeDisplay display;
+    FakePause pause;
+    FakeSettings settings;
+    GameTable table(display, pause, settings);
+    FlakyJournal journal(table);
+    table.SetJournal(&journal);
+    table.Start(7);
+    ASSERT_EQ(table.AddCredit(100, true), CreditChange::Done);
+    const TableSnapshot before = table.Snapshot();
+
+    journal.failing = true;
+    table.Deal();
+    EXPECT_EQ(table.State().Credit, 100);
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
+    EXPECT_EQ(table.Random().State(), before.RandomState);
+    EXPECT_EQ(table.AddCredit(100, true), CreditChange::RecordsNotKept);
+    EXPECT_EQ(settings.stats.RunCreditIn, 100);
+    EXPECT_EQ(display.credit, 100);
+
+    journal.failing = false;
+    table.Deal();
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
+    EXPECT_EQ(table.Keeping(), RecordKeeping::Kept);
+}
+
+// A round a restart finished stays on the table, and in the history, until the player
+// has read what the start said.
+TEST(RecordKeeping, ARoundFinishedByAResumeStaysShownAndIsKept) {
+    FakeDisplay display;
+    FakePause pause;
+    FakeSettings settings;
+    GameTable a(display, pause, settings);
+    RecordingJournal journal(a);
+    a.SetJournal(&journal);
+    a.Start(12345);
+    ASSERT_EQ(a.AddCredit(1000, true), CreditChange::Done);
+    for (const PlayerAction& action : MakeScript(77, 300)) {
+        Apply(a, action);
+    }
+    int lostDraws = 0;
+    for (const auto& entry : journal.commits) {
+        if (entry.snapshot.Table.StageInFlight < 2) {
+            continue;
+        }
+        FakeDisplay shown;
+        FakePause waits;
+        FakeSettings counters;
+        GameTable b(shown, waits, counters);
+        RecordingJournal resumed(b);
+        b.SetJournal(&resumed);
+        b.Resume(entry.snapshot);
+        ASSERT_FALSE(resumed.commits.empty());
+        EXPECT_EQ(resumed.commits.back().snapshot.Table.StageInFlight, 0);
+        if (b.State().RoundState != RoundPhase::Idle) {
+            continue;
+        }
+        ++lostDraws;
+        EXPECT_FALSE(shown.idleRunning);
+        EXPECT_FALSE(shown.hand[1].ShowBack);
+        EXPECT_FALSE(b.History().Current().has_value());
+        EXPECT_EQ(b.History().Finished().back().Draws.size(),
+                  entry.snapshot.CurrentGame->Draws.size());
+        b.ReleaseIdleAnimation();
+        EXPECT_TRUE(shown.idleRunning);
+    }
+    EXPECT_GT(lostDraws, 5);
+}
+
+}  // namespace
+}  // namespace orvane::test

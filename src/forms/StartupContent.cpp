@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "game/Card.h"
@@ -51,8 +52,12 @@ std::optional<QString> MissingCardPicture(const CardLibraryRecord& library,
         names << QStringLiteral("CARD_%1").arg(value);
     }
     for (const QString& name : names) {
-        if (!pictures || pictures(file, name, 1.0).isNull()) {
-            return name;
+        try {
+            if (!pictures || pictures(file, name, 1.0).isNull()) {
+                return name;
+            }
+        } catch (const std::exception&) {
+            return name;  // a picture that breaks its decoder cannot be shown either
         }
     }
     return std::nullopt;

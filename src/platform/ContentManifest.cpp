@@ -47,8 +47,8 @@ std::optional<ContentManifest::Entry> ParseLine(QByteArrayView line) {
     }
     const QByteArray sizeText = rest.left(afterSize);
     // Digits only: the conversion would stop quietly at a stray byte.
-    bool sizeRead = std::all_of(sizeText.begin(), sizeText.end(),
-                                [](char c) { return c >= '0' && c <= '9'; });
+    bool sizeRead =
+        std::all_of(sizeText.begin(), sizeText.end(), [](char c) { return c >= '0' && c <= '9'; });
     const qint64 size = sizeRead ? sizeText.toLongLong(&sizeRead) : 0;
     ContentManifest::Entry entry;
     entry.Sha256 = text.left(DigestLength);

@@ -121,7 +121,7 @@ TEST_P(DamagedListTest, IsToldAndTheCardSetsAreStillChecked) {
         "\"zqcsrl_pi.dll\" is damaged: the card picture CARD_BACK_1 cannot be shown")))
         << Message().toStdString();
     for (const QString& whole : {SetTwo, SetThree}) {
-        EXPECT_FALSE(Message().contains(QLatin1Char('"') + whole + QLatin1Char('"')))
+        EXPECT_FALSE(Message().contains(whole + QStringLiteral("\" is")))
             << Message().toStdString();
     }
     EXPECT_EQ(window->Settings().CardLibraryID, 2);

@@ -167,8 +167,11 @@ void QSettingsStore::CheckFile() {
         return;
     }
     const QStringList groups = settings_->childGroups();
-    heldThisVersion_ = groups.contains(QString::fromLatin1(Group));
-    if (!heldThisVersion_) {
+    // The version mark is written by the settings' own load and save, never by hand.
+    heldThisVersion_ =
+        settings_->value(QString::fromLatin1(Group) + QStringLiteral("/Version")).toString() ==
+        QString::fromLatin1(Group);
+    if (!groups.contains(QString::fromLatin1(Group))) {
         const QString others = groups.isEmpty() ? QString()
                                                 : QStringLiteral(", only those of version %1")
                                                       .arg(groups.join(QStringLiteral(", ")));

@@ -48,7 +48,7 @@ class QSettingsStore final : public SettingsStore {
 
     // The file or registry path behind the store, for messages.
     QString Location() const;
-    // Whether the file held values of this version when the game started: a run of this
+    // Whether the file held this version's mark when the game started: a run of this
     // version wrote it, so the record files beside it were written too.
     bool HeldThisVersion() const { return heldThisVersion_; }
 

@@ -310,12 +310,14 @@ TEST_F(SettingsFileTest, TheFileIsItsOwnersAloneAndSoIsTheFolderTheGameMade) {
     EXPECT_EQ(mode(dir.path()), 0755u) << "a folder the game did not make is left as it is";
 }
 
-// Values of this version in the file mean a run of this version wrote the record files.
+// This version's mark in the file means a run of this version wrote the record files.
 TEST_F(SettingsFileTest, TheStoreTellsWhetherThisVersionWroteTheFile) {
     EXPECT_FALSE(QSettingsStore(path).HeldThisVersion());
     Put("[2.3]\nLastCredit=500\n");
     EXPECT_FALSE(QSettingsStore(path).HeldThisVersion());
     Put("[2.3]\nLastCredit=500\n[2.4]\nLastCredit=5\n");
+    EXPECT_FALSE(QSettingsStore(path).HeldThisVersion()) << "made by hand: no version mark";
+    Put("[2.3]\nLastCredit=500\n[2.4]\nLastCredit=5\nVersion=2.4\n");
     EXPECT_TRUE(QSettingsStore(path).HeldThisVersion());
 }
 

@@ -1,14 +1,20 @@
 #include "app/SingleInstance.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 namespace orvane {
 
@@ -82,12 +88,52 @@ SingleInstance::Claim SingleInstance::Take(std::chrono::milliseconds answerWait)
     if (AskHolderToComeForward(answerWait)) {
         return Claim::OtherCameForward;
     }
+    if (HolderHasEnded()) {
+        return ReplaceStaleLock();
+    }
     qint64 pid = 0;
     QString host, program;
     lock_.getLockInfo(&pid, &host, &program);
     qCWarning(lcInstance) << "the copy holding" << lockPath_ << "(pid" << pid << "on" << host
                           << ") does not answer";
     return Claim::OtherDoesNotAnswer;
+}
+
+// Only a lock this machine wrote, naming a process that is gone, is known to be stale. A
+// process of another user that still runs (kill answers EPERM) holds its lock.
+bool SingleInstance::HolderHasEnded() {
+    qint64 pid = 0;
+    QString host, program;
+    if (!lock_.getLockInfo(&pid, &host, &program) || pid <= 0) {
+        return false;
+    }
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+SingleInstance::Claim SingleInstance::ReplaceStaleLock() {
+    if (::unlink(QFile::encodeName(lockPath_).constData()) != 0 && errno != ENOENT) {
+        staleFailure_ = QString::fromLocal8Bit(std::strerror(errno));
+        qCWarning(lcInstance) << "the lock" << lockPath_
+                              << "left by a copy that has ended cannot be replaced:"
+                              << staleFailure_ << "- running without the one-copy guard";
+        return Claim::StaleLockKept;
+    }
+    qCInfo(lcInstance) << "removed the lock" << lockPath_ << "left by a copy that has ended";
+    if (lock_.tryLock(0)) {
+        Listen();
+        return Claim::First;
+    }
+    if (lock_.error() != QLockFile::LockFailedError) {
+        qCWarning(lcInstance) << "cannot make the lock" << lockPath_ << "error" << lock_.error()
+                              << "- running without the one-copy guard";
+        return Claim::Unguarded;
+    }
+    // Another start took the place in the meantime: that copy runs.
+    return AskHolderToComeForward(std::chrono::seconds(10)) ? Claim::OtherCameForward
+                                                            : Claim::OtherDoesNotAnswer;
 }
 
 void SingleInstance::Listen() {

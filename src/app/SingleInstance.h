@@ -15,7 +15,10 @@ namespace orvane {
 //
 // The lock is a QLockFile: a copy that was killed leaves its file behind, and the next
 // start takes it over once the process named in it (by pid, host and program) is gone.
-// A lock is never taken over for its age alone: a game may run for days.
+// A lock is never taken over for its age alone: a game may run for days. QLockFile cannot
+// take over a lock it cannot open for writing (another user's) or when it cannot make its
+// own helper file beside it (a full disk); a lock whose copy has ended is then removed
+// here, and if even that fails the game runs unguarded and says why.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -24,6 +27,8 @@ class SingleInstance : public QObject {
         OtherCameForward,    // another copy runs and has come forward; this one ends
         OtherDoesNotAnswer,  // another copy holds the lock but did not answer; this one ends
         Unguarded,           // no lock can be made there (read-only folder): runs unguarded
+        StaleLockKept,       // a lock left by a copy that has ended cannot be replaced
+                             // (StaleFailure says why): runs unguarded
     };
 
     // The lock file's path; the folder is made when missing.
@@ -35,6 +40,8 @@ class SingleInstance : public QObject {
     Claim Take(std::chrono::milliseconds answerWait = std::chrono::seconds(10));
 
     QString LockPath() const { return lockPath_; }
+    // The system's reason a stale lock could not be replaced.
+    QString StaleFailure() const { return staleFailure_; }
 
     // Gives the lock and the listening socket up before the process ends by exit(), where
     // this object's destructor never runs (a lost display): the next start then finds the
@@ -55,10 +62,13 @@ class SingleInstance : public QObject {
     void Listen();
     void Answer();
     bool AskHolderToComeForward(std::chrono::milliseconds answerWait) const;
+    bool HolderHasEnded();
+    Claim ReplaceStaleLock();
 
     QString lockPath_;
     QLockFile lock_;
     QLocalServer server_;
+    QString staleFailure_;
 };
 
 }  // namespace orvane

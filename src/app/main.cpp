@@ -42,6 +42,15 @@ const QString NoAnswer = QStringLiteral(
     "Orvane Cards is already running, but it does not answer.\n\n"
     "Close the game that is running (or end it, if it hangs) and start Orvane Cards again.");
 
+QString StaleLockText(const QString& lock, const QString& reason) {
+    return QStringLiteral(
+               "Orvane Cards found the lock file %1, left by a copy of the game that has ended, "
+               "and could not replace it (%2).\n\n"
+               "The game starts without its guard against a second copy: do not start another "
+               "one while this one runs.")
+        .arg(QDir::toNativeSeparators(lock), reason);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +91,10 @@ int main(int argc, char** argv) {
             orvane::ShowNotice(nullptr, QCoreApplication::applicationName(), NoAnswer,
                                orvane::TfrmNotice::Sign::Warning);
             return 1;
+        case orvane::SingleInstance::Claim::StaleLockKept:
+            QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
+                                 StaleLockText(instance.LockPath(), instance.StaleFailure()));
+            break;
         case orvane::SingleInstance::Claim::First:
         case orvane::SingleInstance::Claim::Unguarded:
             break;
@@ -123,6 +136,7 @@ int main(int argc, char** argv) {
     critical.emplace((settingsFile.absolutePath() + QLatin1Char('/') +
                       settingsFile.completeBaseName() + QStringLiteral(".critical"))
                          .toStdString());
+    critical->ExpectCopies = store->HeldThisVersion();
     try {
         orvane::MainWindowSetup setup;
         setup.ProgramFolder = programFolder;

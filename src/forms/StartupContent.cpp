@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "game/Card.h"
@@ -50,8 +52,12 @@ std::optional<QString> MissingCardPicture(const CardLibraryRecord& library,
         names << QStringLiteral("CARD_%1").arg(value);
     }
     for (const QString& name : names) {
-        if (!pictures || pictures(file, name, 1.0).isNull()) {
-            return name;
+        try {
+            if (!pictures || pictures(file, name, 1.0).isNull()) {
+                return name;
+            }
+        } catch (const std::exception&) {
+            return name;  // a picture that breaks its decoder cannot be shown either
         }
     }
     return std::nullopt;
@@ -73,18 +79,43 @@ std::optional<QString> LibraryDamage(const CardLibraryRecord& library,
     return std::nullopt;
 }
 
+// A folder that holds the game's installed content but no list of it has lost the list;
+// a folder without any (a developer's scratch folder) never had one.
+bool HoldsInstalledContent(const QString& folder) {
+    const QDir dir(folder);
+    if (dir.exists(QStringLiteral("Data"))) {
+        return true;
+    }
+    const std::span<const CardLibraryRecord> libraries = CardLibraries();
+    return std::any_of(
+        libraries.begin(), libraries.end(),
+        [&dir](const CardLibraryRecord& library) { return dir.exists(Text(library.LibraryFile)); });
+}
+
+// The list as start-up uses it: without a list, or with a damaged one, no file can be
+// checked by its digest, so the card sets are checked picture by picture instead.
+ContentManifest ListOrEmpty(const std::optional<ContentManifest>& manifest) {
+    return manifest ? *manifest : ContentManifest::Parse({});
+}
+
 class ContentReport {
   public:
     ContentReport(const QString& folder, const std::optional<ContentManifest>& manifest,
                   const CardPictureSource& pictures)
-        : manifest_(manifest), pictures_(pictures) {
-        if (manifest_ && manifest_->IsDamaged()) {
+        : manifest_(ListOrEmpty(manifest)), pictures_(pictures) {
+        const QString list = QString::fromLatin1(ContentManifest::FileName);
+        if (!manifest && HoldsInstalledContent(folder)) {
+            damage_ << QStringLiteral(
+                           "\"%1\", the list of the game's files, is missing, so the other "
+                           "files cannot be checked.")
+                           .arg(list);
+        } else if (manifest && manifest->IsDamaged()) {
             damage_ << QStringLiteral(
                            "\"%1\", the list of the game's files, is damaged, so the "
                            "other files cannot be checked.")
-                           .arg(QString::fromLatin1(ContentManifest::FileName));
-        } else if (manifest_) {
-            faults_ = manifest_->Check(folder);
+                           .arg(list);
+        } else if (manifest) {
+            faults_ = manifest->Check(folder);
         }
         for (const ContentFault& fault : faults_) {
             damage_ << Describe(fault);
@@ -93,16 +124,13 @@ class ContentReport {
 
     // Checked once each, in the order asked.
     bool IsWhole(const CardLibraryRecord& library) {
-        if (!manifest_) {
-            return true;
-        }
         const QString file = Text(library.LibraryFile);
         for (const ContentFault& fault : faults_) {
             if (fault.File == file) {
                 return false;  // already named among the damaged files
             }
         }
-        if (const std::optional<QString> damage = LibraryDamage(library, *manifest_, pictures_)) {
+        if (const std::optional<QString> damage = LibraryDamage(library, manifest_, pictures_)) {
             damage_ << *damage;
             return false;
         }
@@ -112,7 +140,7 @@ class ContentReport {
     const QStringList& Damage() const { return damage_; }
 
   private:
-    const std::optional<ContentManifest>& manifest_;
+    const ContentManifest manifest_;
     const CardPictureSource& pictures_;
     std::vector<ContentFault> faults_;
     QStringList damage_;
@@ -205,19 +233,16 @@ QString StartupContent::CheckCardLibrary(const QString& programFolder, std::int3
         return QStringLiteral("The card set number %1 is not one of the game's card sets.")
             .arg(cardLibraryID);
     }
-    const std::optional<ContentManifest> manifest = ContentManifest::Read(programFolder);
-    if (!manifest) {
-        return {};
-    }
+    const ContentManifest manifest = ListOrEmpty(ContentManifest::Read(programFolder));
     std::optional<QString> damage;
-    if (!manifest->IsDamaged()) {
+    if (!manifest.IsDamaged()) {
         if (const std::optional<ContentFault> fault =
-                manifest->CheckFile(programFolder, Text(library->LibraryFile))) {
+                manifest.CheckFile(programFolder, Text(library->LibraryFile))) {
             damage = Describe(*fault);
         }
     }
     if (!damage) {
-        damage = LibraryDamage(*library, *manifest, pictures);
+        damage = LibraryDamage(*library, manifest, pictures);
     }
     if (!damage) {
         return {};

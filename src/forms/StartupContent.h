@@ -21,8 +21,9 @@ struct StartupContent {
     // Checks the program folder against the build's manifest and chooses a card library
     // that can be shown. A card library is whole when its file matches the manifest and
     // every card picture (the 53 faces and the back) comes out of `pictures`. Without a
-    // manifest (a build without generated content) no file is checked; out-of-range
-    // stored numbers are mended either way.
+    // manifest, or with a damaged one, no file can be checked by its digest: the card
+    // libraries are still checked picture by picture, and a missing list is told when the
+    // folder holds installed content. Out-of-range stored numbers are mended either way.
     static StartupContent Check(const QString& programFolder, std::int32_t themeID,
                                 std::int32_t cardLibraryID, const CardPictureSource& pictures);
 

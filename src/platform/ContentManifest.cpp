@@ -45,8 +45,11 @@ std::optional<ContentManifest::Entry> ParseLine(QByteArrayView line) {
     if (afterSize <= 0) {
         return std::nullopt;
     }
-    bool sizeRead = false;
-    const qint64 size = rest.left(afterSize).toLongLong(&sizeRead);
+    const QByteArray sizeText = rest.left(afterSize);
+    // Digits only: the conversion would stop quietly at a stray byte.
+    bool sizeRead =
+        std::all_of(sizeText.begin(), sizeText.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const qint64 size = sizeRead ? sizeText.toLongLong(&sizeRead) : 0;
     ContentManifest::Entry entry;
     entry.Sha256 = text.left(DigestLength);
     entry.Size = size;
@@ -96,7 +99,22 @@ std::optional<ContentManifest> ContentManifest::Read(const QString& programFolde
 
 ContentManifest ContentManifest::Parse(QByteArrayView text) {
     ContentManifest manifest;
-    for (const QByteArray& line : QByteArray(text.data(), text.size()).split('\n')) {
+    manifest.damaged_ = true;
+    // The last line is the list's own: the digest and size of every byte before it. A list
+    // cut short or with a byte changed fails it, however whole its other lines look.
+    const QByteArray all(text.data(), text.size());
+    qsizetype end = all.size();
+    while (end > 0 && (all[end - 1] == '\n' || all[end - 1] == '\r')) {
+        --end;
+    }
+    const qsizetype sealStart = end > 0 ? all.lastIndexOf('\n', end - 1) + 1 : 0;
+    const QByteArray body = all.left(sealStart);
+    const std::optional<Entry> seal = ParseLine(all.mid(sealStart, end - sealStart).trimmed());
+    if (!seal || seal->File != QLatin1String(FileName) || seal->Size != body.size() ||
+        QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() != seal->Sha256) {
+        return manifest;
+    }
+    for (const QByteArray& line : body.split('\n')) {
         const QByteArray trimmed = line.trimmed();
         if (trimmed.isEmpty()) {
             continue;
@@ -112,6 +130,12 @@ ContentManifest ContentManifest::Parse(QByteArrayView text) {
     }
     manifest.damaged_ = manifest.entries_.empty();
     return manifest;
+}
+
+QByteArray ContentManifest::Sealed(QByteArrayView body) {
+    const QByteArray text(body.data(), body.size());
+    return text + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex() + "  " +
+           QByteArray::number(text.size()) + "  " + FileName + "\n";
 }
 
 bool ContentManifest::Lists(const QString& file) const {

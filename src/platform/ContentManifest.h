@@ -22,8 +22,9 @@ struct ContentFault {
 };
 
 // The digests the build writes beside the content ("Data/manifest.txt"): one line per file
-// the game loads, "sha256  size  relative/path". Checking the content against it tells a
-// damaged, truncated or missing file from a whole one before the game relies on it.
+// the game loads, "sha256  size  relative/path", and last a line for the list itself: the
+// digest and size of every byte before that line, named FileName. Checking the content against it
+// tells a damaged, truncated or missing file from a whole one before the game relies on it.
 class ContentManifest {
   public:
     static constexpr const char* FileName = "Data/manifest.txt";
@@ -34,12 +35,14 @@ class ContentManifest {
         QString File;
     };
 
-    // The manifest of `programFolder`; none when there is no manifest (a developer build
-    // without generated content). A manifest that cannot be read or has a line that is not
-    // "digest  size  path" (a path that leaves the program folder included) is damaged:
-    // it comes back holding no entries and IsDamaged.
+    // The manifest of `programFolder`; none when there is no manifest. A manifest that
+    // cannot be read, fails its own line or has a line that is not "digest  size  path" (a
+    // path that leaves the program folder included) is damaged: it comes back holding no
+    // entries and IsDamaged.
     static std::optional<ContentManifest> Read(const QString& programFolder);
     static ContentManifest Parse(QByteArrayView text);
+    // body (the lines of the listed files) followed by the list's own line.
+    static QByteArray Sealed(QByteArrayView body);
 
     const std::vector<Entry>& Entries() const { return entries_; }
     bool IsDamaged() const { return damaged_; }

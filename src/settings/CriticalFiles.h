@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "FileCalls.h"
 
 namespace orvane {
 
@@ -20,7 +23,8 @@ class CriticalFiles {
   public:
     virtual ~CriticalFiles() = default;
 
-    // At most limit bytes are read; a longer file is reported, not read.
+    // At most limit bytes are read; a longer file, or anything that is not a plain file
+    // (a device, a pipe), is reported, not read.
     virtual FileBytes Read(const std::string& path, std::size_t limit) = 0;
     // Puts bytes in place of the file at path so that after a crash at any instant the
     // file holds either its old or its new bytes; the new bytes are on the disk before the
@@ -35,12 +39,23 @@ class CriticalFiles {
 };
 
 // The real files: a temporary file in the same folder, fsync, rename, fsync of the folder.
+// calls defaults to the system's own.
 class PosixCriticalFiles final : public CriticalFiles {
   public:
+    explicit PosixCriticalFiles(std::shared_ptr<FileCalls> calls = nullptr);
+
     FileBytes Read(const std::string& path, std::size_t limit) override;
     std::string ReplaceDurably(const std::string& path, std::string_view bytes) override;
     std::string SyncFolderOf(const std::string& path) override;
     std::string MoveAside(const std::string& from, const std::string& to) override;
+
+  private:
+    std::string WriteAll(int fd, std::string_view bytes);
+    std::string SyncFolder(const std::string& folder);
+    std::string WriteNewFile(const std::string& path, std::string_view bytes, mode_t mode);
+    bool MakeFolders(const std::string& folder);
+
+    std::shared_ptr<FileCalls> calls_;
 };
 
 }  // namespace orvane

@@ -25,9 +25,11 @@ CriticalStore::CriticalStore(std::string path, std::shared_ptr<CriticalFiles> fi
 CriticalLoad CriticalStore::Load() {
     loaded_ = true;
     std::array<CopyState, 2> copies;
+    std::size_t missing = 0;
     for (std::size_t i = 0; i < copies.size(); ++i) {
         FileBytes file = files_->Read(paths_[i], CriticalLimits::MaxFileBytes);
         if (file.Missing) {
+            ++missing;
             continue;
         }
         if (!file.Bytes) {
@@ -40,6 +42,15 @@ CriticalLoad CriticalStore::Load() {
     }
 
     CriticalLoad load;
+    if (missing == copies.size() && ExpectCopies) {
+        for (const std::string& path : paths_) {
+            load.Messages.push_back("The record file " + path +
+                                    " could not be used (it is missing); no other copy could "
+                                    "be used, so the credit, meters and statistics were not "
+                                    "restored from it.");
+        }
+        return load;
+    }
     const CriticalContent* best = nullptr;
     std::size_t bestCopy = 0;
     for (std::size_t i = 0; i < copies.size(); ++i) {

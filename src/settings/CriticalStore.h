@@ -44,6 +44,10 @@ class CriticalStore {
     // loads first (its messages are then lost), so the line of saves goes on.
     bool Save(const CriticalRecords& records);
 
+    // Set when the copies must be there (the settings beside them were written by this
+    // version): both missing is then told as records lost, not taken for a first run.
+    bool ExpectCopies = false;
+
     // Where the messages of Save go, for the player to read.
     std::function<void(const std::string&)> Tell;
 

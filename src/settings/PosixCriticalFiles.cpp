@@ -25,10 +25,10 @@ std::string FolderOf(const std::string& path) {
 // Closes the descriptor on every way out.
 class Descriptor {
   public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(FileCalls& calls, int fd) : calls_(calls), fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) {
-            ::close(fd_);
+            calls_.Close(fd_);
         }
     }
     Descriptor(const Descriptor&) = delete;
@@ -38,48 +38,60 @@ class Descriptor {
     bool Valid() const { return fd_ >= 0; }
     // Closes now, so a failing close (delayed write error) is seen.
     int Close() {
-        const int result = ::close(fd_);
+        const int result = calls_.Close(fd_);
         fd_ = -1;
         return result;
     }
 
   private:
+    FileCalls& calls_;
     int fd_;
 };
 
-std::string WriteAll(int fd, std::string_view bytes) {
+}  // namespace
+
+PosixCriticalFiles::PosixCriticalFiles(std::shared_ptr<FileCalls> calls)
+    : calls_(calls ? std::move(calls) : std::make_shared<PosixFileCalls>()) {}
+
+std::string PosixCriticalFiles::WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = calls_->Write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
             return ErrorText(errno);
         }
+        if (written == 0) {
+            // Nothing written and no reason given: asking again would spin for ever.
+            return ErrorText(EIO);
+        }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return {};
 }
 
-std::string SyncFolder(const std::string& folder) {
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+std::string PosixCriticalFiles::SyncFolder(const std::string& folder) {
+    Descriptor dir(*calls_, calls_->Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
     if (!dir.Valid()) {
         return ErrorText(errno);
     }
-    if (::fsync(dir.Get()) != 0) {
+    if (calls_->Fsync(dir.Get()) != 0) {
         return ErrorText(errno);
     }
     return {};
 }
 
 // Writes a new file that did not exist before (O_EXCL) and makes its bytes durable.
-std::string WriteNewFile(const std::string& path, std::string_view bytes, mode_t mode) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+std::string PosixCriticalFiles::WriteNewFile(const std::string& path, std::string_view bytes,
+                                             mode_t mode) {
+    Descriptor file(*calls_,
+                    calls_->Open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (!file.Valid()) {
         return ErrorText(errno);
     }
     std::string failure = WriteAll(file.Get(), bytes);
-    if (failure.empty() && ::fsync(file.Get()) != 0) {
+    if (failure.empty() && calls_->Fsync(file.Get()) != 0) {
         failure = ErrorText(errno);
     }
     if (file.Close() != 0 && failure.empty()) {
@@ -90,22 +102,21 @@ std::string WriteNewFile(const std::string& path, std::string_view bytes, mode_t
 
 // Makes the folder and any missing folder above it, as a first run finds the user's
 // configuration folder without the game's folder in it.
-bool MakeFolders(const std::string& folder) {
+bool PosixCriticalFiles::MakeFolders(const std::string& folder) {
     if (folder.empty() || folder == "/" || folder == ".") {
         return false;
     }
-    if (::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) {
+    if (calls_->Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) {
         return true;
     }
     return errno == ENOENT && MakeFolders(FolderOf(folder)) &&
-           (::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
+           (calls_->Mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST);
 }
-
-}  // namespace
 
 FileBytes PosixCriticalFiles::Read(const std::string& path, std::size_t limit) {
     FileBytes result;
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a pipe put in the file's place would hold the start for ever.
+    Descriptor file(*calls_, calls_->Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0));
     if (!file.Valid()) {
         if (errno == ENOENT) {
             result.Missing = true;
@@ -114,10 +125,19 @@ FileBytes PosixCriticalFiles::Read(const std::string& path, std::size_t limit) {
         }
         return result;
     }
+    struct stat status {};
+    if (calls_->Fstat(file.Get(), &status) != 0) {
+        result.Failure = ErrorText(errno);
+        return result;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        result.Failure = "it is not a plain file";
+        return result;
+    }
     std::string bytes;
     char buffer[16384];
     while (true) {
-        const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+        const ssize_t got = calls_->Read(file.Get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -142,16 +162,16 @@ std::string PosixCriticalFiles::ReplaceDurably(const std::string& path, std::str
     // One fixed name, so a temporary file left by a crash is replaced by the next save
     // instead of piling up; only one copy of the game runs at a time.
     const std::string temporary = path + ".tmp";
-    ::unlink(temporary.c_str());
-    if (::access(FolderOf(path).c_str(), F_OK) != 0) {
+    calls_->Unlink(temporary.c_str());
+    if (calls_->Access(FolderOf(path).c_str(), F_OK) != 0) {
         MakeFolders(FolderOf(path));
     }
     std::string failure = WriteNewFile(temporary, bytes, 0600);
-    if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (failure.empty() && calls_->Rename(temporary.c_str(), path.c_str()) != 0) {
         failure = ErrorText(errno);
     }
     if (!failure.empty()) {
-        ::unlink(temporary.c_str());
+        calls_->Unlink(temporary.c_str());
     }
     return failure;
 }
@@ -161,10 +181,10 @@ std::string PosixCriticalFiles::SyncFolderOf(const std::string& path) {
 }
 
 std::string PosixCriticalFiles::MoveAside(const std::string& from, const std::string& to) {
-    if (::access(to.c_str(), F_OK) == 0) {
+    if (calls_->Access(to.c_str(), F_OK) == 0) {
         return to + " already exists";
     }
-    if (::rename(from.c_str(), to.c_str()) != 0) {
+    if (calls_->Rename(from.c_str(), to.c_str()) != 0) {
         return ErrorText(errno);
     }
     return SyncFolder(FolderOf(to));

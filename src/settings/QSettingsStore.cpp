@@ -6,9 +6,12 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QVariant>
+
+#include "SettingsFileGate.h"
 
 namespace orvane {
 namespace {
@@ -66,23 +69,51 @@ QString FreeDamagedName(const QString& path) {
     return name;
 }
 
+// Where QSettings keeps the user's native store, worked out without making one: making one
+// reads the file. Empty where the store is no file.
+QString NativeFile() {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return {};
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + QString::fromLatin1(QSettingsStore::Organization) + QLatin1Char('/') +
+           QString::fromLatin1(QSettingsStore::Application) + QStringLiteral(".conf");
+#endif
+}
+
 }  // namespace
 
 QSettingsStore::QSettingsStore()
-    : QSettingsStore([] {
-          return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QString::fromLatin1(Organization),
-                                             QString::fromLatin1(Application));
-      }) {}
+    : QSettingsStore(
+          [] {
+              return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                 QString::fromLatin1(Organization),
+                                                 QString::fromLatin1(Application));
+          },
+          NativeFile(), true) {}
 
 QSettingsStore::QSettingsStore(const QString& iniFile)
     : QSettingsStore(
-          [iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }) {}
+          [iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }, iniFile,
+          !QFileInfo(iniFile).absoluteDir().exists()) {}
 
-QSettingsStore::QSettingsStore(SettingsMaker make) : make_(std::move(make)) {
+QSettingsStore::QSettingsStore(SettingsMaker make, QString path, bool ownFolder)
+    : make_(std::move(make)), path_(std::move(path)), ownFolder_(ownFolder) {
+    if (!path_.isEmpty()) {
+        const std::string refusal = RefusalToRead(path_.toStdString(), MaxSettingsFileBytes);
+        if (!refusal.empty()) {
+            // Not even QSettings may look: it reads the whole file as it is made.
+            holdWrites_ = true;
+            problems_.push_back(
+                (CouldNotRead(path_, QString::fromStdString(refusal)) + HeldBack).toStdString());
+            return;
+        }
+    }
     settings_ = make_();
+    path_ = settings_->fileName();
     if (BackedByFile(*settings_)) {
         CheckFile();
+        KeepPrivate(path_.toStdString(), ownFolder_);
     }
     settings_->beginGroup(QString::fromLatin1(Group));
 }
@@ -100,8 +131,13 @@ void QSettingsStore::CheckFile() {
         problems_.push_back((CouldNotRead(path, file.errorString()) + HeldBack).toStdString());
         return;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(MaxSettingsFileBytes + 1);
     file.close();
+    if (bytes.size() > MaxSettingsFileBytes) {
+        SetDamagedFileAside(QStringLiteral("it is larger than %1 bytes, far more than any settings")
+                                .arg(MaxSettingsFileBytes));
+        return;
+    }
     if (bytes.isEmpty()) {
         problems_.push_back(
             QStringLiteral("The settings file %1 was empty, so the game started with the "
@@ -131,6 +167,10 @@ void QSettingsStore::CheckFile() {
         return;
     }
     const QStringList groups = settings_->childGroups();
+    // The version mark is written by the settings' own load and save, never by hand.
+    heldThisVersion_ =
+        settings_->value(QString::fromLatin1(Group) + QStringLiteral("/Version")).toString() ==
+        QString::fromLatin1(Group);
     if (!groups.contains(QString::fromLatin1(Group))) {
         const QString others = groups.isEmpty() ? QString()
                                                 : QStringLiteral(", only those of version %1")
@@ -215,6 +255,9 @@ bool QSettingsStore::Flush() {
     }
     settings_->sync();
     if (settings_->status() == QSettings::NoError) {
+        if (BackedByFile(*settings_)) {
+            KeepPrivate(path_.toStdString(), ownFolder_);
+        }
         writeFailure_.clear();
         return true;
     }
@@ -249,11 +292,11 @@ QString QSettingsStore::DescribeWriteFailure() const {
 }
 
 std::string QSettingsStore::Where() const {
-    return Native(settings_->fileName()).toStdString();
+    return Native(Location()).toStdString();
 }
 
 QString QSettingsStore::Location() const {
-    return settings_->fileName();
+    return settings_ ? settings_->fileName() : path_;
 }
 
 }  // namespace orvane

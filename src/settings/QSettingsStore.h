@@ -20,7 +20,8 @@ namespace orvane {
 //
 // A settings file is looked at before it is used. One that cannot be read is never
 // written (it may still hold the player's credit); one that is damaged is copied beside
-// itself before a fresh file replaces it; each case is told in OpeningProblems.
+// itself before a fresh file replaces it; each case is told in OpeningProblems. Anything
+// but a plain file of a sane size is not read at all. The file is kept for its owner alone.
 class QSettingsStore final : public SettingsStore {
   public:
     static constexpr const char* Organization = "Tessaly Software";
@@ -47,10 +48,15 @@ class QSettingsStore final : public SettingsStore {
 
     // The file or registry path behind the store, for messages.
     QString Location() const;
+    // Whether the file held this version's mark when the game started: a run of this
+    // version wrote it, so the record files beside it were written too.
+    bool HeldThisVersion() const { return heldThisVersion_; }
 
   private:
     using SettingsMaker = std::function<std::unique_ptr<QSettings>()>;
-    explicit QSettingsStore(SettingsMaker make);
+    // path is where make's QSettings will read, looked at before it does; ownFolder: the
+    // folder of that file is the game's alone.
+    QSettingsStore(SettingsMaker make, QString path, bool ownFolder);
 
     void Open();
     void CheckFile();
@@ -58,6 +64,9 @@ class QSettingsStore final : public SettingsStore {
     QString DescribeWriteFailure() const;
 
     SettingsMaker make_;
+    QString path_;
+    bool ownFolder_ = false;
+    bool heldThisVersion_ = false;
     std::unique_ptr<QSettings> settings_;
     // Every value written in this run, so a fresh QSettings can take them up again after
     // a failed write (QSettings keeps reporting a failure once it has had one).

@@ -28,7 +28,8 @@ class ContentManifestTest : public ::testing::Test {
         ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Data/zqs1")));
         Put(QStringLiteral("zqcsrl_pi.dll"), QByteArray(3000, 'c'));
         Put(QStringLiteral("Data/zqs1/win.zqs"), QByteArray("RIFF sound"));
-        ASSERT_TRUE(WriteFile(Path(QString::fromLatin1(ContentManifest::FileName)), manifest));
+        ASSERT_TRUE(WriteFile(Path(QString::fromLatin1(ContentManifest::FileName)),
+                              ContentManifest::Sealed(manifest)));
     }
     void Put(const QString& file, const QByteArray& bytes) {
         ASSERT_TRUE(WriteFile(Path(file), bytes));
@@ -119,9 +120,30 @@ TEST_F(ContentManifestTest, MalformedOrStrayLinesMakeTheWholeManifestDamaged) {
         EXPECT_TRUE(parsed.Entries().empty()) << line.toStdString();
     }
     EXPECT_TRUE(ContentManifest::Parse("").IsDamaged()) << "an empty manifest lists nothing";
-    const ContentManifest spaced = ContentManifest::Parse(good + "\r\n\n" + good);
+    const ContentManifest spaced =
+        ContentManifest::Parse(ContentManifest::Sealed(good + "\r\n\n" + good));
     EXPECT_FALSE(spaced.IsDamaged());
     EXPECT_EQ(spaced.Entries().size(), 2u);
+}
+
+// The list checks itself: cut at any byte, or with any one byte changed, it is damaged,
+// never a shorter list that passes off what it no longer names.
+TEST_F(ContentManifestTest, AListCutOrChangedAnywhereIsDamaged) {
+    const QByteArray sealed = ContentManifest::Sealed(manifest);
+    EXPECT_FALSE(ContentManifest::Parse(sealed).IsDamaged());
+    for (qsizetype cut = 0; cut + 1 < sealed.size(); ++cut) {
+        EXPECT_TRUE(ContentManifest::Parse(sealed.left(cut)).IsDamaged()) << cut;
+    }
+    // The final line break only ends the text.
+    for (qsizetype at = 0; at + 1 < sealed.size(); ++at) {
+        for (const char flip : {'\x01', '\x20', '\x80'}) {
+            QByteArray changed = sealed;
+            changed[at] = static_cast<char>(changed[at] ^ flip);
+            const ContentManifest parsed = ContentManifest::Parse(changed);
+            EXPECT_TRUE(parsed.IsDamaged()) << at << " " << int(flip);
+            EXPECT_TRUE(parsed.Entries().empty());
+        }
+    }
 }
 
 TEST_F(ContentManifestTest, AnOversizedManifestIsDamagedWithoutBeingRead) {

@@ -84,6 +84,25 @@ TEST_F(CriticalStoreTest, AFirstRunFindsNothingAndSaysNothing) {
     EXPECT_TRUE(load.Messages.empty());
 }
 
+// Beside settings this version wrote, both copies gone is records lost, told as for
+// damaged copies; without such settings it is a first run.
+TEST_F(CriticalStoreTest, BothCopiesMissingAreToldWhenTheyMustBeThere) {
+    CriticalStore store = MakeStore();
+    store.ExpectCopies = true;
+    const CriticalLoad load = store.Load();
+    EXPECT_FALSE(load.Records.has_value());
+    const std::string lost =
+        " could not be used (it is missing); no other copy could be used, so the credit, "
+        "meters and statistics were not restored from it.";
+    EXPECT_EQ(load.Messages, (std::vector<std::string>{"The record file " + path + lost,
+                                                       "The record file " + second + lost}));
+    ASSERT_TRUE(store.Save(Credit(100)));
+    QFile::remove(QString::fromStdString(second));
+    CriticalStore next = MakeStore();
+    next.ExpectCopies = true;
+    EXPECT_TRUE(next.Load().Messages.empty()) << "one copy left is all the store needs";
+}
+
 TEST_F(CriticalStoreTest, EverySaveWritesBothCopiesAndTheNextRunReadsTheLast) {
     {
         CriticalStore store = MakeStore();

@@ -1,10 +1,15 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 
 #include "OrdinaryUser.h"
 #include "RecordingStore.h"
@@ -235,6 +240,85 @@ TEST_F(SettingsFileTest, AMissingFileIsAFirstRunAndNotAProblem) {
     Loaded s(store);
     EXPECT_EQ(s.Load(), SettingsReport{});
     EXPECT_TRUE(Bytes(path).startsWith("[2.4]\n"));
+}
+
+// Anything but a plain file of a sane size is refused by its kind before a byte is read: a
+// link to an endless device would fill the memory, a pipe would hold the start for ever.
+TEST_F(SettingsFileTest, AnythingButAPlainFileIsRefusedUnreadAndNeverWritten) {
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const std::vector<std::pair<QString, std::string>> cases{
+        {QStringLiteral("/dev/zero"), "it is not a file but a device"},
+        {QStringLiteral("/dev/full"), "it is not a file but a device"},
+        {fifo, "it is not a file but a pipe"},
+        {dir.path(), "it is not a file but a folder"},
+        {QString(), "it is larger than 4194304 bytes, far more than any settings"},
+    };
+    for (const auto& [target, why] : cases) {
+        SCOPED_TRACE(why);
+        QFile::remove(path);
+        if (target.isEmpty()) {
+            Put("[2.4]\nLastCredit=5\n");
+            ASSERT_TRUE(QFile(path).resize(5 * 1024 * 1024));
+        } else {
+            ASSERT_TRUE(QFile::link(target, path));
+        }
+        auto opened = std::async(std::launch::async, [this] {
+            auto store = std::make_unique<QSettingsStore>(path);
+            Loaded s(*store);
+            return std::pair{s.Load(), s.settings.LastCredit};
+        });
+        if (opened.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+            ADD_FAILURE() << "the start waits on the file";
+            const int writer = ::open(fifo.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK);
+            ::close(writer);  // lets a reader blocked on the pipe go
+        }
+        const auto [report, credit] = opened.get();
+        ASSERT_EQ(report.size(), 1u) << Joined(report);
+        EXPECT_EQ(report[0], "The settings file " + Quoted() + " could not be read (" + why +
+                                 "). The game started with the default settings; nothing will "
+                                 "be written to that file in this game, so that what it holds "
+                                 "is not lost.");
+        EXPECT_EQ(credit, 0);
+        EXPECT_EQ(QFileInfo(path).isSymLink(), !target.isEmpty());
+    }
+}
+
+// The file holds the credit and every meter: its owner's alone, in a folder closed to
+// others when the game made it; an existing file is closed at the next start.
+TEST_F(SettingsFileTest, TheFileIsItsOwnersAloneAndSoIsTheFolderTheGameMade) {
+    const auto mode = [](const QString& file) {
+        struct stat status {};
+        EXPECT_EQ(::stat(file.toLocal8Bit().constData(), &status), 0) << file.toStdString();
+        return status.st_mode & 07777;
+    };
+    const QString made = dir.filePath(QStringLiteral("made"));
+    const QString inMade = made + QStringLiteral("/orvane.ini");
+    {
+        QSettingsStore store(inMade);
+        Loaded s(store);
+        EXPECT_EQ(s.Load(), SettingsReport{});
+    }
+    EXPECT_EQ(mode(inMade), 0600u);
+    EXPECT_EQ(mode(made), 0700u);
+
+    Put("[2.4]\nLastCredit=5\n");
+    ChangeMode(path, 0644);
+    ChangeMode(dir.path(), 0755);
+    QSettingsStore store(path);
+    EXPECT_EQ(mode(path), 0600u);
+    EXPECT_EQ(mode(dir.path()), 0755u) << "a folder the game did not make is left as it is";
+}
+
+// This version's mark in the file means a run of this version wrote the record files.
+TEST_F(SettingsFileTest, TheStoreTellsWhetherThisVersionWroteTheFile) {
+    EXPECT_FALSE(QSettingsStore(path).HeldThisVersion());
+    Put("[2.3]\nLastCredit=500\n");
+    EXPECT_FALSE(QSettingsStore(path).HeldThisVersion());
+    Put("[2.3]\nLastCredit=500\n[2.4]\nLastCredit=5\n");
+    EXPECT_FALSE(QSettingsStore(path).HeldThisVersion()) << "made by hand: no version mark";
+    Put("[2.3]\nLastCredit=500\n[2.4]\nLastCredit=5\nVersion=2.4\n");
+    EXPECT_TRUE(QSettingsStore(path).HeldThisVersion());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST_F(ErrorHandler, AnErrorLeavingAHandlerIsShownAndTheProgramGoesOn) {
 }
 
 TEST_F(ErrorHandler, AFailedDealReopensTheTable) {
-    bool broken = true;
+    bool broken = false;  // whole at start-up, which checks every card picture
     pictures = [&broken](const QString& library, const QString& name, qreal dpr) {
         if (broken && name == QLatin1String("CARD_42")) {
             throw std::runtime_error("card picture damaged");
@@ -34,6 +34,7 @@ TEST_F(ErrorHandler, AFailedDealReopensTheTable) {
         return MadePicture(library, name, dpr);
     };
     Open();
+    broken = true;
     AddCredit();
     Key(Qt::Key_Return);
     EXPECT_EQ(errors, QStringList{QStringLiteral("Fatal error ! card picture damaged")});

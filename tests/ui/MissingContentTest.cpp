@@ -38,15 +38,17 @@ TEST_F(MissingContent, DamagedBackgroundIsReportedLikeAMissingOne) {
     EXPECT_TRUE(Find<QLabel>("imgBackground")->pixmap().isNull());
 }
 
-TEST_F(MissingContent, NoCardLibraryLeavesBlankCards) {
+// No card set gives a picture, and there is no list of files to blame: the machine deals
+// no blank cards, it is out of service and takes no bet.
+TEST_F(MissingContent, NoCardLibraryDealsNoBlankCards) {
     pictures = [](const QString&, const QString&, qreal) { return QImage(); };
     Open();
-    PlayRound();
-    EXPECT_EQ(Text("lblCredit"), "115");
-    for (int slot = 1; slot <= 5; ++slot) {
-        EXPECT_TRUE(HandCard(slot)->Picture.isNull()) << slot;
-        EXPECT_NE(HandCard(slot)->CardValue, 0);
-    }
+    EXPECT_TRUE(window->Table().OutOfService());
+    EXPECT_TRUE(informed.join(u'|').contains(QLatin1String("OUT OF SERVICE")));
+    AddCredit();
+    window->btnDealClick();
+    EXPECT_EQ(Text("lblCredit"), "100") << "no bet taken";
+    EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
     EXPECT_TRUE(Find<QLabel>("imgOrvaneCards")->pixmap().isNull());
 }
 

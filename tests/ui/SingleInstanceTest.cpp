@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <future>
+
+#include "../settings/OrdinaryUser.h"
 
 #include "app/SingleInstance.h"
 #include "settings/QSettingsStore.h"
@@ -85,7 +89,8 @@ TEST_F(SingleInstanceTest, ReleaseFreesTheLockAndTheSocketWhileTheObjectLives) {
 
 // A killed copy leaves its lock naming a process that is gone: the next start takes it
 // over instead of being locked out for good.
-TEST_F(SingleInstanceTest, ALockLeftByAKilledCopyIsTakenOver) {
+// Leaves at lockPath the lock of a copy that has ended, as a kill leaves it.
+void LeaveStaleLock(const QString& lockPath) {
     ASSERT_TRUE(QDir().mkpath(QFileInfo(lockPath).path()));
     QByteArray lockText;
     {
@@ -106,7 +111,10 @@ TEST_F(SingleInstanceTest, ALockLeftByAKilledCopyIsTakenOver) {
     ASSERT_TRUE(left.open(QIODevice::WriteOnly));
     left.write(lockText);
     left.close();
+}
 
+TEST_F(SingleInstanceTest, ALockLeftByAKilledCopyIsTakenOver) {
+    LeaveStaleLock(lockPath);
     SingleInstance next(lockPath);
     EXPECT_EQ(next.Take(), SingleInstance::Claim::First);
     QLockFile check(lockPath);
@@ -114,6 +122,35 @@ TEST_F(SingleInstanceTest, ALockLeftByAKilledCopyIsTakenOver) {
     QString host, program;
     ASSERT_TRUE(check.getLockInfo(&pid, &host, &program));
     EXPECT_EQ(pid, QCoreApplication::applicationPid());
+}
+
+// A lock of an ended copy that Qt cannot replace (another user's, as a killed "sudo" run
+// leaves it) is removed; where even that is refused the game runs unguarded and says why,
+// never that a copy runs.
+TEST_F(SingleInstanceTest, AStaleLockOfAnotherUserIsReplacedOrToldWithTheSystemsReason) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can leave a lock that belongs to another user";
+    }
+    const QByteArray store = QFileInfo(lockPath).path().toLocal8Bit();
+    ASSERT_EQ(::chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
+    for (const bool ownFolder : {true, false}) {
+        SCOPED_TRACE(ownFolder ? "in the player's folder" : "in another user's folder");
+        LeaveStaleLock(lockPath);
+        ASSERT_EQ(::chown(store.constData(), ownFolder ? 65534 : 0, ownFolder ? 65534 : 0), 0);
+        SingleInstance::Claim claim{};
+        QString failure;
+        {
+            test::OrdinaryUser user;
+            ASSERT_TRUE(user.Ok());
+            SingleInstance next(lockPath);
+            claim = next.Take(200ms);
+            failure = next.StaleFailure();
+        }
+        EXPECT_EQ(claim,
+                  ownFolder ? SingleInstance::Claim::First : SingleInstance::Claim::StaleLockKept);
+        EXPECT_EQ(failure, ownFolder ? QString() : QStringLiteral("Permission denied"));
+        QFile::remove(lockPath);
+    }
 }
 
 // A game may run for days: an old lock of a copy that still runs is never taken over.

@@ -26,6 +26,13 @@ class StartupContentTest : public MainWindowTest {
             if (!library.startsWith(QLatin1String("zqcsrl_")) || refused.contains(name)) {
                 return QImage();
             }
+            // Once installed, a library file that is not whole gives no picture, as the
+            // real decoder does.
+            QFile file(folder.filePath(library));
+            if (installed && (!file.open(QIODevice::ReadOnly) ||
+                              file.readAll() != "qres library " + library.toLatin1())) {
+                return QImage();
+            }
             QImage picture(140, 208, QImage::Format_RGB32);
             picture.fill(Qt::white);
             return picture;
@@ -34,6 +41,7 @@ class StartupContentTest : public MainWindowTest {
 
     // The three library files, whole, and a manifest that lists them.
     void InstallLibraries() {
+        installed = true;
         QByteArray manifest;
         for (const QString& file : {SetOne, SetTwo, SetThree}) {
             const QByteArray bytes = "qres library " + file.toLatin1();
@@ -46,7 +54,7 @@ class StartupContentTest : public MainWindowTest {
         QDir(folder.path()).mkpath(QStringLiteral("Data"));
         QFile out(folder.filePath(QString::fromLatin1(ContentManifest::FileName)));
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(manifest);
+        out.write(ContentManifest::Sealed(manifest));
     }
     void Garble(const QString& file) {
         QFile out(folder.filePath(file));
@@ -60,6 +68,7 @@ class StartupContentTest : public MainWindowTest {
     }
 
     QStringList refused;
+    bool installed = false;
 };
 
 TEST_F(StartupContentTest, WithoutAManifestNothingIsCheckedOrSaid) {
@@ -68,6 +77,64 @@ TEST_F(StartupContentTest, WithoutAManifestNothingIsCheckedOrSaid) {
     Deal();
     EXPECT_EQ(Text("lblCredit"), "95");
 }
+
+// Without the list of files, or with one cut short or changed, no file can be checked by
+// its digest: the list is named, the card sets are still checked picture by picture, and
+// a whole set deals in place of the damaged one. None of the whole sets is blamed.
+class DamagedListTest : public StartupContentTest,
+                        public ::testing::WithParamInterface<std::tuple<int, bool>> {};
+
+TEST_P(DamagedListTest, IsToldAndTheCardSetsAreStillChecked) {
+    const auto [listDamage, removeLibrary] = GetParam();
+    InstallLibraries();
+    const QString list = folder.filePath(QString::fromLatin1(ContentManifest::FileName));
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    file.close();
+    const char* said = "is damaged, so the other files cannot be checked";
+    switch (listDamage) {
+        case 0:
+            ASSERT_TRUE(QFile::remove(list));
+            said = "is missing, so the other files cannot be checked";
+            break;
+        case 1:  // cut after its first line
+            bytes.truncate(bytes.indexOf('\n') + 1);
+            break;
+        case 2:  // one byte changed within the last set's name
+            bytes[bytes.indexOf(SetThree.toLatin1()) + 3] ^= 0x01;
+            break;
+    }
+    if (listDamage != 0) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+    }
+    if (removeLibrary) {
+        ASSERT_TRUE(QFile::remove(folder.filePath(SetOne)));
+    } else {
+        ASSERT_TRUE(QFile(folder.filePath(SetOne)).resize(10));
+    }
+    Open();
+    ASSERT_EQ(informed.size(), 1);
+    EXPECT_TRUE(Message().contains(QLatin1String(said))) << Message().toStdString();
+    EXPECT_TRUE(Message().contains(QLatin1String(
+        "\"zqcsrl_pi.dll\" is damaged: the card picture CARD_BACK_1 cannot be shown")))
+        << Message().toStdString();
+    for (const QString& whole : {SetTwo, SetThree}) {
+        EXPECT_FALSE(Message().contains(whole + QStringLiteral("\" is")))
+            << Message().toStdString();
+    }
+    EXPECT_EQ(window->Settings().CardLibraryID, 2);
+    Deal();
+    EXPECT_EQ(Text("lblCredit"), "95");
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_FALSE(HandCard(slot)->Picture.isNull()) << slot;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RemovedCutOrChanged, DamagedListTest,
+                         ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Bool()));
 
 TEST_F(StartupContentTest, WholeContentSaysNothing) {
     InstallLibraries();

@@ -22,6 +22,7 @@ enum class Message : int {
     CollectAllHint = 5,
     OutOfService = 6,
     WinTooLarge = 7,
+    First = None,
     Last = WinTooLarge,
 };
 

@@ -45,6 +45,10 @@ std::string AfterWinLine(const AfterWinAdvice& advice) {
     return (advice.DrawAgain ? "DRAW AGAIN: +" : "TAKE THE WIN: +") + Bets(advice.Margin);
 }
 
+std::string SecondHoldLine() {
+    return "BEST SECOND HOLD MARKED";
+}
+
 std::string JoinLines(const std::string& first, const std::string& second) {
     if (first.empty()) {
         return second;

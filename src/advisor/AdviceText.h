@@ -18,6 +18,9 @@ std::string ReviewLine(const HoldAdvice& advice, HoldBits playerHold);
 // After a first-draw win: whether the second draw is worth more than the win.
 std::string AfterWinLine(const AfterWinAdvice& advice);
 
+// After a first-draw win given up: the best hold for the second draw is marked.
+std::string SecondHoldLine();
+
 // Two lines on one, the review first.
 std::string JoinLines(const std::string& first, const std::string& second);
 

@@ -107,7 +107,19 @@ void MainTableDisplay::ApplyPayLineColors() {
     }
 }
 
+void MainTableDisplay::ApplyTheme() {
+    ApplyPayLineColors();
+    if (highlighted_ != NoPrize) {
+        for (QLabel* label :
+             {c_.Label[OneBased(highlighted_)], c_.Label[OneBased(highlighted_ + 11)]}) {
+            SetLabelTextColor(label, QColor::fromRgb(HighlightText));
+        }
+    }
+    flash_.RestyleBanner();
+}
+
 void MainTableDisplay::ClearPayHighlight() {
+    highlighted_ = NoPrize;
     for (int line = 1; line <= PrizeLines; ++line) {
         c_.Label[OneBased(line)]->setAutoFillBackground(false);
         c_.Label[OneBased(line + 11)]->setAutoFillBackground(false);
@@ -119,6 +131,7 @@ void MainTableDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
     if (prize < 1 || prize > PrizeLines) {
         return;
     }
+    highlighted_ = prize;
     for (QLabel* label : {c_.Label[OneBased(prize)], c_.Label[OneBased(prize + 11)]}) {
         label->setAutoFillBackground(opaque);
         SetLabelTextColor(label, QColor::fromRgb(HighlightText));

@@ -56,6 +56,9 @@ class MainTableDisplay : public TableDisplay {
 
     // Every pay line back to its theme colour (ApplyPayLineColors).
     void ApplyPayLineColors();
+    // After a change of theme: the lines, the won line's highlight and the banner as they
+    // stand, in the new theme's colours.
+    void ApplyTheme();
 
     // Out of service the banner blinks "OUT OF SERVICE" whatever the rules ask it to show,
     // and the idle animation (a joker on cards that cannot be drawn) stays off.
@@ -71,6 +74,7 @@ class MainTableDisplay : public TableDisplay {
     std::int32_t bonusShown_ = 0;
     Message message_ = Message::None;
     bool messageBlinks_ = false;
+    PrizeIndex highlighted_ = NoPrize;
 };
 
 // Sets the text colour of a label through its palette.

@@ -1,6 +1,7 @@
 #include "TableAdvisor.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "AnalysisService.h"
@@ -66,8 +67,8 @@ TableAdvisor::TableAdvisor(QWidget& surface, AnalysisService& service) : service
     service_.OnAfterWinAdvised = [this](int tag, const advisor::AfterWinAdvice& advice) {
         if (tag == tag_ && on_) {
             afterWin_ = advice;
-            ShowLine(QString::fromStdString(
-                advisor::JoinLines(review_.toStdString(), advisor::AfterWinLine(advice))));
+            ShowLine(AfterWinText(*line_, review_,
+                                  QString::fromStdString(advisor::AfterWinLine(advice))));
         }
     };
 }
@@ -123,11 +124,24 @@ void TableAdvisor::AfterEvent(const TableState& state, const TOrvane& meter) {
         ++tag_;
         review_.clear();
         ShowMarks(afterWin_ ? afterWin_->DrawHold : 0);
-        ShowLine(afterWin_ ? QStringLiteral("BEST SECOND HOLD MARKED") : QString());
+        ShowLine(afterWin_ ? QString::fromStdString(advisor::SecondHoldLine()) : QString());
     } else if (before_.Phase == RoundPhase::FirstDrawWon && before_.Continued &&
                now.Phase != RoundPhase::FirstDrawWon) {
         SecondDraw();
     }
+}
+
+void TableAdvisor::IdleAnimationBegins() {
+    ++tag_;
+    Clear();
+}
+
+QString TableAdvisor::AfterWinText(const QLabel& line, const QString& review,
+                                   const QString& afterWin) {
+    const QString both =
+        QString::fromStdString(advisor::JoinLines(review.toStdString(), afterWin.toStdString()));
+    const bool fits = line.fontMetrics().horizontalAdvance(both) <= line.contentsRect().width();
+    return fits ? both : afterWin;
 }
 
 void TableAdvisor::NewDeal(const Look& now, const TableState& state, const TOrvane& meter) {

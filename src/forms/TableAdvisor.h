@@ -31,6 +31,13 @@ class TableAdvisor {
 
     void BeforeEvent(const TableState& state);
     void AfterEvent(const TableState& state, const TOrvane& meter);
+    // The idle table belongs to its animation: the marks and the line go, and answers
+    // still on their way are dropped.
+    void IdleAnimationBegins();
+
+    // After a first-draw win: the review and the advice on the win on one line when both
+    // fit it, else the advice alone, which is what the player acts on next.
+    static QString AfterWinText(const QLabel& line, const QString& review, const QString& afterWin);
 
   private:
     struct Look {

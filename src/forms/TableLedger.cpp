@@ -22,6 +22,9 @@ Q_LOGGING_CATEGORY(lcLedger, "orvane.ledger")
 // credit that close keeps for the next start.
 constexpr std::string_view ClosedName = "Ledger.Closed";
 constexpr std::string_view LastCreditName = "Ledger.LastCredit";
+// Written once a close has finished. Stores from before it lack it, and read as a run
+// that did not close normally, which is what they told before.
+constexpr std::string_view CloseDoneName = "Ledger.CloseDone";
 
 std::optional<std::int64_t> NumberOf(const CriticalRecords& records, std::string_view name) {
     for (const auto& [key, text] : records) {
@@ -78,7 +81,15 @@ TableLedger::Restored TableLedger::Restore() {
         return Restored::AfterClose;
     }
     const bool between = state.RoundState == RoundPhase::Idle && state.StageInFlight == 0;
-    tell_(between ? KeptText : ResumedText);
+    if (NumberOf(*load.Records, CloseDoneName).value_or(0) == 0) {
+        tell_(between ? KeptText : ResumedText);
+        return Restored::Interrupted;
+    }
+    if (!between) {
+        tell_(decoded.Snapshot->DoubleUp.Open ? KeptWinText : KeptRoundText);
+    }
+    // This run is under way now: should it end without a close, the next start says so.
+    Commit();
     return Restored::Interrupted;
 }
 
@@ -86,11 +97,17 @@ void TableLedger::BeginClose() {
     closing_ = true;
 }
 
+void TableLedger::EndClose() {
+    closed_ = true;
+    Commit();
+}
+
 void TableLedger::Commit() {
     CriticalRecords records = SnapshotCodec::Encode(table_.Snapshot());
     records.emplace_back(ClosedName, closing_ ? "1" : "0");
     records.emplace_back(LastCreditName,
                          std::to_string(restoredLastCredit_.value_or(settings_.LastCredit)));
+    records.emplace_back(CloseDoneName, closed_ ? "1" : "0");
     // A run of failures is told once, and so is its end; the table refuses money meanwhile.
     const bool kept = store_.Save(records);
     if (kept == notKeptTold_) {

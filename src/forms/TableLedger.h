@@ -37,14 +37,25 @@ class TableLedger final : public Journal {
     // as LastCredit, and from here on a kill counts as a close, not as an interrupted
     // game. A close during a round does not call it: the round is resumed next time.
     void BeginClose();
+    // The close has done all it does: whatever the table still holds (a round, a win on
+    // offer) was kept on purpose, and the next start says so instead of calling it lost.
+    void EndClose();
 
     void Commit() override;
     void AuditFailed(const std::string& details) override;
     RecordKeeping Keeping() const override;
 
     static constexpr const char* ResumedText =
-        "The last game was interrupted before it ended. It has been resumed exactly where "
-        "it stood: nothing was charged twice and nothing owed to you was lost.";
+        "Orvane Cards did not close normally last time, in the middle of a game. The game "
+        "has been resumed exactly where it stood: nothing was charged twice and nothing "
+        "owed to you was lost.";
+    // Closed on purpose with a round unfinished or a win on offer.
+    static constexpr const char* KeptRoundText =
+        "The game you left unfinished when you closed Orvane Cards has been kept. It goes on "
+        "exactly where it stood.";
+    static constexpr const char* KeptWinText =
+        "The win that was on offer when you closed Orvane Cards has been kept. It is on "
+        "offer again.";
     // The same, when the last run ended between games: there is no game to resume.
     static constexpr const char* KeptText =
         "Orvane Cards did not close normally last time. Your credit, meters and statistics "
@@ -56,6 +67,7 @@ class TableLedger final : public Journal {
     TSettings& settings_;
     Tell tell_;
     bool closing_ = false;
+    bool closed_ = false;
     bool auditTold_ = false;
     bool notKeptTold_ = false;
     // While a restore settles the table: the closing record it found, written back as is.

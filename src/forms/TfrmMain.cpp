@@ -132,6 +132,9 @@ void TfrmMain::FormCreate() {
     flashTarget_ = std::make_unique<MainFlashTarget>(c_, [this] {
         display_->ClearPayHighlight();
         display_->ShowStars(0);
+        if (advisor_) {
+            advisor_->IdleAnimationBegins();
+        }
     });
     const TSettings& settings = *settings_;
     flash_ = std::make_unique<TFlash>(
@@ -680,7 +683,7 @@ void TfrmMain::ApplyTheme() {
     }
     ApplyWindowTheme(c_, *theme, background);
     table_->RedrawMeter();
-    display_->ApplyPayLineColors();
+    display_->ApplyTheme();
 }
 
 bool TfrmMain::FullScreen() const {
@@ -849,6 +852,9 @@ void TfrmMain::FormClose() {
         dialogs_->ShowStatistics();
     }
     ShowLoadReport(settings_->Save(table_->State(), table_->Orvane()), "saving the settings");
+    if (ledger_) {
+        ledger_->EndClose();
+    }
     flash_->StopIdleAnimation();
     flash_->SetIndicatorBlink(false);
     if (FullScreen()) {

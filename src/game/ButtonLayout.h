@@ -25,6 +25,9 @@ enum class ButtonLayout : int {
     // Only CASH: the machine takes no bet. Shown whatever the guidance setting, since a
     // lit DEAL on a machine that cannot deal invites a press that does nothing.
     OutOfService = 5,
+    // The range a stored layout must lie in; a new layout moves Last with it.
+    First = AllLit,
+    Last = OutOfService,
 };
 
 // Which buttons a layout lights. The tints only guide the player; the rules alone decide

@@ -12,7 +12,14 @@ inline constexpr std::int32_t JokerRank = 99;
 inline constexpr std::int32_t CardsInDeck = 53;
 
 // The suits in card-number order; diamonds and hearts are the red ones.
-enum class Suit : std::int32_t { Clubs = 1, Diamonds = 2, Hearts = 3, Spades = 4 };
+enum class Suit : std::int32_t {
+    Clubs = 1,
+    Diamonds = 2,
+    Hearts = 3,
+    Spades = 4,
+    First = Clubs,
+    Last = Spades,
+};
 
 constexpr std::int32_t SuitOfValue(CardValue v) {
     return (v - 1) / 13 + 1;

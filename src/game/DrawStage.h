@@ -8,6 +8,8 @@ enum class DrawStage : int {
     Deal = 1,
     FirstDraw = 2,
     SecondDraw = 3,
+    First = Deal,
+    Last = SecondDraw,
 };
 
 constexpr int StageNumber(DrawStage stage) {

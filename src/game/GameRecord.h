@@ -33,8 +33,10 @@ enum class GameEnd : std::int32_t {
     GambleLost = 3,        // a wrong guess lost the win
     DoubleUpComplete = 4,  // ten right guesses; the win was collected
     Redealt = 5,           // a fresh deal replaced the hand before it was drawn
+    First = InPlay,
+    Last = Redealt,
 };
-inline constexpr std::int32_t LastGameEnd = 5;
+inline constexpr std::int32_t LastGameEnd = static_cast<std::int32_t>(GameEnd::Last);
 
 // One game as the player played it, from the deal to how it ended.
 struct GameRecord {

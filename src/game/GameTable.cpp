@@ -459,13 +459,17 @@ void GameTable::CountPrize() {
     s_.RunPrizeStatCounted = CountOne(stats.RunPrizeStat[line]);
 }
 
+// A count can have lost the win since it was added: the session's counts start afresh
+// under a resumed round, and the player may reset either set while the win is on offer.
+// No other win can reach the line while this one is on offer, so a count at 0 has nothing
+// of it left to give back.
 void GameTable::UncountPrize() {
     Statistics& stats = settings_.Stats();
     const auto line = static_cast<std::size_t>(s_.LastPrize);
-    if (s_.PrizeStatCounted) {
+    if (s_.PrizeStatCounted && stats.PrizeStat[line] > 0) {
         --stats.PrizeStat[line];
     }
-    if (s_.RunPrizeStatCounted) {
+    if (s_.RunPrizeStatCounted && stats.RunPrizeStat[line] > 0) {
         --stats.RunPrizeStat[line];
     }
     s_.PrizeStatCounted = false;

@@ -11,6 +11,8 @@ enum class RoundPhase : std::int32_t {
     Dealt = 1,
     FirstDrawWon = 2,
     SecondDrawWon = 3,
+    First = Idle,
+    Last = SecondDrawWon,
 };
 
 }  // namespace orvane

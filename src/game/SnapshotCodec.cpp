@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "DoubleUp.h"
+#include "DrawStage.h"
 #include "GameHistory.h"
 
 namespace orvane {
@@ -16,6 +17,14 @@ namespace {
 
 constexpr std::int64_t Max32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t MaxBetIndex = BetLadderSize - 1;
+
+template <typename E>
+constexpr std::int64_t Underlying(E value) {
+    return static_cast<std::underlying_type_t<E>>(value);
+}
+
+// Stages are stored by number, 0 for none in flight; stars count the stages shown.
+constexpr std::int64_t LastStage = Underlying(DrawStage::Last);
 
 std::string Num(int n) {
     return std::to_string(n);
@@ -82,6 +91,14 @@ class Reader {
             }
             field = static_cast<T>(value);
         }
+    }
+
+    // An enumeration within the range it declares itself (its First and Last), so a value
+    // added to it is read back as soon as the table can write it.
+    template <typename E>
+    void Enum(const std::string& name, E& field) {
+        static_assert(std::is_enum_v<E>);
+        Read(name, field, Underlying(E::First), Underlying(E::Last));
     }
 
     void Flag(const std::string& name, bool& field) {
@@ -174,8 +191,8 @@ void ReadTable(Reader& r, TableState& t) {
     for (int slot = 1; slot <= 15; ++slot) {
         r.Read("Deal" + Num(slot), t.DealBuffer[static_cast<std::size_t>(slot)], 0, JokerValue);
     }
-    r.Read("RoundState", t.RoundState, 0, 3);
-    r.Read("StageInFlight", t.StageInFlight, 0, 3);
+    r.Enum("RoundState", t.RoundState);
+    r.Read("StageInFlight", t.StageInFlight, 0, LastStage);
     r.Read("LastPrize", t.LastPrize, NoPrize, PrizeLines);
     r.Read("WinRank", t.WinRank, 0, JokerRank);
     r.Read("SecondRank", t.SecondRank, 0, JokerRank);
@@ -192,7 +209,7 @@ void ReadTable(Reader& r, TableState& t) {
         CardValue value = 1;
         Suit suit = Suit::Clubs;
         r.Read(name, value, 1, JokerValue);
-        r.Read(name + "Suit", suit, 1, 4);
+        r.Enum(name + "Suit", suit);
         card.SetCardValue(value);
         r.Check(value == JokerValue || card.Suit == suit,
                 "the suit of hand card " + Num(slot) + " does not match its card");
@@ -220,10 +237,9 @@ void ReadView(Reader& r, TableView& v) {
     for (int slot = 1; slot <= 5; ++slot) {
         r.Flag("HoldMark" + Num(slot), v.HoldMarks[static_cast<std::size_t>(slot)]);
     }
-    r.Read("Stars", v.Stars, 0, 3);
-    r.Read("ButtonLayout", v.Layout, static_cast<int>(ButtonLayout::AllLit),
-           static_cast<int>(ButtonLayout::SecondDrawOffer));
-    r.Read("Banner", v.Banner, 0, static_cast<int>(Message::Last));
+    r.Read("Stars", v.Stars, 0, LastStage);
+    r.Enum("ButtonLayout", v.Layout);
+    r.Enum("Banner", v.Banner);
     r.Flag("BannerBlinks", v.BannerBlinks);
     r.Flag("IndicatorBlinks", v.IndicatorBlinks);
     r.Flag("DoubleUpPanel", v.DoubleUpPanel);
@@ -369,7 +385,7 @@ void ReadGame(Reader& r, const std::string& p, GameRecord& g) {
         r.Read(gp + "Card", guess.Card, 1, JokerValue);
         r.Flag(gp + "Right", guess.Right);
     }
-    r.Read(p + "End", g.End, 0, LastGameEnd);
+    r.Enum(p + "End", g.End);
 }
 
 void WriteHistory(Writer& w, const TableSnapshot& s) {

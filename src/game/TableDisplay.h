@@ -24,6 +24,7 @@ enum class Message : int {
     OutOfService = 6,
     WinTooLarge = 7,
     RecordsNotKept = 8,
+    First = None,
     Last = RecordsNotKept,
 };
 

@@ -60,6 +60,12 @@ void TFlash::SetMessage(int index, bool blink) {
     }
 }
 
+void TFlash::RestyleBanner() {
+    const bool blink = BlinkTimer.isActive();
+    const FlashSettings now = settings_ ? settings_() : FlashSettings{};
+    target_.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
+}
+
 void TFlash::StartIdleAnimation() {
     ++idleRun_;
     JokerSlot = 0;

@@ -40,6 +40,8 @@ class TFlash : public QObject {
     // collection of a win needs (the credit is full, how to collect all at once),
     // "OUT OF SERVICE", the win that doubled would not fit, and the records cannot be saved.
     void SetMessage(int index, bool blink);
+    // The banner as it stands (text, blinking) in the colours of the theme now in force.
+    void RestyleBanner();
     void StartIdleAnimation();
     void StopIdleAnimation();
     void SetIndicatorBlink(bool on);

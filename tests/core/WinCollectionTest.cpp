@@ -6,6 +6,7 @@
 
 #include "TableFixture.h"
 #include "game/Amount.h"
+#include "game/StatisticsFigures.h"
 
 namespace orvane::test {
 namespace {
@@ -218,6 +219,41 @@ TEST_F(WinCollection, GivingUpAWinTakesBackExactlyWhatWasCounted) {
     ASSERT_TRUE(table.State().Continued);
     EXPECT_EQ(settings.stats.PrizeStat[ThreeOfAKind], Max64);
     EXPECT_EQ(settings.stats.RunPrizeStat[ThreeOfAKind], 4);
+}
+
+// The counts the win was added to may have started afresh since: a session that resumed
+// the round, or a reset while the win was on offer. What is left of the win is taken back
+// and no count goes below zero; the all-time count is taken back exactly once.
+TEST_F(WinCollection, GivingUpAWinAfterItsCountsStartedAfreshKeepsThemAtZeroOrAbove) {
+    OfferHighPair();
+    const Statistics counted = settings.stats;
+    ASSERT_EQ(counted.RunPrizeStat[HighPair], 1);
+    const TableSnapshot stored = table.Snapshot();
+
+    FakeDisplay d;
+    FakePause p;
+    FakeSettings resumedSettings;  // a new session: its counts start at 0
+    GameTable resumed(d, p, resumedSettings);
+    resumed.Resume(stored);
+    resumed.Deal();
+    ASSERT_TRUE(resumed.State().Continued);
+    EXPECT_EQ(resumedSettings.stats.RunPrizeStat[HighPair], 0);
+    EXPECT_EQ(resumedSettings.stats.PrizeStat[HighPair], counted.PrizeStat[HighPair] - 1);
+
+    for (const StatisticsSet set : {StatisticsSet::CurrentSession, StatisticsSet::OverallPlay}) {
+        FakeDisplay d2;
+        FakePause p2;
+        FakeSettings s2;
+        s2.stats = counted;
+        GameTable again(d2, p2, s2);
+        again.Resume(stored);
+        ResetStatistics(s2.stats, set);
+        again.Deal();
+        ASSERT_TRUE(again.State().Continued);
+        EXPECT_EQ(s2.stats.RunPrizeStat[HighPair], 0);
+        EXPECT_EQ(s2.stats.PrizeStat[HighPair],
+                  set == StatisticsSet::OverallPlay ? 0 : counted.PrizeStat[HighPair] - 1);
+    }
 }
 
 TEST_F(WinCollection, PrizeCountsGoPastThirtyTwoBits) {

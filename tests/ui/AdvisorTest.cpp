@@ -10,6 +10,7 @@
 #include "forms/MainMenus.h"
 #include "forms/TDialogButton.h"
 #include "forms/TGauge.h"
+#include "forms/TableAdvisor.h"
 #include "forms/TfrmPayAnalysis.h"
 
 namespace orvane::test {
@@ -163,6 +164,66 @@ TEST_F(Advisor, AWinGivenUpGetsTheBestSecondHoldMarkedAndTheSecondDrawReviewed) 
         QString::fromStdString(advisor::ReviewLine(*second, held == 0 ? analysis::HoldAll : held));
     EXPECT_TRUE(Eventually([&] { return AdviceLine() == expected; }));
     EXPECT_EQ(AdviceLine(), expected);
+    EXPECT_EQ(MarkedSlots(), 0U);
+}
+
+// Every line the advisor can form, with its figures at every count of digits a pay table
+// allows, fits its box in the font it is drawn with.
+TEST_F(Advisor, EveryLineItCanFormFitsItsBox) {
+    Open();
+    const QLabel* line = Find<QLabel>("lblAdvisor");
+    std::vector<double> values = {0.0, 0.004, 0.37, 1.0, 1.004, 2.5};
+    for (double v = 9.99; v < 1e10; v = v * 10 + 9) {
+        values.push_back(v);  // 9.99, 99.99, ... up to ten whole digits
+    }
+    std::vector<std::string> reviews;
+    std::vector<std::string> afterWins;
+    for (const double v : values) {
+        advisor::HoldAdvice advice;
+        advice.Values.fill(0.0);
+        advice.Best = 1;
+        advice.BestValue = advice.Values[1] = v;
+        reviews.push_back(advisor::ReviewLine(advice, 2));  // gave up v
+        for (const bool again : {false, true}) {
+            afterWins.push_back(advisor::AfterWinLine({again, v, 0, false}));
+        }
+    }
+    std::vector<QString> lines = {QString::fromStdString(advisor::SecondHoldLine())};
+    for (const bool meter : {false, true}) {
+        for (const HoldBits best : {0U, 3U}) {
+            advisor::HoldAdvice advice;
+            advice.Best = best;
+            advice.MeterAware = meter;
+            lines.push_back(QString::fromStdString(advisor::DealLine(advice)));
+        }
+    }
+    for (const std::string& review : reviews) {
+        lines.push_back(QString::fromStdString(review));
+        for (const std::string& afterWin : afterWins) {
+            lines.push_back(TableAdvisor::AfterWinText(*line, QString::fromStdString(review),
+                                                       QString::fromStdString(afterWin)));
+        }
+    }
+    const int room = line->contentsRect().width();
+    for (const QString& text : lines) {
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(text), room) << text.toStdString();
+    }
+}
+
+// The idle animation takes the table over: the advice of the last round goes with it.
+TEST_F(Advisor, TheLineGoesWhenTheIdleAnimationStarts) {
+    TurnOnBeforeOpening();
+    Open();
+    AddCredit();
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(Eventually([&] { return !AdviceLine().isEmpty(); }));
+    Key(Qt::Key_7);  // CASH: the win collected, the table idle
+    ASSERT_EQ(window->Table().State().RoundState, RoundPhase::Idle);
+    EXPECT_FALSE(AdviceLine().isEmpty()) << "the round's advice stays until the animation";
+    ASSERT_FALSE(Find("pnlMain")->isVisibleTo(window.get()));
+    ASSERT_TRUE(Eventually([&] { return Find("pnlMain")->isVisibleTo(window.get()); }));
+    EXPECT_EQ(AdviceLine(), QString());
     EXPECT_EQ(MarkedSlots(), 0U);
 }
 

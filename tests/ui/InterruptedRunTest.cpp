@@ -113,7 +113,8 @@ TEST_F(InterruptedRun, ANormalCloseGivesTheCreditBackOnce) {
 }
 
 // Closing in the middle of a round keeps the round for the next start instead of
-// abandoning its stake, and its credit is not handed back a second time.
+// abandoning its stake, and its credit is not handed back a second time. The notice says
+// it was kept at the close, not lost to a failure.
 TEST_F(InterruptedRun, ACloseDuringARoundKeepsTheRoundForTheNextStart) {
     Start();
     window->Settings().SaveCredit = true;
@@ -125,6 +126,20 @@ TEST_F(InterruptedRun, ACloseDuringARoundKeepsTheRoundForTheNextStart) {
     Start();
     EXPECT_EQ(window->Table().State().Credit, credit);
     EXPECT_EQ(window->Table().State().RoundState, RoundPhase::Dealt);
+    EXPECT_EQ(informed, QStringList{QString::fromLatin1(TableLedger::KeptRoundText)});
+
+    window->btnDealClick();  // the draw: a win on offer, kept at the next close as well
+    const std::int32_t win = window->Table().State().Win;
+    ASSERT_GT(win, 0);
+    Close();
+
+    Start();
+    EXPECT_EQ(window->Table().State().Win, win);
+    EXPECT_EQ(informed, QStringList{QString::fromLatin1(TableLedger::KeptWinText)});
+    Kill();
+
+    Start();
+    EXPECT_TRUE(ToldResumed()) << "this time the game did not close";
 }
 
 // A win waiting for room lets the player cash out in mid-round; the close must not take

@@ -102,6 +102,33 @@ TEST_F(Themes, NatureUsesTheLayoutPlacesAndKeepsTheLineColoursInForce) {
     EXPECT_EQ(PanelColor(), QColor(69, 102, 141));
 }
 
+// A theme applied with a message up and a won line highlighted draws both again in its
+// own colours: the banner in the new theme's colour, the won line red on white.
+TEST_F(Themes, AThemeAppliedMidRoundRedrawsTheBannerAndTheWonLine) {
+    WriteBackground(QStringLiteral("bm_mod.zqi"));
+    const QColor navy(0, 0, 128);
+    Open();
+    auto* banner = Find<TEffectLabel>("lblMessage");
+    Switch(3);
+    EXPECT_EQ(banner->TextColor(), navy) << "INSERT COIN ! blinking";
+    Switch(1);
+    AddCredit();
+    window->btnDealClick();
+    window->btnDealClick();
+    const PrizeIndex won = window->Table().State().LastPrize;
+    ASSERT_NE(won, NoPrize);
+    ASSERT_EQ(Text("lblMessage"), "WINNER");
+    ASSERT_EQ(banner->TextColor(), Qt::white);
+    Switch(3);
+    EXPECT_EQ(banner->TextColor(), navy);
+    for (QLabel* line : {Label(won), Label(won + 11)}) {
+        EXPECT_EQ(TextColor(line), Qt::red) << line->objectName().toStdString();
+        EXPECT_TRUE(line->autoFillBackground());
+        EXPECT_EQ(line->palette().color(QPalette::Window), Qt::white);
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
 TEST_F(Themes, UnknownThemeChangesNothing) {
     Open();
     Switch(9);

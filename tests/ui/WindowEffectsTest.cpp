@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "forms/RgbColor.h"
+#include "game/Amount.h"
 
 namespace orvane::test {
 namespace {
@@ -30,6 +32,24 @@ TEST_F(WindowEffects, TheInsertCoinBannerBlinksOnTheWindow) {
     ASSERT_EQ(Text("lblMessage"), "INSERT COIN !");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Text("lblMessage").isEmpty(); }, Patience));
     ASSERT_TRUE(QTest::qWaitFor([&] { return Text("lblMessage") == "INSERT COIN !"; }, Patience));
+}
+
+// A win the credit cannot hold asks for a cash-out the way the other calls to action ask:
+// blinking, in the theme's flash colour.
+TEST_F(WindowEffects, TheCreditFullBannerBlinksOnTheWindow) {
+    Open();
+    AddCredit();
+    window->btnDealClick();
+    window->btnDealClick();
+    ASSERT_GT(window->Table().State().Win, 10);
+    window->Table().State().Credit = MaxAmount - 10;
+    Key(Qt::Key_7);  // CASH: ten fit, the rest stays on offer
+    const QString full = QStringLiteral("CREDIT FULL - CASH OUT FIRST");
+    ASSERT_EQ(Text("lblMessage"), full);
+    EXPECT_EQ(Find<TEffectLabel>("lblMessage")->TextColor(),
+              ToQColor(window->Settings().MessageFlashColor));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text("lblMessage").isEmpty(); }, Patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text("lblMessage") == full; }, Patience));
 }
 
 TEST_F(WindowEffects, TheDoubleUpIndicatorPicturesTakeTurnsWhileAWinIsOnOffer) {

@@ -92,8 +92,9 @@ int main(int argc, char** argv) {
                                orvane::TfrmNotice::Sign::Warning);
             return 1;
         case orvane::SingleInstance::Claim::StaleLockKept:
-            QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
-                                 StaleLockText(instance.LockPath(), instance.StaleFailure()));
+            orvane::ShowNotice(nullptr, QCoreApplication::applicationName(),
+                               StaleLockText(instance.LockPath(), instance.StaleFailure()),
+                               orvane::TfrmNotice::Sign::Warning);
             break;
         case orvane::SingleInstance::Claim::First:
         case orvane::SingleInstance::Claim::Unguarded:

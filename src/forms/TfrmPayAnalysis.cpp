@@ -129,17 +129,15 @@ void TfrmPayAnalysis::Refresh() {
         QStringLiteral("Long-run figures of the pay table in force, meter counted."));
     lblBestPlay->setText(
         QStringLiteral("Return with the best play: %1").arg(Percent(figures->BestPlayReturn)));
-    lblBestPlayNote->setText(QStringLiteral("(a first-draw win given up for a second draw in %1 "
-                                            "of rounds)")
+    lblBestPlayNote->setText(QStringLiteral("(gives a first-draw win up in %1 of rounds)")
                                  .arg(Percent(figures->BestPlaySecondDraws)));
     // The best play's figure counts the thrown-away cards as live in the second draw.
-    lblBestPlayAccuracy->setText(
-        QStringLiteral("Approximate: the true figure is about %1 points higher (+/- %2).")
-            .arg(advisor::BestPlayShortfall * 100.0, 0, 'f', 2)
-            .arg(advisor::BestPlayShortfallError * 100.0, 0, 'f', 2));
-    lblOptimalReturn->setText(QStringLiteral("Single draw, every first-draw win taken: %1 (exact)")
+    lblBestPlayAccuracy->setText(QStringLiteral("Approximate: about %1 points low (+/- %2).")
+                                     .arg(advisor::BestPlayShortfall * 100.0, 0, 'f', 2)
+                                     .arg(advisor::BestPlayShortfallError * 100.0, 0, 'f', 2));
+    lblOptimalReturn->setText(QStringLiteral("Best single draw (every win taken): %1 (exact)")
                                   .arg(Percent(figures->OptimalReturn)));
-    lblAutoReturn->setText(QStringLiteral("Automatic hold, every first-draw win taken: %1 (exact)")
+    lblAutoReturn->setText(QStringLiteral("Automatic hold (every win taken): %1 (exact)")
                                .arg(Percent(figures->AutoReturn)));
     lblMeterShare->setText(
         QStringLiteral("Bonus meter's share of all paid: %1 (automatic hold: %2)")

@@ -32,6 +32,11 @@ TEST(PayTableFigures, BothStrategiesAreTheEnginesOwnWithProgressToTheEnd) {
     // The best play gains on the automatic hold and prices every meter state.
     EXPECT_GT(figures->OptimalReturn, figures->AutoReturn);
     EXPECT_GT(figures->OptimalMeterShare, 0.0);
+    // Giving a first-draw win up when a second draw pays more gains on the single draw.
+    EXPECT_GT(figures->BestPlayReturn, figures->OptimalReturn + 0.3);
+    EXPECT_GT(figures->BestPlaySecondDraws, 0.3);
+    EXPECT_LT(figures->BestPlaySecondDraws, 0.5);
+    EXPECT_GT(figures->BestPlayMeterShare, 0.0);
     EXPECT_EQ(figures->StateTerms.size(), static_cast<std::size_t>(BonusRanks * Countdowns));
     EXPECT_EQ(figures->Pays, DefaultMultipliers);
 

@@ -101,7 +101,7 @@ TEST_F(HoldSurvey, TheKeptHoldsHoldTheBestOneAtEveryMeterWorth) {
 }
 
 // A hold that is best only when a step is worth a lot is kept; one that is worse in every
-// number is not; of two equal holds the one that keeps fewer cards stays.
+// number is not; of two equal holds the one that keeps more cards stays.
 TEST(HoldFrontier, KeepsEveryHoldThatCanWinAndDropsTheOnesThatCannot) {
     std::array<HoldSummary, HoldCount> summary{};
     for (auto& s : summary) {
@@ -110,13 +110,13 @@ TEST(HoldFrontier, KeepsEveryHoldThatCanWinAndDropsTheOnesThatCannot) {
     summary[0b00011] = {0.5, 0.01, 0.0};   // the best with no meter
     summary[0b00111] = {0.2, 0.30, 0.0};   // the best when a step is dear
     summary[0b01111] = {0.1, 0.20, 0.0};   // worse than the last in everything
-    summary[0b00001] = {0.2, 0.30, 0.0};   // equal to 0b00111 and keeps fewer cards
+    summary[0b00001] = {0.2, 0.30, 0.0};   // equal to 0b00111 and keeps fewer cards: goes
     summary[0b10000] = {0.0, 0.0, 0.001};  // the only jackpot chance
     std::array<HoldBits, HoldCount> kept{};
     const int count = UndominatedHolds(summary, kept);
     const std::vector<HoldBits> got(kept.begin(), kept.begin() + count);
-    EXPECT_EQ(got, (std::vector<HoldBits>{0b00001, 0b10000, 0b00011}));
-    EXPECT_EQ(BestHold(summary, {100, 0}), 0b00001U);
+    EXPECT_EQ(got, (std::vector<HoldBits>{0b00111, 0b00011, 0b10000}));
+    EXPECT_EQ(BestHold(summary, {100, 0}), 0b00111U);
     EXPECT_EQ(BestHold(summary, {0, 1e6}), 0b10000U);
 }
 

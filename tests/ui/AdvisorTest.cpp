@@ -315,16 +315,22 @@ TEST_F(Advisor, TheHelpItemOpensTheAnalysisWindowWhichFillsIn) {
     }));
     EXPECT_EQ(text("lblBestPlay"), QStringLiteral("Return with the best play: 200.00 %"));
     EXPECT_EQ(text("lblBestPlayNote"),
-              QStringLiteral("(a first-draw win given up for a second draw in 40.00 % of rounds)"));
+              QStringLiteral("(gives a first-draw win up in 40.00 % of rounds)"));
     // The approximate figure says so, with its measured accuracy, right under it.
     EXPECT_TRUE(text("lblBestPlayAccuracy").startsWith(QStringLiteral("Approximate: ")));
-    EXPECT_TRUE(text("lblBestPlayAccuracy").contains(QStringLiteral("points higher (+/- ")));
+    EXPECT_TRUE(text("lblBestPlayAccuracy").contains(QStringLiteral(" points low (+/- ")));
     EXPECT_EQ(text("lblOptimalReturn"),
-              QStringLiteral("Single draw, every first-draw win taken: 150.00 % (exact)"));
+              QStringLiteral("Best single draw (every win taken): 150.00 % (exact)"));
     EXPECT_EQ(text("lblAutoReturn"),
-              QStringLiteral("Automatic hold, every first-draw win taken: 125.00 % (exact)"));
+              QStringLiteral("Automatic hold (every win taken): 125.00 % (exact)"));
     EXPECT_EQ(text("lblMeterShare"),
               QStringLiteral("Bonus meter's share of all paid: 30.00 % (automatic hold: 20.00 %)"));
+    // Every line of figures fits its label.
+    for (const char* name : {"lblBestPlay", "lblBestPlayNote", "lblBestPlayAccuracy",
+                             "lblOptimalReturn", "lblAutoReturn", "lblMeterShare"}) {
+        const auto* label = analysis->findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+    }
     EXPECT_EQ(text("lblChance1"), QStringLiteral("1 in 40,000"));
     EXPECT_EQ(text("lblChance10"), QStringLiteral("15.00 %"));
     EXPECT_EQ(text("lblAutoChance10"), QStringLiteral("12.50 %"));

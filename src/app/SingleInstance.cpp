@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <optional>
 
 namespace orvane {
 
@@ -74,8 +75,8 @@ QString SingleInstance::ServerNameFor(const QString& lockPath) {
     return QStringLiteral("orvane-cards-") + QString::fromLatin1(digest.left(24));
 }
 
-SingleInstance::Claim SingleInstance::Take(std::chrono::milliseconds answerWait) {
-    QDir().mkpath(QFileInfo(lockPath_).absolutePath());
+// First or Unguarded when the lock settles the claim; nothing while another holds it.
+std::optional<SingleInstance::Claim> SingleInstance::TryLock() {
     if (lock_.tryLock(0)) {
         Listen();
         return Claim::First;
@@ -84,6 +85,14 @@ SingleInstance::Claim SingleInstance::Take(std::chrono::milliseconds answerWait)
         qCWarning(lcInstance) << "cannot make the lock" << lockPath_ << "error" << lock_.error()
                               << "- running without the one-copy guard";
         return Claim::Unguarded;
+    }
+    return std::nullopt;
+}
+
+SingleInstance::Claim SingleInstance::Take(std::chrono::milliseconds answerWait) {
+    QDir().mkpath(QFileInfo(lockPath_).absolutePath());
+    if (const std::optional<Claim> claim = TryLock()) {
+        return *claim;
     }
     if (AskHolderToComeForward(answerWait)) {
         return Claim::OtherCameForward;
@@ -122,14 +131,8 @@ SingleInstance::Claim SingleInstance::ReplaceStaleLock() {
         return Claim::StaleLockKept;
     }
     qCInfo(lcInstance) << "removed the lock" << lockPath_ << "left by a copy that has ended";
-    if (lock_.tryLock(0)) {
-        Listen();
-        return Claim::First;
-    }
-    if (lock_.error() != QLockFile::LockFailedError) {
-        qCWarning(lcInstance) << "cannot make the lock" << lockPath_ << "error" << lock_.error()
-                              << "- running without the one-copy guard";
-        return Claim::Unguarded;
+    if (const std::optional<Claim> claim = TryLock()) {
+        return *claim;
     }
     // Another start took the place in the meantime: that copy runs.
     return AskHolderToComeForward(std::chrono::seconds(10)) ? Claim::OtherCameForward

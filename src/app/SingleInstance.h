@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <chrono>
+#include <optional>
 
 namespace orvane {
 
@@ -62,6 +63,7 @@ class SingleInstance : public QObject {
     void Listen();
     void Answer();
     bool AskHolderToComeForward(std::chrono::milliseconds answerWait) const;
+    std::optional<Claim> TryLock();
     bool HolderHasEnded();
     Claim ReplaceStaleLock();
 

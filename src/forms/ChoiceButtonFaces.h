@@ -3,8 +3,8 @@
 #include <QString>
 #include <array>
 
-#include "TImageButton.h"
 #include "game/TableDisplay.h"
+#include "widgets/TImageButton.h"
 
 namespace orvane {
 

@@ -2,11 +2,11 @@
 
 #include <QLabel>
 
-#include "TEffectLabel.h"
 #include "base/OneBased.h"
 #include "game/Card.h"
 #include "view/SpongeEffect.h"
 #include "view/TCard.h"
+#include "widgets/TEffectLabel.h"
 
 namespace orvane {
 

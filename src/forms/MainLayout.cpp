@@ -6,14 +6,14 @@
 #include <QWidget>
 
 #include "FontSubstitutes.h"
-#include "TEffectLabel.h"
-#include "TEngravedLabel.h"
-#include "TImageButton.h"
-#include "TShapeButton.h"
-#include "TTintedPicture.h"
 #include "WindowPicture.h"
 #include "layout/TableGeometry.h"
 #include "view/TCard.h"
+#include "widgets/TEffectLabel.h"
+#include "widgets/TEngravedLabel.h"
+#include "widgets/TImageButton.h"
+#include "widgets/TShapeButton.h"
+#include "widgets/TTintedPicture.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "TMenuStyle.h"
+#include "widgets/TMenuStyle.h"
 
 class QAction;
 class QMenu;

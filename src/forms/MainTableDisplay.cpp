@@ -5,15 +5,15 @@
 #include <QPixmap>
 
 #include "RgbColor.h"
-#include "TEffectLabel.h"
-#include "TImageButton.h"
-#include "TTintedPicture.h"
 #include "TableToolTips.h"
 #include "base/OneBased.h"
 #include "settings/TSettings.h"
 #include "view/PictureDensity.h"
 #include "view/TCard.h"
 #include "view/TFlash.h"
+#include "widgets/TEffectLabel.h"
+#include "widgets/TImageButton.h"
+#include "widgets/TTintedPicture.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "TShapeButton.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane {
 

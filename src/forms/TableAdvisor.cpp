@@ -4,11 +4,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "AnalysisService.h"
 #include "advisor/AdviceText.h"
 #include "game/TOrvane.h"
 #include "game/TableState.h"
 #include "layout/TableGeometry.h"
+#include "machine/AnalysisService.h"
 
 namespace orvane {
 

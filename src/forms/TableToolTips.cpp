@@ -3,10 +3,10 @@
 #include <QEvent>
 #include <QToolTip>
 
-#include "DialogFont.h"
-#include "TEffectLabel.h"
-#include "TImageButton.h"
-#include "TShapeButton.h"
+#include "widgets/DialogFont.h"
+#include "widgets/TEffectLabel.h"
+#include "widgets/TImageButton.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane {
 

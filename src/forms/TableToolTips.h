@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "MainControls.h"
-#include "TMenuStyle.h"
 #include "game/ButtonLayout.h"
 #include "game/TableDisplay.h"
+#include "widgets/TMenuStyle.h"
 
 class QWidget;
 

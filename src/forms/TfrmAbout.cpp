@@ -7,11 +7,11 @@
 #include <QPlainTextEdit>
 #include <algorithm>
 
-#include "DialogFont.h"
 #include "LicenceText.h"
 #include "OrvaneVersion.h"
-#include "TDialogButton.h"
 #include "WindowPicture.h"
+#include "widgets/DialogFont.h"
+#include "widgets/TDialogButton.h"
 
 namespace orvane {
 

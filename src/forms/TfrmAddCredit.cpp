@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <stdexcept>
 
-#include "DialogFont.h"
-#include "TDialogButton.h"
 #include "settings/WholeNumber.h"
+#include "widgets/DialogFont.h"
+#include "widgets/TDialogButton.h"
 
 namespace orvane {
 

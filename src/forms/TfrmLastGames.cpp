@@ -5,9 +5,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "GroupedNumber.h"
-#include "TDialogButton.h"
 #include "game/PayTable.h"
+#include "machine/GroupedNumber.h"
+#include "widgets/TDialogButton.h"
 
 namespace orvane {
 namespace {

@@ -10,11 +10,11 @@
 #include <memory>
 #include <optional>
 
-#include "AnalysisService.h"
 #include "KeyboardMap.h"
 #include "MainControls.h"
 #include "game/TableDisplay.h"
 #include "layout/TableGeometry.h"
+#include "machine/AnalysisService.h"
 #include "view/CardPictureSource.h"
 #include "view/SoundBackend.h"
 

@@ -9,9 +9,9 @@
 #include <QScrollArea>
 #include <algorithm>
 
-#include "DialogFont.h"
-#include "FlatLook.h"
-#include "TDialogButton.h"
+#include "widgets/DialogFont.h"
+#include "widgets/FlatLook.h"
+#include "widgets/TDialogButton.h"
 
 namespace orvane {
 

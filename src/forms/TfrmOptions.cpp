@@ -5,18 +5,18 @@
 #include <QStringList>
 
 #include "FatalError.h"
-#include "TDialogButton.h"
-#include "TFlatCheckBox.h"
-#include "TFlatGroupBox.h"
-#include "TFlatListBox.h"
-#include "TFlatPageControl.h"
-#include "TFlatRadioButton.h"
 #include "TPreviewImage.h"
-#include "TTabSheet.h"
 #include "settings/CardLibraryCatalog.h"
 #include "settings/SoundThemeCatalog.h"
 #include "settings/TSettings.h"
 #include "settings/ThemeCatalog.h"
+#include "widgets/TDialogButton.h"
+#include "widgets/TFlatCheckBox.h"
+#include "widgets/TFlatGroupBox.h"
+#include "widgets/TFlatListBox.h"
+#include "widgets/TFlatPageControl.h"
+#include "widgets/TFlatRadioButton.h"
+#include "widgets/TTabSheet.h"
 
 namespace orvane {
 

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <cmath>
 
-#include "AnalysisService.h"
-#include "GroupedNumber.h"
-#include "TDialogButton.h"
-#include "TGauge.h"
+#include "machine/AnalysisService.h"
+#include "machine/GroupedNumber.h"
+#include "widgets/TDialogButton.h"
+#include "widgets/TGauge.h"
 
 namespace orvane {
 

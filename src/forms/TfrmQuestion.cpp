@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "DialogFont.h"
-#include "TDialogButton.h"
+#include "widgets/DialogFont.h"
+#include "widgets/TDialogButton.h"
 
 namespace orvane {
 

@@ -8,11 +8,11 @@
 
 #include <utility>
 
-#include "TDialogButton.h"
-#include "TGauge.h"
-#include "TTabControl.h"
 #include "game/PayTable.h"
 #include "game/StatisticsFigures.h"
+#include "widgets/TDialogButton.h"
+#include "widgets/TGauge.h"
+#include "widgets/TTabControl.h"
 
 namespace orvane {
 

@@ -6,12 +6,12 @@
 #include <QPixmap>
 
 #include "RgbColor.h"
-#include "TEffectLabel.h"
-#include "TImageButton.h"
 #include "WindowPicture.h"
 #include "layout/TableGeometry.h"
 #include "platform/PictureBounds.h"
 #include "settings/ThemeCatalog.h"
+#include "widgets/TEffectLabel.h"
+#include "widgets/TImageButton.h"
 
 namespace orvane {
 

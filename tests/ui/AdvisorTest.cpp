@@ -8,10 +8,10 @@
 #include "advisor/AdviceText.h"
 #include "analysis/OrvaneReturn.h"
 #include "forms/MainMenus.h"
-#include "forms/TDialogButton.h"
-#include "forms/TGauge.h"
 #include "forms/TableAdvisor.h"
 #include "forms/TfrmPayAnalysis.h"
+#include "widgets/TDialogButton.h"
+#include "widgets/TGauge.h"
 
 namespace orvane::test {
 namespace {

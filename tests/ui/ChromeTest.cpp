@@ -6,7 +6,7 @@
 #include "MainWindowFixture.h"
 #include "forms/MainMenus.h"
 #include "forms/RgbColor.h"
-#include "forms/TShapeButton.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane::test {
 namespace {

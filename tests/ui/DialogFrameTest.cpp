@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 
 #include "DialogDriver.h"
-#include "forms/TDialogButton.h"
-#include "forms/TShapeButton.h"
+#include "widgets/TDialogButton.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane::test {
 namespace {

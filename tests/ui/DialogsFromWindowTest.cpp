@@ -7,8 +7,8 @@
 
 #include "MainWindowFixture.h"
 #include "forms/MainMenus.h"
-#include "forms/TEffectLabel.h"
 #include "forms/TFormZQ.h"
+#include "widgets/TEffectLabel.h"
 
 namespace orvane::test {
 namespace {

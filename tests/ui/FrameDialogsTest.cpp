@@ -14,13 +14,13 @@
 #include <memory>
 
 #include "DialogDriver.h"
-#include "forms/TFlatPageControl.h"
-#include "forms/TTabControl.h"
 #include "forms/TfrmAbout.h"
 #include "forms/TfrmAddCredit.h"
 #include "forms/TfrmLastGames.h"
 #include "forms/TfrmNotice.h"
 #include "forms/TfrmQuestion.h"
+#include "widgets/TFlatPageControl.h"
+#include "widgets/TTabControl.h"
 
 namespace orvane::test {
 namespace {

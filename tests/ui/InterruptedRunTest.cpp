@@ -2,8 +2,8 @@
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
-#include "forms/TableLedger.h"
 #include "game/Amount.h"
+#include "machine/TableLedger.h"
 #include "settings/CriticalStore.h"
 #include "settings/QSettingsStore.h"
 

@@ -13,14 +13,14 @@
 
 #include "forms/FatalError.h"
 #include "forms/MainTableDisplay.h"
-#include "forms/TEffectLabel.h"
-#include "forms/TImageButton.h"
-#include "forms/TTintedPicture.h"
 #include "forms/TfrmMain.h"
 #include "game/GameTable.h"
 #include "settings/MemoryStore.h"
 #include "settings/TSettings.h"
 #include "view/TCard.h"
+#include "widgets/TEffectLabel.h"
+#include "widgets/TImageButton.h"
+#include "widgets/TTintedPicture.h"
 
 // Readable failures for texts.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "OptionsPreviews.h"
-#include "forms/TFlatListBox.h"
-#include "forms/TTabSheet.h"
+#include "widgets/TFlatListBox.h"
+#include "widgets/TTabSheet.h"
 
 namespace orvane::test {
 

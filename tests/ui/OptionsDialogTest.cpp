@@ -7,8 +7,8 @@
 
 #include "OptionsDialogFixture.h"
 #include "OptionsPreviews.h"
-#include "forms/TFlatListBox.h"
 #include "forms/TPreviewImage.h"
+#include "widgets/TFlatListBox.h"
 
 namespace orvane::test {
 

@@ -5,9 +5,9 @@
 #include "OptionsPreviews.h"
 #include "forms/MainMenus.h"
 #include "forms/RgbColor.h"
-#include "forms/TDialogButton.h"
-#include "forms/TFlatCheckBox.h"
 #include "forms/TfrmOptions.h"
+#include "widgets/TDialogButton.h"
+#include "widgets/TFlatCheckBox.h"
 
 namespace orvane::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "OptionsDialogFixture.h"
-#include "forms/FlatLook.h"
-#include "forms/TFlatListBox.h"
-#include "forms/TTabSheet.h"
+#include "widgets/FlatLook.h"
+#include "widgets/TFlatListBox.h"
+#include "widgets/TTabSheet.h"
 
 namespace orvane::test {
 

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "forms/AnalysisService.h"
-#include "forms/PayFiguresFile.h"
+#include "machine/AnalysisService.h"
+#include "machine/PayFiguresFile.h"
 
 namespace orvane::test {
 namespace {

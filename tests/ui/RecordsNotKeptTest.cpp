@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "forms/RecordsNotice.h"
-#include "forms/TableLedger.h"
 #include "game/SnapshotCodec.h"
+#include "machine/RecordsNotice.h"
+#include "machine/TableLedger.h"
 #include "settings/CriticalStore.h"
 #include "settings/QSettingsStore.h"
 #include "view/TFlash.h"

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "forms/TShapeButton.h"
 #include "layout/TableGeometry.h"
 #include "settings/ThemeCatalog.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane::test {
 namespace {

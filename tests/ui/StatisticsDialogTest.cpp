@@ -9,11 +9,11 @@
 #include <memory>
 #include <vector>
 
-#include "forms/TGauge.h"
-#include "forms/TTabControl.h"
 #include "forms/TfrmStatistics.h"
 #include "game/PayTable.h"
 #include "game/StatisticsFigures.h"
+#include "widgets/TGauge.h"
+#include "widgets/TTabControl.h"
 
 namespace orvane {
 namespace {

@@ -9,10 +9,10 @@
 #include "MainWindowFixture.h"
 #include "forms/KeyboardMap.h"
 #include "forms/RgbColor.h"
-#include "forms/TImageButton.h"
-#include "forms/TShapeButton.h"
 #include "forms/TableToolTips.h"
 #include "forms/TfrmNotice.h"
+#include "widgets/TImageButton.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <QPainter>
 
 #include "MainWindowFixture.h"
-#include "forms/TintCache.h"
-#include "forms/TintImage.h"
 #include "forms/WindowPicture.h"
+#include "widgets/TintCache.h"
+#include "widgets/TintImage.h"
 
 #include <QTemporaryDir>
 

@@ -3,7 +3,7 @@
 
 #include "MainWindowFixture.h"
 #include "forms/MainMenus.h"
-#include "forms/PlayerWinCount.h"
+#include "machine/PlayerWinCount.h"
 
 namespace orvane::test {
 namespace {

@@ -1,0 +1,18 @@
+cmake_minimum_required(VERSION 3.25)
+# Refuses an #include that climbs a floor: each folder of src/ may include only the
+# folders listed for it below (and itself). Run with -DSRC=<path to src>.
+set(allowed_widgets "")
+set(allowed_machine "game;settings;platform;advisor;analysis;base")
+set(allowed_forms "widgets;machine;game;settings;platform;advisor;analysis;base;layout;view;formats")
+foreach(floor widgets machine forms)
+  file(GLOB_RECURSE files "${SRC}/${floor}/*.h" "${SRC}/${floor}/*.cpp")
+  foreach(f IN LISTS files)
+    file(STRINGS "${f}" lines REGEX "^#include \"[a-z]+/")
+    foreach(line IN LISTS lines)
+      string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+      if(NOT target STREQUAL floor AND NOT target IN_LIST allowed_${floor})
+        message(SEND_ERROR "${f}: ${line} climbs out of ${floor}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()

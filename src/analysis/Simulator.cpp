@@ -6,6 +6,7 @@
 #include "HoldValues.h"
 #include "game/GameTable.h"
 #include "game/NullDisplay.h"
+#include "game/RoundRules.h"
 
 namespace orvane::analysis {
 
@@ -41,7 +42,7 @@ class TablePlayer {
 
     void PlayRound(SimulationTotals& totals) {
         TableState& s = table_.State();
-        if (s.RoundState == RoundPhase::Idle && s.Credit < TopUpBelow) {
+        if (BetweenGames(s.RoundState, s.StageInFlight) && s.Credit < TopUpBelow) {
             table_.CashOut(false);
             table_.AddCredit(TopUp, false);
         }
@@ -71,14 +72,14 @@ class TablePlayer {
                 }
             }
             table_.Deal();
-            if (s.RoundState == RoundPhase::FirstDrawWon && options_.Play == Strategy::Optimal &&
-                options_.SecondDraw && DrawAgain(rank, countdown, thrownAway)) {
+            if (StagePlaysFrom(s.RoundState, DrawStage::SecondDraw) &&
+                options_.Play == Strategy::Optimal && options_.SecondDraw &&
+                DrawAgain(rank, countdown, thrownAway)) {
                 ++charged;
                 ++totals.SecondDraws;
                 table_.Deal();
             }
-            if (s.RoundState == RoundPhase::FirstDrawWon ||
-                s.RoundState == RoundPhase::SecondDrawWon) {
+            if (WinPhase(s.RoundState)) {
                 const bool jackpot =
                     table_.Orvane().State[static_cast<std::size_t>(s.BetIndex)] == 0;
                 const std::int64_t line =

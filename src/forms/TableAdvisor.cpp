@@ -73,16 +73,12 @@ TableAdvisor::TableAdvisor(QWidget& surface, AnalysisService& service) : service
     };
 }
 
-TableAdvisor::Look TableAdvisor::LookAt(const TableState& state) {
-    Look look;
-    look.Phase = state.RoundState;
-    look.Continued = state.Continued;
+advisor::FiveCards TableAdvisor::CardsOf(const TableState& state) {
+    advisor::FiveCards cards{};
     for (int slot = 1; slot <= 5; ++slot) {
-        const Card& card = state.HandCard(slot);
-        look.Cards[static_cast<std::size_t>(slot - 1)] = card.Value - 1;
-        look.Held |= card.Held ? 1U << (slot - 1) : 0U;
+        cards[static_cast<std::size_t>(slot - 1)] = state.HandCard(slot).Value - 1;
     }
-    return look;
+    return cards;
 }
 
 void TableAdvisor::SetOn(bool on, const TableState& state, const TOrvane& meter) {
@@ -97,38 +93,46 @@ void TableAdvisor::SetOn(bool on, const TableState& state, const TOrvane& meter)
         return;
     }
     service_.RequestFigures(state.Multiplier);
-    const Look now = LookAt(state);
-    if (now.Phase == RoundPhase::Dealt) {
-        NewDeal(now, state, meter);
+    if (state.RoundState == RoundPhase::Dealt) {
+        NewDeal(state, meter);
     }
 }
 
-void TableAdvisor::BeforeEvent(const TableState& state) {
-    before_ = LookAt(state);
+void TableAdvisor::Drawing(DrawStage /*stage*/, const GameDraw& draw) {
+    held_ = 0;
+    for (std::size_t i = 0; i < draw.Held.size(); ++i) {
+        held_ |= draw.Held[i] ? 1U << i : 0U;
+    }
 }
 
-void TableAdvisor::AfterEvent(const TableState& state, const TOrvane& meter) {
+void TableAdvisor::StageShown(DrawStage stage, const TableState& state, const TOrvane& meter) {
+    if (!on_) {
+        hand_ = CardsOf(state);
+        return;
+    }
+    switch (stage) {
+        case DrawStage::Deal:
+            NewDeal(state, meter);
+            break;
+        case DrawStage::FirstDraw:
+            FirstDraw(state);
+            break;
+        case DrawStage::SecondDraw:
+            SecondDraw();
+            break;
+    }
+    hand_ = CardsOf(state);
+}
+
+// The best hold for the second draw.
+void TableAdvisor::WinGivenUp(PrizeIndex /*prize*/) {
     if (!on_) {
         return;
     }
-    const Look now = LookAt(state);
-    const bool dealtBefore = before_.Phase == RoundPhase::Dealt;
-    const bool drawnAfter = now.Phase != RoundPhase::Dealt;
-    if (now.Phase == RoundPhase::Dealt && (!dealtBefore || before_.Cards != now.Cards)) {
-        NewDeal(now, state, meter);
-    } else if (dealtBefore && drawnAfter) {
-        FirstDraw(now);
-    } else if (before_.Phase == RoundPhase::FirstDrawWon && !before_.Continued &&
-               now.Phase == RoundPhase::FirstDrawWon && now.Continued) {
-        // The win given up: the best hold for the second draw.
-        ++tag_;
-        review_.clear();
-        ShowMarks(afterWin_ ? afterWin_->DrawHold : 0);
-        ShowLine(afterWin_ ? QString::fromStdString(advisor::SecondHoldLine()) : QString());
-    } else if (before_.Phase == RoundPhase::FirstDrawWon && before_.Continued &&
-               now.Phase != RoundPhase::FirstDrawWon) {
-        SecondDraw();
-    }
+    ++tag_;
+    review_.clear();
+    ShowMarks(afterWin_ ? afterWin_->DrawHold : 0);
+    ShowLine(afterWin_ ? QString::fromStdString(advisor::SecondHoldLine()) : QString());
 }
 
 void TableAdvisor::IdleAnimationBegins() {
@@ -144,12 +148,13 @@ QString TableAdvisor::AfterWinText(const QLabel& line, const QString& review,
     return fits ? both : afterWin;
 }
 
-void TableAdvisor::NewDeal(const Look& now, const TableState& state, const TOrvane& meter) {
+void TableAdvisor::NewDeal(const TableState& state, const TOrvane& meter) {
     ++tag_;
     Clear();
     const auto bet = static_cast<std::size_t>(state.BetIndex);
     advisor::RoundSituation deal;
-    deal.Hand = now.Cards;
+    deal.Hand = CardsOf(state);
+    hand_ = deal.Hand;
     deal.Rank = state.OrvaneNumber;
     deal.Countdown = bet < meter.State.size() ? meter.State[bet] : TOrvane::Full;
     deal.Pays = state.Multiplier;
@@ -158,18 +163,18 @@ void TableAdvisor::NewDeal(const Look& now, const TableState& state, const TOrva
     service_.AdviseDeal(tag_, deal, 0);
 }
 
-void TableAdvisor::FirstDraw(const Look& now) {
+void TableAdvisor::FirstDraw(const TableState& state) {
     if (!deal_) {
         return;
     }
     ++tag_;
     Clear();
-    const advisor::HoldBits hold = PlayedHold(before_.Held);
-    thrownAway_ = analysis::MaskOf(before_.Cards, analysis::HoldAll & ~hold);
+    const advisor::HoldBits hold = PlayedHold(held_);
+    thrownAway_ = analysis::MaskOf(hand_, analysis::HoldAll & ~hold);
     service_.ReviewHold(tag_, *deal_, 0, hold);
-    if (now.Phase == RoundPhase::FirstDrawWon) {
+    if (state.RoundState == RoundPhase::FirstDrawWon) {
         advisor::RoundSituation won = *deal_;
-        won.Hand = now.Cards;  // the meter as it stood at the deal: a win given up is undone
+        won.Hand = CardsOf(state);  // the meter as it stood at the deal: a win given up is undone
         service_.AdviseAfterWin(tag_, won, thrownAway_);
     }
 }
@@ -181,8 +186,8 @@ void TableAdvisor::SecondDraw() {
     ++tag_;
     Clear();
     advisor::RoundSituation redraw = *deal_;
-    redraw.Hand = before_.Cards;
-    const advisor::HoldBits hold = PlayedHold(before_.Held);
+    redraw.Hand = hand_;
+    const advisor::HoldBits hold = PlayedHold(held_);
     service_.ReviewHold(tag_, redraw, thrownAway_, hold);
 }
 

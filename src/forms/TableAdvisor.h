@@ -6,6 +6,7 @@
 
 #include "advisor/HoldAdvisor.h"
 #include "game/RoundPhase.h"
+#include "game/TableListener.h"
 
 class QLabel;
 class QWidget;
@@ -18,10 +19,10 @@ struct TOrvane;
 
 // The best-hold advisor on the table: a mark over each card of the best hold after a deal,
 // and a line of its own (never the table's banner) that tells what the player's hold gave
-// up after a draw and whether a first-draw win is worth giving up. It watches the table
-// before and after each game event and asks the analysis service; answers for a stage the
+// up after a draw and whether a first-draw win is worth giving up. It follows the table's
+// round as one of its listeners and asks the analysis service; answers for a stage the
 // round has left are dropped. Off, it shows nothing and asks nothing.
-class TableAdvisor {
+class TableAdvisor final : public TableListener {
   public:
     TableAdvisor(QWidget& surface, AnalysisService& service);
 
@@ -29,8 +30,9 @@ class TableAdvisor {
     void SetOn(bool on, const TableState& state, const TOrvane& meter);
     bool IsOn() const { return on_; }
 
-    void BeforeEvent(const TableState& state);
-    void AfterEvent(const TableState& state, const TOrvane& meter);
+    void Drawing(DrawStage stage, const GameDraw& draw) override;
+    void StageShown(DrawStage stage, const TableState& state, const TOrvane& meter) override;
+    void WinGivenUp(PrizeIndex prize) override;
     // The idle table belongs to its animation: the marks and the line go, and answers
     // still on their way are dropped.
     void IdleAnimationBegins();
@@ -40,15 +42,9 @@ class TableAdvisor {
     static QString AfterWinText(const QLabel& line, const QString& review, const QString& afterWin);
 
   private:
-    struct Look {
-        RoundPhase Phase = RoundPhase::Idle;
-        bool Continued = false;
-        advisor::FiveCards Cards{};
-        advisor::HoldBits Held = 0;
-    };
-    static Look LookAt(const TableState& state);
-    void NewDeal(const Look& now, const TableState& state, const TOrvane& meter);
-    void FirstDraw(const Look& now);
+    static advisor::FiveCards CardsOf(const TableState& state);
+    void NewDeal(const TableState& state, const TOrvane& meter);
+    void FirstDraw(const TableState& state);
     void SecondDraw();
     void ShowMarks(advisor::HoldBits hold);
     void ShowLine(const QString& text);
@@ -59,7 +55,9 @@ class TableAdvisor {
     QLabel* line_ = nullptr;
     bool on_ = false;
     int tag_ = 0;
-    Look before_;
+    // The hand before the draw being played and what the player held of it.
+    advisor::FiveCards hand_{};
+    advisor::HoldBits held_ = 0;
     // The round's deal as the advice is worked out for it.
     std::optional<advisor::RoundSituation> deal_;
     advisor::CardMask thrownAway_ = 0;  // by the first draw

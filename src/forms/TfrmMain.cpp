@@ -86,6 +86,9 @@ TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
     // The analysis window and the advisor go before the work they show.
     delete payAnalysis_;
+    if (table_ && advisor_) {
+        table_->RemoveListener(*advisor_);
+    }
     advisor_.reset();
     analysis_.reset();
     // The effects object's timers must not fire into controls that are going away.
@@ -203,6 +206,7 @@ void TfrmMain::FormCreate() {
             ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
             : setup_.AnalysisCacheFolder);
     advisor_ = std::make_unique<TableAdvisor>(*surface_, *analysis_);
+    table_->AddListener(*advisor_);
     StartTick.start();
     table_->Start(setup_.Seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     if (content.OutOfService) {
@@ -364,9 +368,7 @@ void TfrmMain::ConnectMenus() {
 // ---- game events -------------------------------------------------------------------
 
 void TfrmMain::RunTableEvent(const std::function<void()>& event) {
-    advisor_->BeforeEvent(table_->State());
     event();
-    advisor_->AfterEvent(table_->State(), table_->Orvane());
     if (closePending_ && table_->State().Ready) {
         closePending_ = false;
         close();

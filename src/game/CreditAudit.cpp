@@ -8,6 +8,20 @@ std::int64_t CreditAudit::Sum(std::int64_t a, std::int64_t b) {
     return std::clamp(a + std::clamp(b, -Limit, Limit), std::int64_t{0}, Limit);
 }
 
+void CreditAudit::CreditMoved(CreditMove move, std::int64_t amount, bool /*counted*/) {
+    switch (move) {
+        case CreditMove::Added:
+            Add(amount);
+            break;
+        case CreditMove::TakenOut:
+            TakeOut(amount);
+            break;
+        case CreditMove::Charged:
+            Charge(amount);
+            break;
+    }
+}
+
 std::int64_t CreditAudit::Expected() const {
     // Each counter is at most 2^62, so neither sum can wrap.
     return (c_.Added + c_.Won) - (c_.TakenOut + c_.Charged);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "TableListener.h"
+
 namespace orvane {
 
 // Every credit that entered or left the machine, for all time: the credit on the
@@ -15,7 +17,7 @@ struct CreditAuditCounters {
     std::int64_t Charged = 0;   // bets on deals and draws
 };
 
-class CreditAudit {
+class CreditAudit final : public TableListener {
   public:
     // The counters never go past this; a snapshot holding more is refused.
     static constexpr std::int64_t Limit = std::int64_t{1} << 62;
@@ -27,6 +29,9 @@ class CreditAudit {
     void TakeOut(std::int64_t amount) { c_.TakenOut = Sum(c_.TakenOut, amount); }
     void Win(std::int64_t amount) { c_.Won = Sum(c_.Won, amount); }
     void Charge(std::int64_t amount) { c_.Charged = Sum(c_.Charged, amount); }
+
+    void CreditMoved(CreditMove move, std::int64_t amount, bool /*counted*/) override;
+    void Collected(std::int32_t amount) override { Win(amount); }
 
     // What the credit should be by the counters.
     std::int64_t Expected() const;

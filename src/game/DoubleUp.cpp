@@ -1,6 +1,7 @@
 #include "DoubleUp.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Amount.h"
 #include "Deck.h"
@@ -18,8 +19,17 @@ bool IsRed(Suit suit) {
 
 }  // namespace
 
-DoubleUp::DoubleUp(TableDisplay& display, Pause& pause, TableState& table)
-    : display_(display), pause_(pause), table_(table) {}
+DoubleUp::DoubleUp(TableDisplay& display, Pause& pause, TableState& table, PayIn payIn)
+    : display_(display), pause_(pause), table_(table), payIn_(std::move(payIn)) {}
+
+void DoubleUp::ShowChoiceButtons(DupMode mode) {
+    if (!open_) {
+        display_.ShowChoiceButtons(ChoiceButtons::Off);
+    } else {
+        display_.ShowChoiceButtons(mode == DupMode::RedBlack ? ChoiceButtons::RedBlack
+                                                             : ChoiceButtons::SmallBig);
+    }
+}
 
 DoubleUpState DoubleUp::Capture() const {
     return DoubleUpState{open_, gambled_, step_, lastCardTurned_, cards_};
@@ -107,9 +117,8 @@ bool DoubleUp::PayStep(std::int32_t amount) {
         return false;
     }
     display_.PlaySoundEffect(Sound::Cash);
-    table_.Credit += paid;
+    payIn_(paid);
     table_.Win -= paid;
-    display_.ShowCredit(table_.Credit);
     display_.ShowWin(table_.Win);
     display_.Repaint();
     return true;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "Card.h"
 #include "DupMode.h"
@@ -15,14 +16,18 @@ namespace orvane {
 
 // The double-up of a win on offer: ten face-down cards, a guess at each in turn that
 // doubles the win or loses it, and the counted collection of the win into the credit.
-// It works on the table's win and credit; the table decides when a round ends.
+// It works on the table's win; what it collects goes to the credit through the table,
+// which alone writes the credit and decides when a round ends.
 class DoubleUp {
   public:
     static constexpr int CardCount = 10;
 
     enum class Outcome { Doubled, DoubledOnTheLastCard, Lost };
 
-    DoubleUp(TableDisplay& display, Pause& pause, TableState& table);
+    // Moves a collected amount into the credit (and shows it there).
+    using PayIn = std::function<void(std::int32_t amount)>;
+
+    DoubleUp(TableDisplay& display, Pause& pause, TableState& table, PayIn payIn);
 
     bool IsOpen() const { return open_; }
     // A guess was made or part of the win taken: the win can no longer be given up.
@@ -42,6 +47,9 @@ class DoubleUp {
     void Open();
     void ShowNextCard();
     void Close() { open_ = false; }
+
+    // The choice buttons the offer shows in this mode, or none without an offer.
+    void ShowChoiceButtons(DupMode mode);
 
     void DrawCards(RandomSource& random);
     bool GuessIsRight(DupMode mode, bool choiceA) const;
@@ -68,6 +76,7 @@ class DoubleUp {
     TableDisplay& display_;
     Pause& pause_;
     TableState& table_;
+    PayIn payIn_;
     bool open_ = false;
     bool gambled_ = false;
     int step_ = 1;  // the card 1..10 guessed next

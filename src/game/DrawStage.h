@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace orvane {
 
 // The three times cards are turned up in a round. The number is also the count of stars
@@ -14,6 +16,11 @@ enum class DrawStage : int {
 
 constexpr int StageNumber(DrawStage stage) {
     return static_cast<int>(stage);
+}
+
+// The number a stage in flight is kept as: 0 when none.
+constexpr int StageNumber(std::optional<DrawStage> stage) {
+    return stage ? StageNumber(*stage) : 0;
 }
 
 }  // namespace orvane

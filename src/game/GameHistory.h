@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "GameRecord.h"
+#include "TableListener.h"
 
 namespace orvane {
 
-// The last ten games, oldest first, and the one being played. The table writes them as
-// the round goes; everything else only reads them.
-class GameHistory {
+// The last ten games, oldest first, and the one being played. They follow the table's
+// round as one of its listeners; everything else only reads them.
+class GameHistory final : public TableListener {
   public:
     static constexpr std::size_t Capacity = 10;
 
@@ -28,6 +29,17 @@ class GameHistory {
     void AddCollected(std::int32_t amount);
     // The round is over; how it ended follows from what was recorded.
     void Finish(std::int32_t creditAfter);
+
+    void Dealing(std::int32_t bet, std::int32_t credit,
+                 const std::array<CardValue, 5>& cards) override {
+        Begin(bet, credit, cards);
+    }
+    void Drawing(DrawStage /*stage*/, const GameDraw& draw) override { AddDraw(draw); }
+    void WinOffered(PrizeIndex prize, std::int32_t win) override { Offer(prize, win); }
+    void WinGivenUp(PrizeIndex prize) override { GiveUpWin(prize); }
+    void Guessed(const GameGuess& guess) override { AddGuess(guess); }
+    void Collected(std::int32_t amount) override { AddCollected(amount); }
+    void RoundEnded(std::int32_t credit) override { Finish(credit); }
 
   private:
     void Finish(GameEnd end, std::int32_t creditAfter);

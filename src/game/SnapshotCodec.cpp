@@ -10,6 +10,7 @@
 #include "DoubleUp.h"
 #include "DrawStage.h"
 #include "GameHistory.h"
+#include "RoundRules.h"
 
 namespace orvane {
 
@@ -163,7 +164,7 @@ void WriteTable(Writer& w, const TableState& t) {
         w.Add("Deal" + Num(slot), t.DealBuffer[static_cast<std::size_t>(slot)]);
     }
     w.Add("RoundState", t.RoundState);
-    w.Add("StageInFlight", t.StageInFlight);
+    w.Add("StageInFlight", StageNumber(t.StageInFlight));
     w.Add("LastPrize", t.LastPrize);
     w.Add("WinRank", t.WinRank);
     w.Add("SecondRank", t.SecondRank);
@@ -192,7 +193,11 @@ void ReadTable(Reader& r, TableState& t) {
         r.Read("Deal" + Num(slot), t.DealBuffer[static_cast<std::size_t>(slot)], 0, JokerValue);
     }
     r.Enum("RoundState", t.RoundState);
-    r.Read("StageInFlight", t.StageInFlight, 0, LastStage);
+    std::int32_t stageInFlight = 0;  // 0: none
+    r.Read("StageInFlight", stageInFlight, 0, LastStage);
+    if (stageInFlight != 0) {
+        t.StageInFlight = static_cast<DrawStage>(stageInFlight);
+    }
     r.Read("LastPrize", t.LastPrize, NoPrize, PrizeLines);
     r.Read("WinRank", t.WinRank, 0, JokerRank);
     r.Read("SecondRank", t.SecondRank, 0, JokerRank);
@@ -432,16 +437,20 @@ bool DistinctDeal(const TableState& t) {
 void CheckRound(Reader& r, const TableSnapshot& s) {
     const TableState& t = s.Table;
     const DoubleUpState& d = s.DoubleUp;
-    const auto stage = t.StageInFlight;
+    const std::optional<DrawStage> stage = t.StageInFlight;
     const bool idle = t.RoundState == RoundPhase::Idle;
     const bool dealt = t.RoundState == RoundPhase::Dealt;
-    const bool won =
-        t.RoundState == RoundPhase::FirstDrawWon || t.RoundState == RoundPhase::SecondDrawWon;
-    r.Check(stage != 1 || idle || dealt, "a deal is in flight in the middle of a round");
-    r.Check(stage != 2 || dealt, "a first draw is in flight without a dealt hand");
-    r.Check(stage != 3 || (t.RoundState == RoundPhase::FirstDrawWon && t.Continued),
+    const bool won = WinPhase(t.RoundState);
+    const auto playsFrom = [&](DrawStage inFlight) {
+        // A second draw is played only after the first-draw win was given up.
+        return stage != inFlight || (StagePlaysFrom(t.RoundState, inFlight) &&
+                                     (inFlight != DrawStage::SecondDraw || t.Continued));
+    };
+    r.Check(playsFrom(DrawStage::Deal), "a deal is in flight in the middle of a round");
+    r.Check(playsFrom(DrawStage::FirstDraw), "a first draw is in flight without a dealt hand");
+    r.Check(playsFrom(DrawStage::SecondDraw),
             "a second draw is in flight without a first-draw win given up");
-    r.Check(!d.Open || (won && stage == 0 && !t.Continued), "a win is offered outside a won round");
+    r.Check(!d.Open || (won && !stage && !t.Continued), "a win is offered outside a won round");
     r.Check(t.RoundState != RoundPhase::FirstDrawWon || d.Open != t.Continued,
             "a first-draw win is neither offered nor given up");
     r.Check(t.RoundState != RoundPhase::SecondDrawWon || d.Open,
@@ -449,22 +458,23 @@ void CheckRound(Reader& r, const TableSnapshot& s) {
     r.Check(!won || t.LastPrize != NoPrize, "a won round has no prize");
     r.Check(t.Win == 0 || d.Open, "a win is held without an offer");
     r.Check(idle || t.BetIndexAtDeal >= 1, "a round runs without a bet");
-    r.Check((!won && stage == 0) || t.BetIndex == t.BetIndexAtDeal,
+    r.Check((Accepts(t.RoundState, TableEvent::Bet) && !stage) || t.BetIndex == t.BetIndexAtDeal,
             "the bet changed under a running stage or a win");
-    r.Check((idle && stage == 0) || std::all_of(t.DealBuffer.begin() + 1, t.DealBuffer.end(),
-                                                [](CardValue v) { return v >= 1; }),
+    r.Check(BetweenGames(t.RoundState, stage) ||
+                std::all_of(t.DealBuffer.begin() + 1, t.DealBuffer.end(),
+                            [](CardValue v) { return v >= 1; }),
             "a round runs without its cards");
-    if ((dealt && stage != 1) || stage == 2) {
+    if ((dealt && stage != DrawStage::Deal) || stage == DrawStage::FirstDraw) {
         r.Check(DistinctDeal(t), "the dealt cards are not fifteen different cards");
         for (int slot = 1; slot <= 5; ++slot) {
             r.Check(t.HandCard(slot).Value == t.DealBuffer[static_cast<std::size_t>(slot)],
                     "hand card " + Num(slot) + " is not the card dealt");
         }
     }
-    if (stage == 1) {
+    if (stage == DrawStage::Deal) {
         r.Check(DistinctDeal(t), "the dealt cards are not fifteen different cards");
     }
-    r.Check(s.CurrentGame.has_value() == (!idle || stage == 1),
+    r.Check(s.CurrentGame.has_value() == (!idle || stage == DrawStage::Deal),
             "the running game does not match the round");
 }
 

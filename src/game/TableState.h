@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "Card.h"
 #include "Deck.h"
+#include "DrawStage.h"
 #include "PayTable.h"
 #include "RoundPhase.h"
 
@@ -20,9 +22,9 @@ struct TableState {
     // the double-up draws its cards into slots 1..10.
     DealSlots DealBuffer{};
     RoundPhase RoundState = RoundPhase::Idle;
-    // The stage (a DrawStage number) that has been paid for and whose cards are drawn but
-    // not yet turned up and settled; 0 when none.
-    std::int32_t StageInFlight = 0;
+    // The stage that has been paid for and whose cards are drawn but not yet turned up
+    // and settled.
+    std::optional<DrawStage> StageInFlight;
     PrizeIndex LastPrize = NoPrize;
     std::int32_t WinRank = 0;
     std::int32_t SecondRank = 0;

@@ -8,6 +8,7 @@
 
 #include "RecordsNotice.h"
 #include "game/GameTable.h"
+#include "game/RoundRules.h"
 #include "game/SnapshotCodec.h"
 #include "settings/CriticalStore.h"
 #include "settings/TSettings.h"
@@ -75,12 +76,11 @@ TableLedger::Restored TableLedger::Restore() {
     // A close empties the credit into LastCredit; should a close record ever hold credit
     // or a round, playing on from the table is the way that cannot pay it twice.
     const TableState& state = decoded.Snapshot->Table;
-    if (*closed != 0 && state.Credit == 0 && state.RoundState == RoundPhase::Idle &&
-        state.StageInFlight == 0) {
+    const bool between = BetweenGames(state.RoundState, state.StageInFlight);
+    if (*closed != 0 && state.Credit == 0 && between) {
         settings_.LastCredit = static_cast<std::int32_t>(*lastCredit);
         return Restored::AfterClose;
     }
-    const bool between = state.RoundState == RoundPhase::Idle && state.StageInFlight == 0;
     if (NumberOf(*load.Records, CloseDoneName).value_or(0) == 0) {
         tell_(between ? KeptText : ResumedText);
         return Restored::Interrupted;

@@ -123,8 +123,8 @@ TEST_F(CreditAuditTable, EachEventCommitsOnceAndAStagePaidForOnceMore) {
     EXPECT_EQ(journal.commits.size(), 1U);
     table.Deal();
     ASSERT_EQ(journal.commits.size(), 3U);
-    EXPECT_EQ(journal.commits[1].snapshot.Table.StageInFlight, 1);
-    EXPECT_EQ(journal.commits[2].snapshot.Table.StageInFlight, 0);
+    EXPECT_EQ(journal.commits[1].snapshot.Table.StageInFlight, DrawStage::Deal);
+    EXPECT_FALSE(journal.commits[2].snapshot.Table.StageInFlight);
     table.Hold(1);
     EXPECT_EQ(journal.commits.size(), 4U);
     EXPECT_TRUE(journal.commits.back().snapshot.Table.HandCard(1).Held !=

@@ -130,7 +130,7 @@ TEST(RecordKeeping, ARoundFinishedByAResumeStaysShownAndIsKept) {
     }
     int lostDraws = 0;
     for (const auto& entry : journal.commits) {
-        if (entry.snapshot.Table.StageInFlight < 2) {
+        if (StageNumber(entry.snapshot.Table.StageInFlight) < 2) {
             continue;
         }
         FakeDisplay shown;
@@ -141,7 +141,7 @@ TEST(RecordKeeping, ARoundFinishedByAResumeStaysShownAndIsKept) {
         b.SetJournal(&resumed);
         b.Resume(entry.snapshot);
         ASSERT_FALSE(resumed.commits.empty());
-        EXPECT_EQ(resumed.commits.back().snapshot.Table.StageInFlight, 0);
+        EXPECT_FALSE(resumed.commits.back().snapshot.Table.StageInFlight);
         if (b.State().RoundState != RoundPhase::Idle) {
             continue;
         }

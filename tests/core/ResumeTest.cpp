@@ -57,7 +57,7 @@ TEST(Resume, EveryCommitPlaysOnLikeTheTableThatWasNeverStopped) {
     int offersGambled = 0;
     for (const auto& entry : journal.commits) {
         const TableSnapshot& stored = entry.snapshot;
-        ++inFlight[stored.Table.StageInFlight];
+        ++inFlight[StageNumber(stored.Table.StageInFlight)];
         offersGambled += stored.DoubleUp.Open && stored.DoubleUp.Gambled ? 1 : 0;
 
         Machine b;
@@ -66,7 +66,7 @@ TEST(Resume, EveryCommitPlaysOnLikeTheTableThatWasNeverStopped) {
         b.table.Resume(ThroughTheCodec(stored));
         b.table.ReleaseIdleAnimation();  // the player has read what the start said
         SCOPED_TRACE("resumed at action " + std::to_string(entry.action) + ", stage in flight " +
-                     std::to_string(stored.Table.StageInFlight));
+                     std::to_string(StageNumber(stored.Table.StageInFlight)));
         // A stage in flight is finished, so both stand where the action left the table.
         ASSERT_EQ(b.Seen(),
                   entry.action < 0 ? start : seen[static_cast<std::size_t>(entry.action)]);
@@ -87,7 +87,7 @@ TEST(Resume, EveryCommitPlaysOnLikeTheTableThatWasNeverStopped) {
 // The snapshot stored once a stage is paid for, taken before its cards are turned up.
 TableSnapshot FirstInFlight(const RecordingJournal& journal) {
     for (const auto& entry : journal.commits) {
-        if (entry.snapshot.Table.StageInFlight != 0) {
+        if (entry.snapshot.Table.StageInFlight) {
             return entry.snapshot;
         }
     }
@@ -103,7 +103,7 @@ TEST(Resume, ADealCutShortShowsTheSameCardsWithoutChargingAgain) {
     a.table.SetJournal(&journal);
     a.table.Deal();
     const TableSnapshot stored = FirstInFlight(journal);
-    EXPECT_EQ(stored.Table.StageInFlight, 1);
+    EXPECT_EQ(stored.Table.StageInFlight, DrawStage::Deal);
     EXPECT_EQ(stored.Table.Credit, 95);
 
     Machine b;
@@ -113,7 +113,7 @@ TEST(Resume, ADealCutShortShowsTheSameCardsWithoutChargingAgain) {
         EXPECT_EQ(shown, 95);
     }
     EXPECT_EQ(b.table.State().RoundState, RoundPhase::Dealt);
-    EXPECT_EQ(b.table.State().StageInFlight, 0);
+    EXPECT_FALSE(b.table.State().StageInFlight);
     for (std::size_t slot = 1; slot <= 5; ++slot) {
         EXPECT_EQ(b.display.hand[slot].Value, a.display.hand[slot].Value);
         EXPECT_FALSE(b.display.hand[slot].ShowBack);
@@ -134,7 +134,7 @@ TEST(Resume, ADrawCutShortKeepsTheHoldsAndDrawsTheSameReplacements) {
     a.table.SetJournal(&journal);
     a.table.Deal();
     const TableSnapshot stored = FirstInFlight(journal);
-    ASSERT_EQ(stored.Table.StageInFlight, 2);
+    ASSERT_EQ(stored.Table.StageInFlight, DrawStage::FirstDraw);
     EXPECT_EQ(stored.Table.Credit, 90);
 
     Machine b;

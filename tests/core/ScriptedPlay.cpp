@@ -93,8 +93,9 @@ std::string Observe(const GameTable& table, const FakeDisplay& d, const FakeSett
             }
         }
     }
-    out << "\nstate " << static_cast<int>(s.RoundState) << " in flight " << s.StageInFlight
-        << " bet index " << s.BetIndex << " rank " << s.OrvaneNumber << " countdowns";
+    out << "\nstate " << static_cast<int>(s.RoundState) << " in flight "
+        << StageNumber(s.StageInFlight) << " bet index " << s.BetIndex << " rank " << s.OrvaneNumber
+        << " countdowns";
     for (const auto countdown : table.Orvane().State) {
         out << ' ' << countdown;
     }

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         "sequence %llu round %d flight %d credit %d win %d added %lld out %lld won %lld "
         "charged %lld games %zu\n",
         static_cast<unsigned long long>(load.Sequence), static_cast<int>(s.Table.RoundState),
-        static_cast<int>(s.Table.StageInFlight), s.Table.Credit, s.Table.Win,
+        StageNumber(s.Table.StageInFlight), s.Table.Credit, s.Table.Win,
         static_cast<long long>(s.Audit.Added), static_cast<long long>(s.Audit.TakenOut),
         static_cast<long long>(s.Audit.Won), static_cast<long long>(s.Audit.Charged),
         s.Games.size());

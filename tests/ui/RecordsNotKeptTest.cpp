@@ -165,7 +165,7 @@ TEST_F(RecordsOnDisk, ADrawFinishedByARestartIsKeptShownAndListed) {
     window->HoldClick(1);
     bool copied = false;
     duringWait = [&](int) {
-        if (!copied && State().StageInFlight == 2) {
+        if (!copied && State().StageInFlight == DrawStage::FirstDraw) {
             copied = true;
             for (const std::string& file : {path, path + CriticalStore::SecondSuffix}) {
                 QFile::remove(QString::fromStdString(file + ".cut"));
@@ -193,7 +193,7 @@ TEST_F(RecordsOnDisk, ADrawFinishedByARestartIsKeptShownAndListed) {
     }
     const SnapshotDecoding stored = SnapshotCodec::Decode(*Stored().Records);
     ASSERT_TRUE(stored.Snapshot);
-    EXPECT_EQ(stored.Snapshot->Table.StageInFlight, 0) << "kept before any key";
+    EXPECT_FALSE(stored.Snapshot->Table.StageInFlight) << "kept before any key";
     ASSERT_FALSE(window->Table().History().Finished().empty());
     EXPECT_EQ(window->Table().History().Finished().back().Draws.size(), 1U);
 }

@@ -6,6 +6,7 @@
 #include "MainWindowFixture.h"
 #include "forms/RgbColor.h"
 #include "game/Amount.h"
+#include "view/TFlash.h"
 
 namespace orvane::test {
 namespace {

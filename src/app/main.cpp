@@ -22,6 +22,7 @@
 #include "app/TApplication.h"
 #include "app/TfrmSplash.h"
 #include "app/UnattendedClose.h"
+#include "forms/DeckPictures.h"
 #include "forms/FontSubstitutes.h"
 #include "forms/TfrmMain.h"
 #include "forms/TfrmNotice.h"
@@ -110,10 +111,10 @@ int main(int argc, char** argv) {
     orvane::InstallFontSubstitutes();
     orvane::LimitPictureAllocations();
     // Cards and the bonus picture come from the resource libraries beside the program.
-    orvane::SetDefaultCardPictureSource(
+    orvane::SetDefaultCardPictureSource(orvane::WithPlainDeckFallback(
         [](const QString& library, const QString& resource, qreal dpr) {
             return orvane::LibraryPicture(library, resource, dpr);
-        });
+        }));
 
     const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString gfx = programFolder + QStringLiteral("Data/gfx/");

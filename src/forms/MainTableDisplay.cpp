@@ -131,6 +131,10 @@ void MainTableDisplay::SetPayLineOpaque(PrizeIndex prize, bool opaque) {
     if (prize < 1 || prize > PrizeLines) {
         return;
     }
+    // With motion reduced the won line stays lit instead of blinking.
+    if (!opaque && settings_.MotionReduced()) {
+        return;
+    }
     highlighted_ = prize;
     for (QLabel* label : {c_.Label[OneBased(prize)], c_.Label[OneBased(prize + 11)]}) {
         label->setAutoFillBackground(opaque);

@@ -17,8 +17,9 @@ class TSettings;
 // It decides nothing: every call is drawn as it comes.
 class MainTableDisplay : public TableDisplay {
   public:
-    // Highlight of the won pay line: red text on the label's own white background.
-    static constexpr QRgb HighlightText = 0xFF0000;
+    // Highlight of the won pay line: red text on the label's own white background, deep
+    // enough to read on it.
+    static constexpr QRgb HighlightText = 0xC80000;
     static constexpr const char* BonusLibrary = "zqmrl.dll";
 
     MainTableDisplay(QWidget& window, MainControls& controls, const TSettings& settings,

@@ -45,6 +45,7 @@
 #include "settings/CriticalStore.h"
 #include "settings/TSettings.h"
 #include "settings/ThemeCatalog.h"
+#include "view/DesktopMotion.h"
 #include "view/PictureDensity.h"
 #include "view/SoundPlayer.h"
 #include "view/TCard.h"
@@ -131,6 +132,8 @@ void TfrmMain::FormCreate() {
         throw std::invalid_argument("the main window needs a settings store");
     }
     settings_ = std::make_unique<TSettings>(*setup_.Store, AppDir.toStdString());
+    settings_->DesktopReducedMotion =
+        setup_.DesktopReducedMotion ? *setup_.DesktopReducedMotion : DesktopPrefersReducedMotion();
     sounds_ = std::make_unique<SoundPlayer>(std::move(setup_.Sound));
     flashTarget_ = std::make_unique<MainFlashTarget>(c_, [this] {
         display_->ClearPayHighlight();
@@ -148,6 +151,7 @@ void TfrmMain::FormCreate() {
             f.MessageColor = ToQColor(settings.MessageColor);
             f.SoundEnabled = settings.SoundEnabled;
             f.SoundThemeFolder = QString::fromStdString(settings.SoundThemeFolder);
+            f.ReducedMotion = settings.MotionReduced();
             return f;
         },
         *sounds_);
@@ -307,8 +311,10 @@ void TfrmMain::CreateCards() {
     }
     settings_->OnApplyAnimation = [this] {
         c_.ForEachCard([this](TCard& card, bool hand) {
-            card.SetAnimated(hand ? settings_->AnimatedCards : settings_->AnimatedDupCards);
+            card.SetAnimated((hand ? settings_->AnimatedCards : settings_->AnimatedDupCards) &&
+                             !settings_->MotionReduced());
         });
+        flash_->FollowMotionSetting();
     };
     settings_->ApplyAnimation();
 }

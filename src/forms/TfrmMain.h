@@ -52,6 +52,8 @@ struct MainWindowSetup {
     std::optional<std::uint32_t> Seed;
     // Card and bonus pictures by (library file, resource name); empty: the default source.
     CardPictureSource Pictures;
+    // Whether the desktop asks for reduced motion; unset: read from the desktop's settings.
+    std::optional<bool> DesktopReducedMotion;
     // A yes/no question (caption, text); empty: a message box.
     std::function<bool(const QString& caption, const QString& text)> Ask;
     // A plain notice to the player; empty: a notice in the game's own frame.

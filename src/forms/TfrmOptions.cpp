@@ -167,6 +167,8 @@ void TfrmOptions::CreateThemesPage() {
                            QRect(8, 196, 185, 49));
     imgCardSet = Placed(new TPreviewImage(tsThemes), "imgCardSet", QRect(212, 192, 160, 124));
     imgCardSet->SetWhiteTransparent(true);
+    cbFourColourDeck = Placed(new TFlatCheckBox(QStringLiteral("Four-colour deck"), tsThemes),
+                              "cbFourColourDeck", QRect(8, 256, 185, ToggleHeight));
 }
 
 void TfrmOptions::CreateAdvancedPage() {
@@ -187,6 +189,8 @@ void TfrmOptions::CreateAdvancedPage() {
         new TFlatCheckBox(QStringLiteral("Display the credit dialog at startup"), VqTabSheet1),
         "cbCreditAtStart", QRect(16, 272, 300, ToggleHeight));
     cbCreditAtStart->hide();
+    cbReducedMotion = Placed(new TFlatCheckBox(QStringLiteral("Reduced motion"), VqTabSheet1),
+                             "cbReducedMotion", QRect(16, 102, 300, ToggleHeight));
 }
 
 bool TfrmOptions::ShowOptions(const QString& page) {
@@ -243,6 +247,8 @@ void TfrmOptions::FillControls() {
     cbInteractiveButtons->setChecked(settings_.InteractiveButtonsEnabled);
     cbAnimatedCards->setChecked(settings_.AnimatedCards);
     cbAnimatedDupCards->setChecked(settings_.AnimatedDupCards);
+    cbReducedMotion->setChecked(settings_.ReducedMotion);
+    cbFourColourDeck->setChecked(settings_.FourColourDeck);
 
     // The sound list is not kept inside itself here: a stored scheme it does not offer
     // shows no item chosen and is stored back unchanged unless the player picks one.
@@ -324,12 +330,14 @@ void TfrmOptions::ApplyControls() {
     settings_.InteractiveButtonsEnabled = cbInteractiveButtons->isChecked();
     settings_.AnimatedCards = cbAnimatedCards->isChecked();
     settings_.AnimatedDupCards = cbAnimatedDupCards->isChecked();
+    settings_.ReducedMotion = cbReducedMotion->isChecked();
     settings_.ApplyAnimation();
 
     settings_.ThemeID = lbThemes->ItemIndex() + 1;
     settings_.ApplyTheme();
 
     settings_.CardLibraryID = lbCardLibrary->ItemIndex() + 1;
+    settings_.FourColourDeck = cbFourColourDeck->isChecked();
     settings_.ApplyCardLibrary();
 
     settings_.SaveCredit = cbSaveCredit->isChecked();

@@ -77,6 +77,7 @@ class TfrmOptions : public TFormZQ {
     TFlatCheckBox* cbAnimatedCards = nullptr;
     TFlatCheckBox* cbAnimatedDupCards = nullptr;
     TFlatCheckBox* cbAutoHold = nullptr;
+    TFlatCheckBox* cbReducedMotion = nullptr;
     TFlatGroupBox* FlatGroupBox1 = nullptr;
     TFlatRadioButton* rbSpeedFast = nullptr;
     TFlatRadioButton* rbSpeedNormal = nullptr;
@@ -96,6 +97,7 @@ class TfrmOptions : public TFormZQ {
     QLabel* Label1 = nullptr;
     TFlatListBox* lbCardLibrary = nullptr;
     TPreviewImage* imgCardSet = nullptr;
+    TFlatCheckBox* cbFourColourDeck = nullptr;
 
     TFlatCheckBox* cbStatsAtExit = nullptr;
     TFlatCheckBox* cbFullScreenAtStart = nullptr;

@@ -14,6 +14,14 @@ struct CardLibraryRecord {
     std::string_view ListText;
     std::string_view LibraryFile;
     std::string_view PreviewFile;
+    // The same cards with a colour for each suit: spades black, hearts red, diamonds blue,
+    // clubs green, for players who tell the suits apart by colour more easily than by shape.
+    std::string_view FourColourFile;
+
+    // The file the cards are read from.
+    std::string_view DeckFile(bool fourColour) const {
+        return fourColour ? FourColourFile : LibraryFile;
+    }
 };
 
 inline constexpr int CardLibraryCount = 3;

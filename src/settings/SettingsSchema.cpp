@@ -123,6 +123,8 @@ std::vector<StoredValue> BuildSchema() {
     b.Add("DupMode", 1, OwnField<&TSettings::DupMode>);
     // Added after the rest, so that an older store reads as it always did.
     b.Add("HoldAdvisorEnabled", 0, OwnField<&TSettings::HoldAdvisorEnabled>);
+    b.Add("FourColourDeck", 0, OwnField<&TSettings::FourColourDeck>);
+    b.Add("ReducedMotion", 0, OwnField<&TSettings::ReducedMotion>);
     return b.Take();
 }
 

@@ -253,7 +253,7 @@ void TSettings::TakeColoursOf(const ThemeRecord& theme) {
 
 void TSettings::SetCardLibraryFile() {
     if (const CardLibraryRecord* library = FindCardLibrary(CardLibraryID)) {
-        CardLibraryFile = library->LibraryFile;
+        CardLibraryFile = library->DeckFile(FourColourDeck);
     }
 }
 

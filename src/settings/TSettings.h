@@ -119,6 +119,14 @@ class TSettings final : public TableSettings {
     bool AutoHold{};
     // The best-hold advisor on the table; off unless the player turns it on.
     bool HoldAdvisorEnabled{};
+    // The cards of the four-colour twin of the card library; off unless the player asks.
+    bool FourColourDeck{};
+    // Nothing on the table blinks, slides or walks; off unless the player asks.
+    bool ReducedMotion{};
+    // The desktop asks for as little motion as the player's own option does; found at start,
+    // never stored.
+    bool DesktopReducedMotion = false;
+    bool MotionReduced() const { return ReducedMotion || DesktopReducedMotion; }
 
     // Theme colours, never stored. Until a theme is applied they are Classic's.
     Rgb ButtonColor;

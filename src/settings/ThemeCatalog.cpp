@@ -16,7 +16,8 @@ constexpr PayLineColors PayLines(Rgb first, Rgb second, Rgb middle, Rgb bonus) {
 }
 
 constexpr Rgb Yellow{255, 255, 0};
-constexpr Rgb Red{255, 0, 0};
+// The royal flush's line: a light red, so that it reads on every panel, dark red included.
+constexpr Rgb Red{255, 128, 112};
 constexpr Rgb White{255, 255, 255};
 constexpr Rgb Black{0, 0, 0};
 constexpr Rgb Cyan{0, 255, 255};
@@ -123,7 +124,8 @@ constexpr std::array<ThemeRecord, ThemeCount> kThemes = {{
      .Listed = false,
      .PreviewFile = std::nullopt,
      .BackgroundFile = "bm_ntr.dat.jpg",
-     .PanelColor = {69, 102, 141},
+     // Deep enough for the line colours in force to read on it.
+     .PanelColor = {38, 57, 95},
      .InfoTextColor = {0, 0, 255},
      .FontName = "Impact",
      .Bold = true,
@@ -133,7 +135,9 @@ constexpr std::array<ThemeRecord, ThemeCount> kThemes = {{
      .BonusTop = std::nullopt,
      .BonusCardsTop = std::nullopt,
      .ButtonColor = Maroon,
-     .ButtonDimColor = Black,
+     // Night blue rather than black: a dim button differs from a lit one by its colour, not
+     // by its darkness alone.
+     .ButtonDimColor = {30, 40, 70},
      .MeterLitColor = Maroon,
      .MeterUnlitColor = Black,
      .MessageFlashColor = std::nullopt,

@@ -14,6 +14,9 @@ struct FlashSettings {
     bool SoundEnabled = true;
     // Folder of the current sound theme, ending in a separator ("Data/zqs1/").
     QString SoundThemeFolder;
+    // Nothing blinks or walks: a blinking message stands steady in its blinking colours,
+    // the indicators stand both lit, and the idle animation shows its cards without moving.
+    bool ReducedMotion = false;
 };
 
 using FlashSettingsSource = std::function<FlashSettings()>;

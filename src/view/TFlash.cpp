@@ -10,6 +10,7 @@ namespace orvane {
 
 namespace {
 constexpr int HandCards = 5;
+constexpr int MiddleCard = 3;
 constexpr int LastFlashLevel = -1;
 }  // namespace
 
@@ -52,17 +53,22 @@ void TFlash::SetMessage(int index, bool blink) {
     // An index outside the table shows the empty text rather than reading past it.
     const bool known = index >= 0 && index < static_cast<int>(Messages.size());
     CurrentMessage = known ? Messages[static_cast<std::size_t>(index)] : QString();
-    const FlashSettings now = settings_ ? settings_() : FlashSettings{};
+    const FlashSettings now = Now();
+    bannerBlinks_ = blink;
     target_.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
     target_.SetBannerText(CurrentMessage);
-    if (blink) {
+    if (blink && !now.ReducedMotion) {
         BlinkTimer.start();
     }
 }
 
+FlashSettings TFlash::Now() const {
+    return settings_ ? settings_() : FlashSettings{};
+}
+
 void TFlash::RestyleBanner() {
-    const bool blink = BlinkTimer.isActive();
-    const FlashSettings now = settings_ ? settings_() : FlashSettings{};
+    const bool blink = BlinkTimer.isActive() || (bannerBlinks_ && Now().ReducedMotion);
+    const FlashSettings now = Now();
     target_.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
 }
 
@@ -81,15 +87,35 @@ void TFlash::StopIdleAnimation() {
 }
 
 void TFlash::SetIndicatorBlink(bool on) {
-    if (on) {
+    indicatorBlinks_ = on;
+    if (on && Now().ReducedMotion) {
+        IndicatorTimer.stop();
+        target_.SetIndicatorsVisible(true, true);
+    } else if (on) {
         IndicatorTimer.start();
     } else {
         IndicatorTimer.stop();
     }
 }
 
+void TFlash::FollowMotionSetting() {
+    const bool reduced = Now().ReducedMotion;
+    if (bannerBlinks_ && reduced) {
+        BlinkTimer.stop();
+        target_.SetBannerText(CurrentMessage);
+    } else if (bannerBlinks_ && !BlinkTimer.isActive()) {
+        BlinkTimer.start();
+    }
+    if (indicatorBlinks_ && (reduced || !IndicatorTimer.isActive())) {
+        SetIndicatorBlink(true);
+    }
+    if (reduced && JokerTimer.isActive()) {
+        JokerTimer.stop();
+    }
+}
+
 void TFlash::PlaySoundEffect(const QString& name) {
-    const FlashSettings now = settings_ ? settings_() : FlashSettings{};
+    const FlashSettings now = Now();
     if (!now.SoundEnabled) {
         return;
     }
@@ -101,6 +127,10 @@ void TFlash::IdleDelayTimerTimer() {
     target_.HideHoldMarks();
     target_.ShowPayTable();
     target_.ClearPayHighlightAndStars();
+    if (Now().ReducedMotion) {
+        LayIdleCards();
+        return;
+    }
     FlashLevel = SpongeMaxStrength;
     FlashTimer.start();
 }
@@ -119,6 +149,10 @@ void TFlash::FlashTimerTimer() {
     }
     target_.SetFlashPictureVisible(false);
     FlashTimer.stop();
+    LayIdleCards();
+}
+
+void TFlash::LayIdleCards() {
     // The cards slide in one after another and events are processed during a slide: a deal
     // arriving meanwhile stops or restarts the animation, and then this walk must not start.
     const unsigned run = idleRun_;
@@ -127,6 +161,10 @@ void TFlash::FlashTimerTimer() {
         if (run != idleRun_) {
             return;
         }
+    }
+    if (Now().ReducedMotion) {
+        target_.ShowHandCardJoker(MiddleCard);
+        return;
     }
     JokerTimer.start();
 }

@@ -45,6 +45,9 @@ class TFlash : public QObject {
     void StartIdleAnimation();
     void StopIdleAnimation();
     void SetIndicatorBlink(bool on);
+    // Brings what blinks or walks now in line with the reduced-motion setting, after the
+    // player changed it: stops it and shows it steady, or lets it move again.
+    void FollowMotionSetting();
     // Plays SoundThemeFolder + name + ".zqs" when sound is on.
     void PlaySoundEffect(const QString& name);
 
@@ -55,11 +58,19 @@ class TFlash : public QObject {
     void IndicatorTimerTimer();
 
   private:
+    FlashSettings Now() const;
+    // The end of the idle animation's picture: the hand shows its backs, and the joker walks
+    // across them (or, with motion reduced, stands on the middle card).
+    void LayIdleCards();
+
     FlashTarget& target_;
     FlashSettingsSource settings_;
     SoundPlayer& sounds_;
     // Counts starts and stops, so a handler that processed events can tell it was overtaken.
     unsigned idleRun_ = 0;
+    // What the table asked to blink, whether or not it does.
+    bool bannerBlinks_ = false;
+    bool indicatorBlinks_ = false;
 };
 
 }  // namespace orvane

@@ -56,6 +56,7 @@ esac
 # Everything the game loads beside itself, by the names it asks for.
 content=(
   zqcsrl_pi.dll zqcsrl_pl.dll zqcsrl_asi.dll zqmrl.dll
+  zqcsrl_pi_4c.dll zqcsrl_pl_4c.dll zqcsrl_asi_4c.dll
   bm_clas.zqi bm_gr.zqi bm_mod.zqi bm_w.zqi bm_ntr.dat.jpg
   optt1.zqi optt2.zqi optt3.zqi optt4.zqi optcs1.zqi optcs2.zqi optcs3.zqi
   Data/gfx/splash.png Data/gfx/icon.png Data/gfx/deal@2x.png

@@ -170,6 +170,7 @@ TEST(BuiltContentManifest, MatchesTheGeneratedContent) {
     }
     EXPECT_FALSE(manifest->IsDamaged());
     for (const char* file : {"zqcsrl_pi.dll", "zqcsrl_pl.dll", "zqcsrl_asi.dll", "zqmrl.dll",
+                             "zqcsrl_pi_4c.dll", "zqcsrl_pl_4c.dll", "zqcsrl_asi_4c.dll",
                              "bm_clas.zqi", "bm_ntr.dat.jpg", "Data/gfx/deal.png",
                              "Data/zqs1/dcard1.zqs", "Data/zqs2/addcrdt.zqs", "help/index.html"}) {
         EXPECT_TRUE(manifest->Lists(QString::fromLatin1(file))) << file;

@@ -149,6 +149,51 @@ TEST_P(CardLibraryTest, EveryFaceIsItsOwnPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Generated, CardLibraryTest, ::testing::ValuesIn(CardLibraries));
 
+// Each library's four-colour twin: diamonds blue, clubs green, hearts and spades exactly
+// as in the library itself, the back and the joker too.
+TEST(GeneratedContent, FourColourTwinsGiveEachSuitItsOwnColour) {
+    const auto count = [](const QImage& picture, auto inSuitColour) {
+        int n = 0;
+        const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 10; y < image.height() - 10; ++y) {
+            for (int x = 10; x < image.width() - 10; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.alpha() == 255 && inSuitColour(c) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    const auto blue = [](const QColor& c) {
+        return c.blue() > c.red() + 60 && c.blue() > c.green() + 40;
+    };
+    const auto green = [](const QColor& c) {
+        return c.green() > c.red() + 40 && c.green() > c.blue() + 30;
+    };
+    for (const char* plainFile : CardLibraries) {
+        const QString twinFile =
+            QString::fromLatin1(plainFile).replace(QLatin1String(".dll"), QLatin1String("_4c.dll"));
+        const ResourceLibrary& plain = Generated(plainFile);
+        const ResourceLibrary& twin = ResourceLibrary::Load(twinFile, ContentDir);
+        ASSERT_TRUE(twin.IsLoaded()) << twinFile.toStdString();
+        for (const QString& name : {QStringLiteral("CARD_BACK_1"), QStringLiteral("CARD_53")}) {
+            EXPECT_EQ(twin.Picture(name), plain.Picture(name)) << name.toStdString();
+        }
+        for (int rank = 1; rank <= 10; ++rank) {
+            const auto picture = [&](const ResourceLibrary& library, int suit) {
+                return library.Picture(QStringLiteral("CARD_%1").arg((suit - 1) * 13 + rank));
+            };
+            const std::string card = twinFile.toStdString() + " rank " + std::to_string(rank);
+            EXPECT_GT(count(picture(twin, 1), green), 150) << card;
+            EXPECT_EQ(count(picture(plain, 1), green), 0) << card;
+            EXPECT_GT(count(picture(twin, 2), blue), 300) << card;
+            EXPECT_EQ(count(picture(plain, 2), blue), 0) << card;
+            EXPECT_LT(CountInk(picture(twin, 2)).red, 30) << card;
+            EXPECT_EQ(picture(twin, 3), picture(plain, 3)) << card;
+            EXPECT_EQ(picture(twin, 4), picture(plain, 4)) << card;
+        }
+    }
+}
+
 TEST(GeneratedContent, TheThreeLibrariesLookDifferent) {
     for (const char* name : {"CARD_1", "CARD_40", "CARD_53", "CARD_BACK_1"}) {
         const QImage a = Generated(CardLibraries[0]).Picture(QString::fromLatin1(name));

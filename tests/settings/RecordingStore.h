@@ -65,9 +65,9 @@ inline std::vector<std::string> ExpectedLoadOrder() {
     for (int i = 1; i <= 15; ++i) {
         names.push_back("Orvane_State" + std::to_string(i));
     }
-    names.insert(names.end(),
-                 {"OrvaneNumber", "GameSpeed", "ThemeID", "CardLibraryID", "SoundThemeID",
-                  "AnimatedCards", "AnimatedDupCards", "DupMode", "HoldAdvisorEnabled"});
+    names.insert(names.end(), {"OrvaneNumber", "GameSpeed", "ThemeID", "CardLibraryID",
+                               "SoundThemeID", "AnimatedCards", "AnimatedDupCards", "DupMode",
+                               "HoldAdvisorEnabled", "FourColourDeck", "ReducedMotion"});
     return names;
 }
 

@@ -20,6 +20,8 @@ std::map<std::string, std::string> FirstRunValues() {
         {"GameSpeed", "2"},    {"ThemeID", "1"},           {"CardLibraryID", "1"},
         {"SoundThemeID", "1"}, {"AnimatedCards", "0"},     {"AnimatedDupCards", "1"},
         {"DupMode", "1"},      {"HoldAdvisorEnabled", "0"}};
+    v["FourColourDeck"] = "0";
+    v["ReducedMotion"] = "0";
     const char* prizes[] = {"1100", "500", "100", "40", "10", "9", "7", "5", "3", "2", "12"};
     for (int i = 1; i <= 11; ++i) {
         v["Prize" + std::to_string(i)] = prizes[i - 1];
@@ -75,7 +77,7 @@ TEST(SettingsLoad, ReadsInOrderAndAppliesSpeedThemeAndSoundOnTheWay) {
     s.Load();
 
     EXPECT_EQ(store.Names("read"), ExpectedLoadOrder());
-    const std::vector<std::string> tail(store.log.end() - 8, store.log.end());
+    const std::vector<std::string> tail(store.log.end() - 10, store.log.end() - 2);
     EXPECT_EQ(tail, (std::vector<std::string>{"read CardLibraryID", "theme", "read SoundThemeID",
                                               "sound /opt/orvane/Data/zqs2/", "read AnimatedCards",
                                               "read AnimatedDupCards", "read DupMode",
@@ -125,6 +127,28 @@ TEST(SettingsLoad, TheHoldAdvisorIsOffUnlessStoredOnAndADamagedValueReadsAsOff) 
     Loaded s(store);
     EXPECT_EQ(s.Load().size(), 1U);  // reported, not trusted
     EXPECT_FALSE(s.settings.HoldAdvisorEnabled);
+}
+
+// A store written before these options existed lacks them: each reads as off, is written
+// back, and a stored "1" turns it on.
+TEST(SettingsLoad, LookOptionsAreOffInAnOlderStoreAndFollowTheStoredValue) {
+    for (const auto& [name, field] : {std::pair{"FourColourDeck", &TSettings::FourColourDeck},
+                                      std::pair{"ReducedMotion", &TSettings::ReducedMotion}}) {
+        RecordingStore older;
+        for (const auto& [stored, value] : FirstRunValues()) {
+            if (stored != name) {
+                older.MemoryStore::Write(stored, value);
+            }
+        }
+        Loaded off(older);
+        EXPECT_TRUE(off.Load().empty());
+        EXPECT_FALSE(off.settings.*field) << name;
+        EXPECT_EQ(*older.MemoryStore::Read(name), "0");
+        RecordingStore store = StoreWith({{name, "1"}});
+        Loaded on(store);
+        on.Load();
+        EXPECT_TRUE(on.settings.*field) << name;
+    }
 }
 
 TEST(SettingsLoad, ValuesAreTakenAsTheyAreWithoutRangeChecks) {

@@ -20,9 +20,9 @@ std::vector<std::string> ExpectedSaveOrder() {
     for (int i = 1; i <= 15; ++i) {
         names.push_back("Orvane_State" + std::to_string(i));
     }
-    names.insert(names.end(),
-                 {"OrvaneNumber", "GameSpeed", "ThemeID", "SoundThemeID", "CardLibraryID",
-                  "AnimatedCards", "AnimatedDupCards", "DupMode", "HoldAdvisorEnabled"});
+    names.insert(names.end(), {"OrvaneNumber", "GameSpeed", "ThemeID", "SoundThemeID",
+                               "CardLibraryID", "AnimatedCards", "AnimatedDupCards", "DupMode",
+                               "HoldAdvisorEnabled", "FourColourDeck", "ReducedMotion"});
     return names;
 }
 
@@ -59,6 +59,8 @@ void FillDistinct(Loaded& s) {
     t.AnimatedDupCards = false;
     t.DupMode = 2;
     t.HoldAdvisorEnabled = true;
+    t.FourColourDeck = true;
+    t.ReducedMotion = true;
 }
 
 void ExpectSameStoredValues(const Loaded& a, const Loaded& b) {
@@ -71,6 +73,8 @@ void ExpectSameStoredValues(const Loaded& a, const Loaded& b) {
     EXPECT_EQ(x.InteractiveButtonsEnabled, y.InteractiveButtonsEnabled);
     EXPECT_EQ(x.AutoHold, y.AutoHold);
     EXPECT_EQ(x.HoldAdvisorEnabled, y.HoldAdvisorEnabled);
+    EXPECT_EQ(x.FourColourDeck, y.FourColourDeck);
+    EXPECT_EQ(x.ReducedMotion, y.ReducedMotion);
     EXPECT_EQ(x.SaveCredit, y.SaveCredit);
     EXPECT_EQ(x.LastCredit, y.LastCredit);
     EXPECT_EQ(x.StatsAtExit, y.StatsAtExit);

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
 
 #include "FakeFlashTarget.h"
 #include "RecordingSoundBackend.h"
+#include "view/DesktopMotion.h"
 #include "view/SoundPlayer.h"
 #include "view/TFlash.h"
 
@@ -308,6 +313,46 @@ struct TimerAndStep {
 
 // A timer's firing runs exactly its own step: nothing else checks that each of the five
 // is connected, and to the right handler.
+// With motion reduced every message, indicator and idle card still shows, but none of them
+// blinks or walks: no timer is left running to change them.
+TEST_F(FlashTest, ReducedMotionShowsEverythingSteady) {
+    settings.ReducedMotion = true;
+    flash.SetMessage(1, true);
+    flash.SetIndicatorBlink(true);
+    flash.StartIdleAnimation();
+    flash.IdleDelayTimerTimer();
+
+    EXPECT_EQ(target.bannerText, "INSERT COIN !");
+    EXPECT_EQ(target.bannerColor, settings.MessageFlashColor);
+    EXPECT_TRUE(target.indicatorUp && target.indicatorDown);
+    EXPECT_FALSE(target.flashVisible);
+    EXPECT_EQ(std::count(target.cards.begin() + 1, target.cards.end(), Face::Back), 4);
+    EXPECT_EQ(target.cards[3], Face::Joker);
+    for (const QTimer* timer : {&flash.IdleDelayTimer, &flash.JokerTimer, &flash.FlashTimer,
+                                &flash.BlinkTimer, &flash.IndicatorTimer}) {
+        EXPECT_FALSE(timer->isActive()) << timer->interval();
+    }
+}
+
+// The desktop's own switches: GTK's and KDE's settings files under the configuration folder.
+TEST(DesktopMotion, FollowsTheGtkAndKdeAnimationSwitches) {
+    const auto prefers = [](const QString& file, const QByteArray& text) {
+        QTemporaryDir home;
+        QDir(home.path()).mkpath(QFileInfo(file).path());
+        QFile f(home.filePath(file));
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+        f.close();
+        return DesktopPrefersReducedMotion(home.path());
+    };
+    EXPECT_FALSE(prefers("unrelated", ""));
+    EXPECT_TRUE(prefers("gtk-3.0/settings.ini", "[Settings]\ngtk-enable-animations=false\n"));
+    EXPECT_TRUE(prefers("gtk-4.0/settings.ini", "[Settings]\ngtk-enable-animations=0\n"));
+    EXPECT_FALSE(prefers("gtk-3.0/settings.ini", "[Settings]\ngtk-enable-animations=true\n"));
+    EXPECT_TRUE(prefers("kdeglobals", "[KDE]\nAnimationDurationFactor=0\n"));
+    EXPECT_FALSE(prefers("kdeglobals", "[KDE]\nAnimationDurationFactor=0.5\n"));
+}
+
 TEST(FlashTimers, EachTimerWhenItFiresRunsItsOwnStepAndNoOther) {
     const TimerAndStep timers[] = {
         {"IdleDelayTimer", &TFlash::IdleDelayTimer, &TFlash::IdleDelayTimerTimer},

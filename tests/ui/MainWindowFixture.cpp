@@ -47,6 +47,7 @@ MainWindowSetup MainWindowTest::Setup(SettingsStore& settingsStore, std::uint32_
     setup.Store = &settingsStore;
     setup.Seed = seed;
     setup.Pictures = pictures;
+    setup.DesktopReducedMotion = false;  // the test machine's desktop must not decide
     setup.Ask = [this](const QString&, const QString& text) {
         asked << text;
         return answer;

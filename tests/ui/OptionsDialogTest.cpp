@@ -42,6 +42,8 @@ TEST_F(OptionsDialogTest, ControlsShowTheStoredSettings) {
     Store("SaveCredit", "0");
     Store("StatsAtExit", "1");
     Store("FullScreenAtStart", "1");
+    Store("FourColourDeck", "1");
+    Store("ReducedMotion", "1");
     Load();
     ASSERT_TRUE(Open());
 
@@ -61,6 +63,8 @@ TEST_F(OptionsDialogTest, ControlsShowTheStoredSettings) {
     EXPECT_TRUE(Checked(Button("cbStatsAtExit")));
     EXPECT_TRUE(Checked(Button("cbFullScreenAtStart")));
     EXPECT_FALSE(Checked(Button("cbCreditAtStart")));
+    EXPECT_TRUE(Checked(Button("cbFourColourDeck")));
+    EXPECT_TRUE(Checked(Button("cbReducedMotion")));
 
     EXPECT_EQ(Control<TPreviewImage>("imgThemes")->File(), PreviewPath("optt3.zqi"));
     EXPECT_EQ(Control<TPreviewImage>("imgCardSet")->File(), PreviewPath("optcs2.zqi"));
@@ -85,6 +89,8 @@ TEST_F(OptionsDialogTest, OkWritesEveryControlBackInOrderAndSaves) {
     Click("cbSaveCredit");
     Click("cbStatsAtExit");
     Click("cbFullScreenAtStart");
+    Click("cbFourColourDeck");
+    Click("cbReducedMotion");
     EXPECT_TRUE(snapshots_.empty()) << "nothing is applied before OK";
 
     Button("btnOk")->click();
@@ -110,7 +116,7 @@ TEST_F(OptionsDialogTest, OkWritesEveryControlBackInOrderAndSaves) {
     EXPECT_EQ(theme.CardLibraryID, 1);
     const Snapshot& cards = snapshots_[3];
     EXPECT_EQ(cards.CardLibraryID, 3);
-    EXPECT_EQ(cards.CardLibraryFile, "zqcsrl_asi.dll");
+    EXPECT_EQ(cards.CardLibraryFile, "zqcsrl_asi_4c.dll");
     EXPECT_FALSE(cards.StatsAtExit);
     EXPECT_TRUE(snapshots_[4].StatsAtExit);
 
@@ -127,6 +133,8 @@ TEST_F(OptionsDialogTest, OkWritesEveryControlBackInOrderAndSaves) {
     EXPECT_FALSE(s.AnimatedDupCards);
     EXPECT_EQ(s.ThemeID, 3);
     EXPECT_EQ(s.CardLibraryID, 3);
+    EXPECT_TRUE(s.FourColourDeck);
+    EXPECT_TRUE(s.ReducedMotion);
     EXPECT_FALSE(s.SaveCredit);
     EXPECT_TRUE(s.StatsAtExit);
     EXPECT_FALSE(s.CreditAtStart);
@@ -173,9 +181,10 @@ TEST_P(OptionsCancelTest, LeavesEverySettingAsItWas) {
     Load();
     const auto stored = store_.Values();
     ASSERT_TRUE(Open());
-    for (const char* name : {"cbSound", "cbAutoHold", "rbSpeedFast", "rbDupRedBlack",
-                             "cbInteractiveButtons", "cbAnimatedCards", "cbAnimatedDupCards",
-                             "cbSaveCredit", "cbStatsAtExit", "cbFullScreenAtStart"}) {
+    for (const char* name :
+         {"cbSound", "cbAutoHold", "rbSpeedFast", "rbDupRedBlack", "cbInteractiveButtons",
+          "cbAnimatedCards", "cbAnimatedDupCards", "cbSaveCredit", "cbStatsAtExit",
+          "cbFullScreenAtStart", "cbFourColourDeck", "cbReducedMotion"}) {
         Click(name);
     }
     Pick("lbSounds", 1);

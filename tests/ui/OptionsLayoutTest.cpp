@@ -50,10 +50,12 @@ const Placement Placements[] = {
     {"Label1", "tsThemes", {8, 178, 0, 0}, "Card set browser"},
     {"lbCardLibrary", "tsThemes", {8, 196, 185, 49}, ""},
     {"imgCardSet", "tsThemes", {212, 192, 160, 124}, ""},
+    {"cbFourColourDeck", "tsThemes", {8, 256, 0, 0}, "Four-colour deck"},
     {"cbStatsAtExit", "VqTabSheet1", {16, 32, 0, 0}, "Display the statistics at exit"},
     {"cbFullScreenAtStart", "VqTabSheet1", {16, 56, 0, 0}, "Start in fullscreen mode"},
     {"cbSaveCredit", "VqTabSheet1", {16, 79, 0, 0}, "Save credit on exit"},
     {"cbCreditAtStart", "VqTabSheet1", {16, 272, 0, 0}, "Display the credit dialog at startup"},
+    {"cbReducedMotion", "VqTabSheet1", {16, 102, 0, 0}, "Reduced motion"},
 };
 
 QString TextOf(const QWidget* widget) {

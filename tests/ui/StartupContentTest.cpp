@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "forms/DeckPictures.h"
 #include "forms/TfrmNotice.h"
 #include "platform/ContentManifest.h"
 
@@ -326,6 +327,27 @@ TEST_F(StartupContentTest, OversizedBackgroundIsReportedLikeAnUnreadableOne) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QLatin1String("far beyond"))) << errors[0].toStdString();
     EXPECT_TRUE(Find<QLabel>("imgBackground")->pixmap().isNull());
+}
+
+// A four-colour card that cannot be read comes from the plain library it was drawn from; a
+// whole four-colour library is used as it is, and other files have nothing to fall back on.
+TEST(DeckPictures, AFourColourCardThatCannotBeReadComesFromItsPlainLibrary) {
+    QStringList whole{QStringLiteral("zqcsrl_pl.dll"), QStringLiteral("zqcsrl_asi.dll"),
+                      QStringLiteral("zqcsrl_asi_4c.dll")};
+    const CardPictureSource pictures =
+        WithPlainDeckFallback([&whole](const QString& file, const QString&, qreal) {
+            QImage picture(1, 1, QImage::Format_RGB32);
+            picture.fill(qRgb(0, 0, static_cast<int>(whole.indexOf(file)) * 100));
+            return whole.contains(file) ? picture : QImage();
+        });
+    const auto blueOf = [&pictures](const char* file) {
+        const QImage picture = pictures(QString::fromLatin1(file), QStringLiteral("CARD_1"), 1);
+        return picture.isNull() ? -1 : qBlue(picture.pixel(0, 0));
+    };
+    EXPECT_EQ(blueOf("zqcsrl_pl_4c.dll"), 0);     // from zqcsrl_pl.dll
+    EXPECT_EQ(blueOf("zqcsrl_asi_4c.dll"), 200);  // its own
+    EXPECT_EQ(blueOf("zqcsrl_pi_4c.dll"), -1);    // neither is there
+    EXPECT_EQ(blueOf("zqmrl.dll"), -1);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "settings/Contrast.h"
 #include "settings/ThemeCatalog.h"
 
 namespace orvane::test {
@@ -99,11 +100,12 @@ TEST_F(Themes, NatureUsesTheLayoutPlacesAndKeepsTheLineColoursInForce) {
     EXPECT_EQ(TextColor(Label(5)), QColor(0, 255, 255));  // Modern's line colour stays
     EXPECT_EQ(Amount("lblCredit")->TextColor(), QColor(0, 0, 255));
     EXPECT_EQ(Amount("lblCredit")->font().family(), "Impact");
-    EXPECT_EQ(PanelColor(), QColor(69, 102, 141));
+    EXPECT_EQ(PanelColor(), QColor(38, 57, 95));
 }
 
 // A theme applied with a message up and a won line highlighted draws both again in its
-// own colours: the banner in the new theme's colour, the won line red on white.
+// own colours: the banner in the new theme's colour, the won line red on white, dark enough
+// to read.
 TEST_F(Themes, AThemeAppliedMidRoundRedrawsTheBannerAndTheWonLine) {
     WriteBackground(QStringLiteral("bm_mod.zqi"));
     const QColor navy(0, 0, 128);
@@ -122,9 +124,16 @@ TEST_F(Themes, AThemeAppliedMidRoundRedrawsTheBannerAndTheWonLine) {
     Switch(3);
     EXPECT_EQ(banner->TextColor(), navy);
     for (QLabel* line : {Label(won), Label(won + 11)}) {
-        EXPECT_EQ(TextColor(line), Qt::red) << line->objectName().toStdString();
+        const QColor text = TextColor(line);
+        EXPECT_TRUE(text.red() > 150 && text.green() == 0 && text.blue() == 0)
+            << line->objectName().toStdString();
         EXPECT_TRUE(line->autoFillBackground());
         EXPECT_EQ(line->palette().color(QPalette::Window), Qt::white);
+        const auto rgb = [](const QColor& c) {
+            return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue())};
+        };
+        EXPECT_GE(ContrastRatio(rgb(text), rgb(Qt::white)), ReadableContrast);
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }

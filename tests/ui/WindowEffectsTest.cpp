@@ -6,6 +6,7 @@
 #include "MainWindowFixture.h"
 #include "forms/RgbColor.h"
 #include "game/Amount.h"
+#include "view/TFlash.h"
 
 namespace orvane::test {
 namespace {
@@ -97,6 +98,27 @@ TEST_F(WindowEffects, ADealDuringTheIdleAnimationHidesThePictureAndDealsAtOnce) 
         EXPECT_TRUE(HandCard(slot)->isVisibleTo(window.get())) << slot;
         EXPECT_FALSE(HandCard(slot)->ShowBack) << slot;
     }
+}
+
+// With motion reduced the calls to action stand steady: the banner keeps its text, both
+// indicators stay lit, the won line stays highlighted and no card slides in.
+TEST_F(WindowEffects, WithMotionReducedEverythingShowsAndNothingMoves) {
+    store.Write("ReducedMotion", "1");
+    store.Write("AnimatedCards", "1");
+    Open();
+    ASSERT_EQ(Text("lblMessage"), "INSERT COIN !");
+    EXPECT_FALSE(window->Flash().BlinkTimer.isActive());
+    AddCredit();
+    window->btnDealClick();
+    window->btnDealClick();
+    ASSERT_TRUE(Shown("pnlDoubleUp"));
+    EXPECT_FALSE(Text("lblMessage").isEmpty());
+    EXPECT_TRUE(Shown("imgDupIndicatorUp") && Shown("imgDupIndicatorDown"));
+    EXPECT_FALSE(window->Flash().IndicatorTimer.isActive());
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_FALSE(HandCard(slot)->Animated) << slot;
+    }
+    EXPECT_FALSE(window->Flash().BlinkTimer.isActive());
 }
 
 }  // namespace

@@ -43,11 +43,12 @@ struct FaceLayout {
 
 // One card library: which deck it is drawn from and how the deck's quirks are met.
 struct DeckStyle {
-    QString LibraryFile;   // "zqcsrl_pi.dll"
-    QString SvgFile;       // the deck's SVG, uncompressed
-    QString JokerElement;  // the deck's own joker card; empty when it has none
-    QString JokerArt;      // otherwise: art set on a plain face to make the joker
-    QColor BackTint;       // the colour of the program's own card back
+    QString LibraryFile;     // "zqcsrl_pi.dll"
+    QString FourColourFile;  // the same cards in four suit colours, "zqcsrl_pi_4c.dll"
+    QString SvgFile;         // the deck's SVG, uncompressed
+    QString JokerElement;    // the deck's own joker card; empty when it has none
+    QString JokerArt;        // otherwise: art set on a plain face to make the joker
+    QColor BackTint;         // the colour of the program's own card back
     QList<ElementPatch> Patches;
     FaceLayout Layout;
 };

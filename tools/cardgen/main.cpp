@@ -24,6 +24,7 @@
 #include "CardSetPreviewPainter.h"
 #include "ContactSheet.h"
 #include "DeckRenderer.h"
+#include "FourColourDeck.h"
 #include "PictureLibraryWriter.h"
 #include "game/Card.h"
 
@@ -44,6 +45,7 @@ const QSize PreviewSize(160, 124);
 std::array<DeckStyle, 3> LibraryStyles(const QStringList& svgFiles) {
     return {{
         {QStringLiteral("zqcsrl_pi.dll"),
+         QStringLiteral("zqcsrl_pi_4c.dll"),
          svgFiles.at(0),
          QString(),
          QStringLiteral("jokerface"),
@@ -56,6 +58,7 @@ std::array<DeckStyle, 3> LibraryStyles(const QStringList& svgFiles) {
           {},
           QMarginsF(10.5, 15.6, 10.5, 15.6)}},
         {QStringLiteral("zqcsrl_pl.dll"),
+         QStringLiteral("zqcsrl_pl_4c.dll"),
          svgFiles.at(1),
          QStringLiteral("red_joker"),
          QString(),
@@ -65,6 +68,7 @@ std::array<DeckStyle, 3> LibraryStyles(const QStringList& svgFiles) {
          {{QStringLiteral("1_spade"), QStringLiteral("path4163"), QStringLiteral("g31154")}},
          {}},
         {QStringLiteral("zqcsrl_asi.dll"),
+         QStringLiteral("zqcsrl_asi_4c.dll"),
          svgFiles.at(2),
          QStringLiteral("joker"),
          QString(),
@@ -121,6 +125,23 @@ bool BuildCardLibrary(const DeckStyle& style, const QString& stage, LibraryPictu
              ok;
     }
     return (writer.Finish() && ok) || Fail("cannot write the pictures of", style.LibraryFile);
+}
+
+// The twin of a library with a colour for each suit: the same pictures, recoloured.
+bool BuildFourColourLibrary(const DeckStyle& style, const QString& stage,
+                            const LibraryPictures& pictures) {
+    PictureLibraryWriter writer(stage, style.FourColourFile);
+    bool ok = writer.Add(QStringLiteral("CARD_BACK_1"), pictures.faces.front(),
+                         pictures.sharpFaces.front(), DibDepth::Argb32);
+    for (int value = 1; value <= orvane::CardsInDeck; ++value) {
+        const int suit = orvane::SuitOfValue(value);
+        ok = writer.Add(QStringLiteral("CARD_%1").arg(value),
+                        cardgen::FourColourFace(pictures.faces.at(value), suit),
+                        cardgen::FourColourFace(pictures.sharpFaces.at(value), suit),
+                        DibDepth::Argb32) &&
+             ok;
+    }
+    return (writer.Finish() && ok) || Fail("cannot write the pictures of", style.FourColourFile);
 }
 
 bool BuildBonusLibrary(const QString& stage) {
@@ -218,6 +239,7 @@ int main(int argc, char** argv) {
     for (const DeckStyle& style : LibraryStyles(args.mid(2))) {
         LibraryPictures pictures;
         if (!BuildCardLibrary(style, stage, pictures) ||
+            !BuildFourColourLibrary(style, stage, pictures) ||
             !WritePreview(pictures, QDir(program).filePath(
                                         QStringLiteral("optcs%1.zqi").arg(previewNumber)))) {
             return 1;

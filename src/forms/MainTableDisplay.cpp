@@ -7,6 +7,7 @@
 #include "RgbColor.h"
 #include "TableToolTips.h"
 #include "base/OneBased.h"
+#include "game/SpokenWords.h"
 #include "settings/TSettings.h"
 #include "view/PictureDensity.h"
 #include "view/TCard.h"
@@ -26,6 +27,7 @@ void ShowCardView(TCard* view, const Card& card) {
     view->SetCardValue(card.Value);
     view->SetSuit(SuitNumber(card.Suit));  // the joker carries the suit the evaluation gave it
     view->SetBack(card.ShowBack);
+    view->setAccessibleName(QString::fromStdString(SpokenCardName(card)));
     view->Show();
 }
 
@@ -53,6 +55,7 @@ void MainTableDisplay::ShowHandCard(int slot, const Card& card) {
 void MainTableDisplay::SetHandCardHeld(int slot, const Card& card) {
     if (TCard* view = c_.HandCards[OneBased(slot)]) {
         view->SetHeld(card.Held);
+        view->setAccessibleDescription(card.Held ? QStringLiteral("held") : QString());
     }
 }
 
@@ -74,14 +77,17 @@ void MainTableDisplay::SetHoldMark(int slot, bool visible) {
 
 void MainTableDisplay::ShowCredit(std::int32_t credit) {
     c_.lblCredit->setText(QString::number(credit));
+    c_.lblCredit->setAccessibleName(QString::fromStdString(SpokenValue("Credit", credit)));
 }
 
 void MainTableDisplay::ShowBet(std::int32_t bet) {
     c_.lblBet->setText(QString::number(bet));
+    c_.lblBet->setAccessibleName(QString::fromStdString(SpokenValue("Bet", bet)));
 }
 
 void MainTableDisplay::ShowWin(std::int32_t win) {
     c_.lblWinScore->setText(QString::number(win));
+    c_.lblWinScore->setAccessibleName(QString::fromStdString(SpokenValue("Win", win)));
 }
 
 void MainTableDisplay::ShowWinCaption(const std::string& caption) {

@@ -1,0 +1,43 @@
+// The words a screen reader says for cards and meters.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "game/SpokenWords.h"
+
+namespace orvane::test {
+namespace {
+
+TEST(SpokenWords, EveryFaceHasItsOwnNameAndABackSaysSo) {
+    std::set<std::string> names;
+    for (CardValue v = 1; v <= CardsInDeck; ++v) {
+        Card card;
+        card.SetCardValue(v);
+        card.ShowBack = false;
+        names.insert(SpokenCardName(card));
+        card.ShowBack = true;
+        EXPECT_EQ(SpokenCardName(card), "card back");
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(CardsInDeck));
+    Card queen;
+    queen.SetCardValue(3 * 13 - 1);  // the twelfth heart
+    queen.ShowBack = false;
+    EXPECT_EQ(SpokenCardName(queen), "Queen of hearts");
+    queen.SetCardValue(JokerValue);
+    EXPECT_EQ(SpokenCardName(queen), "Joker");
+}
+
+TEST(SpokenWords, AmountsAreGroupedByThousands) {
+    const std::pair<std::int64_t, const char*> cases[] = {{0, "Credit 0"},
+                                                          {999, "Credit 999"},
+                                                          {1035, "Credit 1,035"},
+                                                          {100000, "Credit 100,000"},
+                                                          {1234567, "Credit 1,234,567"},
+                                                          {-2500, "Credit minus 2,500"}};
+    for (const auto& [amount, words] : cases) {
+        EXPECT_EQ(SpokenValue("Credit", amount), words) << amount;
+    }
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -5,6 +5,7 @@
 #include "Amount.h"
 #include "AutoHold.h"
 #include "HandEvaluator.h"
+#include "SnapshotSchema.h"
 
 namespace orvane {
 
@@ -804,12 +805,7 @@ void GameTable::Resume(const TableSnapshot& snapshot) {
 
 void GameTable::Restore(const TableSnapshot& snapshot) {
     // The pay table and the stored bet limits belong to the settings, not to the snapshot.
-    const TableState settingsPart = s_;
-    s_ = snapshot.Table;
-    s_.Multiplier = settingsPart.Multiplier;
-    s_.BetStep = settingsPart.BetStep;
-    s_.MinBet = settingsPart.MinBet;
-    s_.MaxBet = settingsPart.MaxBet;
+    s_ = WithStoredPart(s_, snapshot.Table);
     view_.Restore(snapshot.View);
     dup_.Restore(snapshot.DoubleUp);
     meter_.Restore(snapshot.Meter);

@@ -122,6 +122,18 @@ class FieldList {
             [index](Owner& o, std::int64_t v) { At<Path...>(o)[index] = Stored<T>::FromInt(v); });
     }
 
+    // The member of element `index` of the array (or list) at the path.
+    template <auto Member, auto... Path>
+    Field& Of(std::string key, std::size_t index, std::int64_t lo, std::int64_t hi) {
+        using T = std::remove_cvref_t<decltype(At<Path...>(std::declval<Owner&>())[0].*Member)>;
+        return Add(
+            std::move(key), lo, hi,
+            [index](const Owner& o) { return Stored<T>::ToInt(At<Path...>(o)[index].*Member); },
+            [index](Owner& o, std::int64_t v) {
+                At<Path...>(o)[index].*Member = Stored<T>::FromInt(v);
+            });
+    }
+
     // The number of items of the list at the path; reading it makes room for them.
     template <auto... Path>
     Field& Count(std::string key, std::size_t most) {
@@ -179,17 +191,8 @@ void AddGuess(GameFields& g, std::size_t n) {
          [n](const GameRecord& game) { return game.Guesses[n].ChoiceA ? 1 : 2; },
          [n](GameRecord& game, std::int64_t v) { game.Guesses[n].ChoiceA = v == 1; })
         .Present = present;
-    g.Add(
-         p + "Card", 1, JokerValue,
-         [n](const GameRecord& game) { return std::int64_t{game.Guesses[n].Card}; },
-         [n](GameRecord& game, std::int64_t v) {
-             game.Guesses[n].Card = static_cast<CardValue>(v);
-         })
-        .Present = present;
-    g.Add(
-         p + "Right", 0, 1, [n](const GameRecord& game) { return game.Guesses[n].Right ? 1 : 0; },
-         [n](GameRecord& game, std::int64_t v) { game.Guesses[n].Right = v != 0; })
-        .Present = present;
+    g.Of<&GameGuess::Card, &GameRecord::Guesses>(p + "Card", n, 1, JokerValue).Present = present;
+    g.Of<&GameGuess::Right, &GameRecord::Guesses>(p + "Right", n, 0, 1).Present = present;
 }
 
 std::vector<GameFields::Field> BuildGameFields() {
@@ -266,12 +269,8 @@ void AddHandCard(SnapshotFields& b, std::size_t slot) {
                    ? std::string()
                    : "the suit of hand card " + Num(slot) + " does not match its card";
     };
-    b.Add(
-        name + "Held", 0, 1, [slot](const S& s) { return s.Table.Hand[slot].Held ? 1 : 0; },
-        [slot](S& s, std::int64_t v) { s.Table.Hand[slot].Held = v != 0; });
-    b.Add(
-        name + "Back", 0, 1, [slot](const S& s) { return s.Table.Hand[slot].ShowBack ? 1 : 0; },
-        [slot](S& s, std::int64_t v) { s.Table.Hand[slot].ShowBack = v != 0; });
+    b.Of<&Card::Held, &S::Table, &T::Hand>(name + "Held", slot, 0, 1);
+    b.Of<&Card::ShowBack, &S::Table, &T::Hand>(name + "Back", slot, 0, 1);
 }
 
 void AddTable(SnapshotFields& b) {
@@ -337,9 +336,7 @@ void AddDoubleUp(SnapshotFields& b) {
             return IsSeven(s.DoubleUp.Cards[i].Value) ? "double-up card " + Num(i) + " is a seven"
                                                       : std::string();
         };
-        b.Add(
-            name + "Back", 0, 1, [i](const S& s) { return s.DoubleUp.Cards[i].ShowBack ? 1 : 0; },
-            [i](S& s, std::int64_t v) { s.DoubleUp.Cards[i].ShowBack = v != 0; });
+        b.Of<&Card::ShowBack, &S::DoubleUp, &DoubleUpState::Cards>(name + "Back", i, 0, 1);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "RoundRules.h"
+#include "SnapshotSchema.h"
 
 namespace orvane {
 
@@ -123,12 +124,7 @@ TableSnapshot TableRecovery::Snapshot() const {
 void TableRecovery::Restore(const TableSnapshot& snapshot) {
     TableState& s = p_.Table;
     // The pay table and the stored bet limits belong to the settings, not to the snapshot.
-    const TableState settingsPart = s;
-    s = snapshot.Table;
-    s.Multiplier = settingsPart.Multiplier;
-    s.BetStep = settingsPart.BetStep;
-    s.MinBet = settingsPart.MinBet;
-    s.MaxBet = settingsPart.MaxBet;
+    s = WithStoredPart(s, snapshot.Table);
     p_.View.Restore(snapshot.View);
     p_.Dup.Restore(snapshot.DoubleUp);
     p_.Meter.Restore(snapshot.Meter);

@@ -159,9 +159,11 @@ TEST(Resume, ThePayTableStaysTheSettingsWhileTheCountersComeBack) {
 
     Machine b;
     b.table.State().Multiplier[1] = 800;
+    b.table.State().MaxBet = 70;
     b.settings.stats.RunCreditIn = 7;
     b.table.Resume(ThroughTheCodec(a.table.Snapshot()));
     EXPECT_EQ(b.table.State().Multiplier[1], 800);
+    EXPECT_EQ(b.table.State().MaxBet, 70);
     EXPECT_EQ(b.display.payValues[1], 5 * 800);
     EXPECT_EQ(b.settings.stats.PrizeStat[3], 41);
     EXPECT_EQ(b.settings.stats.CreditIn, 1000);

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <random>
 #include <set>
 #include <type_traits>
 
 #include "ScriptedPlay.h"
+#include "game/GameHistory.h"
 #include "game/SnapshotCodec.h"
+#include "game/SnapshotSchema.h"
 
 namespace orvane::test {
 namespace {
@@ -212,6 +215,93 @@ TEST_F(SnapshotCodecTest, GamesTheTableCouldNotHavePlayedAreRefused) {
     EXPECT_EQ(Refusal(With(records, "Game1Bet", "0")), "the value Game1Bet is out of range");
     EXPECT_EQ(Refusal(With(records, "Game1End", "0")), "earlier game 1 is not possible");
     EXPECT_EQ(Refusal(With(records, "GameNowEnd", "2")), "the running game is not possible");
+}
+
+// Every game, draw and guess there can be, so that every value of the list is stored.
+TableSnapshot Fullest() {
+    TableSnapshot s;
+    GameRecord game;
+    game.Draws.resize(GameRecord::MaxDraws);
+    game.Guesses.resize(GameRecord::MaxGuesses);
+    s.Games.assign(GameHistory::Capacity, game);
+    s.CurrentGame = game;
+    return s;
+}
+
+// The texts a field must take back as they are, and those one step past either end.
+std::pair<std::vector<std::string>, std::vector<std::string>> InsideAndOutside(
+    const SnapshotField& field) {
+    if (field.Unsigned) {
+        const std::string top = std::to_string(std::numeric_limits<std::uint64_t>::max());
+        std::string past = top;
+        ++past.back();  // ...615 and one more
+        return {{"0", "1", top}, {"-1", past}};
+    }
+    std::vector<std::string> inside;
+    const std::int64_t span = field.Hi - field.Lo;
+    for (std::int64_t v = field.Lo; span <= 64 && v <= field.Hi; ++v) {
+        inside.push_back(std::to_string(v));
+    }
+    if (span > 64) {
+        inside = {std::to_string(field.Lo), std::to_string(field.Lo + span / 2),
+                  std::to_string(field.Hi)};
+    }
+    const std::string above = field.Hi == std::numeric_limits<std::int64_t>::max()
+                                  ? std::to_string(static_cast<std::uint64_t>(field.Hi) + 1)
+                                  : std::to_string(field.Hi + 1);
+    return {inside, {std::to_string(field.Lo - 1), above}};
+}
+
+TEST(SnapshotSchema, EveryValueComesBackOverItsRangeAndOneStepOutsideIsRefused) {
+    const TableSnapshot fullest = Fullest();
+    for (const SnapshotField& field : SnapshotSchema()) {
+        ASSERT_TRUE(field.IsPresentIn(fullest)) << field.Key;
+        const auto [inside, outside] = InsideAndOutside(field);
+        for (const std::string& text : inside) {
+            TableSnapshot s = fullest;
+            EXPECT_EQ(SnapshotCodec::ReadValue(field, text, s), "") << field.Key << " = " << text;
+            EXPECT_EQ(SnapshotCodec::ValueText(field, s), text) << field.Key;
+        }
+        for (const std::string& text : outside) {
+            TableSnapshot s = fullest;
+            EXPECT_NE(SnapshotCodec::ReadValue(field, text, s), "") << field.Key << " = " << text;
+        }
+    }
+}
+
+TEST(SnapshotSchema, TheWriterWritesEveryValueOfTheListOnceInItsOrder) {
+    const SnapshotRecords written = SnapshotCodec::Encode(Fullest());
+    const std::vector<SnapshotField>& schema = SnapshotSchema();
+    ASSERT_EQ(written.size(), schema.size());
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < schema.size(); ++i) {
+        EXPECT_EQ(written[i].first, schema[i].Key);
+        names.insert(schema[i].Key);
+    }
+    EXPECT_EQ(names.size(), schema.size());
+}
+
+// What the resume keeps of the live table is only what the snapshot does not store.
+TEST_F(SnapshotCodecTest, TheResumeTakesEveryTableValueTheSnapshotStores) {
+    MidOffer();
+    TableSnapshot stored;
+    stored.Table = table.State();
+    TableSnapshot live;
+    int tableValues = 0;
+    for (const SnapshotField& field : SnapshotSchema()) {
+        if (field.InTable) {
+            ++tableValues;
+            field.Set(live, field.Get(stored) == field.Lo ? field.Hi : field.Lo);
+        }
+    }
+    TableSnapshot resumed;
+    resumed.Table = WithStoredPart(live.Table, stored.Table);
+    for (const SnapshotField& field : SnapshotSchema()) {
+        if (field.InTable) {
+            EXPECT_EQ(field.Get(resumed), field.Get(stored)) << field.Key;
+        }
+    }
+    EXPECT_GT(tableValues, 30);
 }
 
 // Seeded play, taken in and out of service now and then: every table it leaves behind,

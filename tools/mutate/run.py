@@ -2,7 +2,8 @@
 """Mutation runner for the rules library.
 
 Applies small faults ("mutants") one at a time to the sources under src/game, rebuilds
-the rules tests, runs them and reports every mutant that no test notices. A surviving
+every test program that links the rules library, runs them and reports every mutant that
+no test notices. A surviving
 mutant is a change of the code that the tests cannot tell from the real thing.
 
 Mutations:
@@ -12,6 +13,13 @@ Mutations:
   negate     a condition negated (if (c) -> if (!(c)), !c -> c, true <-> false)
   arith      + and - swapped (also += and -=, ++ and --)
   delete     a whole statement line deleted
+
+Declarations "= delete;" and "= default;" are no mutants: taking one away either does not
+compile or changes nothing a test can run.
+
+The test programs are found in the build folder: every program under tests/ that links
+liborvane_game.a and is named *_tests. They run fastest first, each with --gtest_fail_fast, and the first one
+that fails kills the mutant, so a mutant costs the whole set only when it survives.
 
 The runner never leaves a mutated file behind: the original text is restored in a finally
 block, on Ctrl-C and on SIGTERM, and a journal in the build folder lets the next run put a
@@ -106,6 +114,7 @@ BOOL_RE = re.compile(r"\b(true|false)\b")
 NOT_RE = re.compile(r"!(?!=)")
 INCDEC_RE = re.compile(r"(\+\+|--)")
 CONDITION_RE = re.compile(r"\b(if|while)\s*\(")
+SPECIAL_MEMBER_RE = re.compile(r"=\s*(delete|default)\s*;")
 
 DECLARATION_RE = re.compile(
     r"^(?:(?:static|const|constexpr|inline|thread_local|mutable|extern)\s+)*"
@@ -170,6 +179,8 @@ def mutants_of_file(path: Path) -> list[Mutant]:
         stripped = code.strip()
         # Assertions are compiled out of the measured build: their mutants prove nothing.
         if not stripped or stripped.startswith("#") or re.search(r"\b(static_)?assert\b", code):
+            continue
+        if SPECIAL_MEMBER_RE.search(code):
             continue
         for m in BINARY_RE.finditer(code):
             op = m.group(1)
@@ -290,11 +301,28 @@ def raise_interrupt(signum, _frame):
 
 # ---- building and testing ----------------------------------------------------------
 
+LINK_RULE_RE = re.compile(
+    r"^build bin/(\w+)\b[^\n]*?: CXX_EXECUTABLE_LINKER__\w+ ([^\n]*)", re.MULTILINE
+)
 
-def build(build_dir: Path, target: str, jobs: int, timeout: float) -> tuple[bool, str]:
+
+def rules_test_programs(build_ninja: str, library: str = "liborvane_game.a") -> list[str]:
+    """The test programs (named *_tests) of a Ninja build that link `library`."""
+    names = []
+    for m in LINK_RULE_RE.finditer(build_ninja):
+        inputs = m.group(2).split()
+        if m.group(1).endswith("_tests") and any(i.startswith("tests/") for i in inputs) and any(
+            i.endswith("/" + library) for i in inputs
+        ):
+            names.append(m.group(1))
+    return names
+
+
+
+def build(build_dir: Path, targets: list[str], jobs: int, timeout: float) -> tuple[bool, str]:
     try:
         result = subprocess.run(
-            ["cmake", "--build", str(build_dir), "--parallel", str(jobs), "--target", target],
+            ["cmake", "--build", str(build_dir), "--parallel", str(jobs), "--target", *targets],
             cwd=ROOT,
             capture_output=True,
             text=True,
@@ -303,6 +331,15 @@ def build(build_dir: Path, target: str, jobs: int, timeout: float) -> tuple[bool
     except subprocess.TimeoutExpired:
         return False, "build timed out"
     return result.returncode == 0, result.stdout[-2000:] + result.stderr[-2000:]
+
+
+def run_suite(commands: list[tuple[list[str], float]]) -> str:
+    """Runs each (command, timeout) in turn and stops at the first that does not pass."""
+    for command, timeout in commands:
+        outcome = run_tests(command, timeout)
+        if outcome != "survived":
+            return outcome
+    return "survived"
 
 
 def run_tests(command: list[str], timeout: float) -> str:
@@ -332,12 +369,23 @@ def run_tests(command: list[str], timeout: float) -> str:
 def parse_args(argv: list[str]) -> argparse.Namespace:
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
     p.add_argument("--build", default="build", help="configured build folder (default: build)")
-    p.add_argument("--target", default="core_tests", help="build target (default: core_tests)")
+    p.add_argument(
+        "--target",
+        action="append",
+        default=None,
+        help="test program to build and run, may be repeated (default: every program under "
+        "tests/ that links liborvane_game.a)",
+    )
     p.add_argument(
         "--test",
         default=None,
-        help="test command, split on spaces (default: <build>/bin/<target> --gtest_brief=1 "
-        "--gtest_fail_fast)",
+        help="one test command instead, split on spaces (default: each <build>/bin/<target> "
+        "--gtest_brief=1 --gtest_fail_fast)",
+    )
+    p.add_argument(
+        "--gtest-filter",
+        default=None,
+        help="--gtest_filter given to every test program, e.g. '-*CrossCheck*'",
     )
     p.add_argument("--source", default="src/game", help="folder to mutate (default: src/game)")
     p.add_argument("--filter", default=None, help="regular expression on file paths")
@@ -403,11 +451,20 @@ def main(argv: list[str]) -> int:
     if not (build_dir / "build.ninja").exists() and not (build_dir / "Makefile").exists():
         print(f"{build_dir} is not a configured build folder", file=sys.stderr)
         return 2
-    test_command = (
-        args.test.split()
-        if args.test
-        else [str(build_dir / "bin" / args.target), "--gtest_brief=1", "--gtest_fail_fast"]
+    targets = args.target or rules_test_programs(
+        (build_dir / "build.ninja").read_text(encoding="utf-8")
     )
+    if not targets:
+        print(f"no test program in {build_dir} links the rules library", file=sys.stderr)
+        return 2
+    if args.test:
+        commands = [args.test.split()]
+    else:
+        extra = [f"--gtest_filter={args.gtest_filter}"] if args.gtest_filter else []
+        commands = [
+            [str(build_dir / "bin" / t), "--gtest_brief=1", "--gtest_fail_fast", *extra]
+            for t in targets
+        ]
     restorer = Restorer(build_dir / JOURNAL_NAME)
     restorer.recover_from_journal()
     dirty = dirty_files(args.source)
@@ -419,16 +476,23 @@ def main(argv: list[str]) -> int:
     signal.signal(signal.SIGTERM, raise_interrupt)
     signal.signal(signal.SIGHUP, raise_interrupt)
 
-    ok, log = build(build_dir, args.target, args.jobs, args.build_timeout)
-    baseline_start = time.monotonic()
-    if not ok or run_tests(test_command, args.timeout or 600.0) != "survived":
-        print("the unmutated tree does not build or its tests fail; nothing to measure", file=sys.stderr)
+    ok, log = build(build_dir, targets, args.jobs, args.build_timeout)
+    if not ok:
+        print("the unmutated tree does not build; nothing to measure", file=sys.stderr)
         print(log, file=sys.stderr)
         return 2
-
-    if args.timeout is None:
-        args.timeout = max(10.0, 10 * (time.monotonic() - baseline_start))
-    print(f"{len(mutants)} mutants, {args.timeout:.0f} s per test run", flush=True)
+    # The unmutated run gives each program its time limit and the order: fastest first.
+    suite: list[tuple[list[str], float]] = []
+    for command in commands:
+        start = time.monotonic()
+        if run_tests(command, args.timeout or 1800.0) != "survived":
+            print(f"the unmutated tests fail: {' '.join(command)}", file=sys.stderr)
+            return 2
+        took = time.monotonic() - start
+        suite.append((command, args.timeout or max(10.0, 10 * took)))
+        print(f"  {took:6.1f} s  {Path(command[0]).name}", flush=True)
+    suite.sort(key=lambda entry: entry[1])
+    print(f"{len(mutants)} mutants, {len(suite)} test programs", flush=True)
     results: list[tuple[Mutant, str]] = []
     started = time.monotonic()
     interrupted = False
@@ -437,13 +501,14 @@ def main(argv: list[str]) -> int:
             path = ROOT / mutant.path
             restorer.mutate(path, apply(path.read_text(encoding="utf-8"), mutant))
             try:
-                built, _ = build(build_dir, args.target, args.jobs, args.build_timeout)
-                outcome = run_tests(test_command, args.timeout) if built else "no-build"
+                built, _ = build(build_dir, targets, args.jobs, args.build_timeout)
+                outcome = run_suite(suite) if built else "no-build"
             finally:
                 restorer.restore()
             results.append((mutant, outcome))
             print(
-                f"[{index}/{len(mutants)}] {outcome:9} {mutant.where()} {mutant.operator}: "
+                f"[{index}/{len(mutants)}] {time.monotonic() - started:6.0f} s {outcome:9} "
+                f"{mutant.where()} {mutant.operator}: "
                 f"{mutant.describe()}",
                 flush=True,
             )
@@ -454,7 +519,7 @@ def main(argv: list[str]) -> int:
         restorer.restore()
 
     # Leave the build folder matching the restored source.
-    build(build_dir, args.target, args.jobs, args.build_timeout)
+    build(build_dir, targets, args.jobs, args.build_timeout)
 
     killed = sum(1 for _, o in results if o in ("killed", "timeout"))
     survived = [(m, o) for m, o in results if o == "survived"]

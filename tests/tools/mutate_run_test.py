@@ -46,5 +46,16 @@ class RulesTestPrograms(unittest.TestCase):
         self.assertEqual(run.rules_test_programs(NINJA), ["core_tests", "window_tests"])
 
 
+class RunSuite(unittest.TestCase):
+    def test_stops_at_the_first_program_that_fails_and_builds_no_further(self):
+        built = []
+        steps = [run.Step([name], [command], 10.0) for name, command in
+                 [("a", "true"), ("b", "false"), ("c", "true")]]
+        self.assertEqual(run.run_suite(steps, lambda t: built.extend(t) or True), "killed")
+        self.assertEqual(built, ["a", "b"])
+        self.assertEqual(run.run_suite(steps[::2], lambda t: True), "survived")
+        self.assertEqual(run.run_suite(steps, lambda t: False), "no-build")
+
+
 if __name__ == "__main__":
     unittest.main()

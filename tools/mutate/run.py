@@ -333,10 +333,20 @@ def build(build_dir: Path, targets: list[str], jobs: int, timeout: float) -> tup
     return result.returncode == 0, result.stdout[-2000:] + result.stderr[-2000:]
 
 
-def run_suite(commands: list[tuple[list[str], float]]) -> str:
-    """Runs each (command, timeout) in turn and stops at the first that does not pass."""
-    for command, timeout in commands:
-        outcome = run_tests(command, timeout)
+@dataclass
+class Step:
+    targets: list[str]  # built just before the command runs
+    command: list[str]
+    timeout: float
+
+
+def run_suite(steps: list[Step], build_step) -> str:
+    """Builds and runs each step in turn and stops at the first that does not pass: a mutant
+    the first program kills costs one program's link, not every program's."""
+    for step in steps:
+        if not build_step(step.targets):
+            return "no-build"
+        outcome = run_tests(step.command, step.timeout)
         if outcome != "survived":
             return outcome
     return "survived"
@@ -458,11 +468,11 @@ def main(argv: list[str]) -> int:
         print(f"no test program in {build_dir} links the rules library", file=sys.stderr)
         return 2
     if args.test:
-        commands = [args.test.split()]
+        steps = [Step(targets, args.test.split(), 0.0)]
     else:
         extra = [f"--gtest_filter={args.gtest_filter}"] if args.gtest_filter else []
-        commands = [
-            [str(build_dir / "bin" / t), "--gtest_brief=1", "--gtest_fail_fast", *extra]
+        steps = [
+            Step([t], [str(build_dir / "bin" / t), "--gtest_brief=1", "--gtest_fail_fast", *extra], 0.0)
             for t in targets
         ]
     restorer = Restorer(build_dir / JOURNAL_NAME)
@@ -482,17 +492,20 @@ def main(argv: list[str]) -> int:
         print(log, file=sys.stderr)
         return 2
     # The unmutated run gives each program its time limit and the order: fastest first.
-    suite: list[tuple[list[str], float]] = []
-    for command in commands:
+    for step in steps:
         start = time.monotonic()
-        if run_tests(command, args.timeout or 1800.0) != "survived":
-            print(f"the unmutated tests fail: {' '.join(command)}", file=sys.stderr)
+        if run_tests(step.command, args.timeout or 1800.0) != "survived":
+            print(f"the unmutated tests fail: {' '.join(step.command)}", file=sys.stderr)
             return 2
         took = time.monotonic() - start
-        suite.append((command, args.timeout or max(10.0, 10 * took)))
-        print(f"  {took:6.1f} s  {Path(command[0]).name}", flush=True)
-    suite.sort(key=lambda entry: entry[1])
-    print(f"{len(mutants)} mutants, {len(suite)} test programs", flush=True)
+        step.timeout = args.timeout or max(10.0, 10 * took)
+        print(f"  {took:6.1f} s  {Path(step.command[0]).name}", flush=True)
+    steps.sort(key=lambda step: step.timeout)
+    print(f"{len(mutants)} mutants, {len(steps)} test programs", flush=True)
+
+    def build_step(step_targets: list[str]) -> bool:
+        return build(build_dir, step_targets, args.jobs, args.build_timeout)[0]
+
     results: list[tuple[Mutant, str]] = []
     started = time.monotonic()
     interrupted = False
@@ -501,8 +514,7 @@ def main(argv: list[str]) -> int:
             path = ROOT / mutant.path
             restorer.mutate(path, apply(path.read_text(encoding="utf-8"), mutant))
             try:
-                built, _ = build(build_dir, targets, args.jobs, args.build_timeout)
-                outcome = run_suite(suite) if built else "no-build"
+                outcome = run_suite(steps, build_step)
             finally:
                 restorer.restore()
             results.append((mutant, outcome))

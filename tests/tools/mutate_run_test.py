@@ -57,5 +57,21 @@ class RunSuite(unittest.TestCase):
         self.assertEqual(run.run_suite(steps, lambda t: False), "no-build")
 
 
+class CtestSettings(unittest.TestCase):
+    def test_each_program_runs_with_the_environment_and_folder_ctest_gives_it(self):
+        tests = [
+            {"command": ["/b/bin/screen_tests", "--gtest_filter=A.B"], "properties": [
+                {"name": "ENVIRONMENT", "value": ["QT_QPA_PLATFORM=offscreen:configfile=s.json"]},
+                {"name": "WORKING_DIRECTORY", "value": "/b/tests/ui"}]},
+            {"command": ["/b/bin/screen_tests", "--gtest_filter=A.C"], "properties": []},
+            {"command": ["/b/bin/core_tests"], "properties": []},
+        ]
+        self.assertEqual(run.ctest_settings(tests), {
+            "/b/bin/screen_tests": ({"QT_QPA_PLATFORM": "offscreen:configfile=s.json"}, "/b/tests/ui"),
+            "/b/bin/core_tests": ({}, None)})
+        step = run.Step(["t"], ["sh", "-c", 'test "$PWD:$MARK" = "/tmp:set"'], 10.0, {"MARK": "set"}, "/tmp")
+        self.assertEqual(run.run_suite([step], lambda t: True), "survived")
+
+
 if __name__ == "__main__":
     unittest.main()

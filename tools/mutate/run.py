@@ -338,6 +338,27 @@ class Step:
     targets: list[str]  # built just before the command runs
     command: list[str]
     timeout: float
+    environment: dict[str, str] | None = None  # added to the runner's own
+    cwd: str | None = None
+
+
+def ctest_settings(tests: list[dict]) -> dict[str, tuple[dict[str, str], str | None]]:
+    """Per test program (by path), the environment and folder ctest gives its tests, from
+    `ctest --show-only=json-v1`: some need a screen of a given size, for example."""
+    settings: dict[str, tuple[dict[str, str], str | None]] = {}
+    for test in tests:
+        command = test.get("command") or []
+        if not command or command[0] in settings:
+            continue
+        environment: dict[str, str] = {}
+        cwd = None
+        for prop in test.get("properties", []):
+            if prop["name"] == "ENVIRONMENT":
+                environment.update(v.split("=", 1) for v in prop["value"] if "=" in v)
+            elif prop["name"] == "WORKING_DIRECTORY":
+                cwd = prop["value"]
+        settings[command[0]] = (environment, cwd)
+    return settings
 
 
 def run_suite(steps: list[Step], build_step) -> str:
@@ -346,18 +367,24 @@ def run_suite(steps: list[Step], build_step) -> str:
     for step in steps:
         if not build_step(step.targets):
             return "no-build"
-        outcome = run_tests(step.command, step.timeout)
+        outcome = run_tests(step.command, step.timeout, step.environment, step.cwd)
         if outcome != "survived":
             return outcome
     return "survived"
 
 
-def run_tests(command: list[str], timeout: float) -> str:
+def run_tests(
+    command: list[str],
+    timeout: float,
+    environment: dict[str, str] | None = None,
+    cwd: str | None = None,
+) -> str:
     """'killed' when a test fails, 'timeout' when the tests hang, 'survived' otherwise."""
     try:
         proc = subprocess.Popen(
             command,
-            cwd=ROOT,
+            cwd=cwd or ROOT,
+            env={**os.environ, **(environment or {})},
             stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL,
             start_new_session=True,
@@ -471,10 +498,19 @@ def main(argv: list[str]) -> int:
         steps = [Step(targets, args.test.split(), 0.0)]
     else:
         extra = [f"--gtest_filter={args.gtest_filter}"] if args.gtest_filter else []
-        steps = [
-            Step([t], [str(build_dir / "bin" / t), "--gtest_brief=1", "--gtest_fail_fast", *extra], 0.0)
-            for t in targets
-        ]
+        listing = subprocess.run(
+            ["ctest", "--test-dir", str(build_dir), "--show-only=json-v1"],
+            capture_output=True,
+            text=True,
+            check=True,
+        )
+        settings = ctest_settings(json.loads(listing.stdout).get("tests", []))
+        steps = []
+        for t in targets:
+            program = str(build_dir / "bin" / t)
+            environment, cwd = settings.get(program, ({}, None))
+            command = [program, "--gtest_brief=1", "--gtest_fail_fast", *extra]
+            steps.append(Step([t], command, 0.0, environment, cwd))
     restorer = Restorer(build_dir / JOURNAL_NAME)
     restorer.recover_from_journal()
     dirty = dirty_files(args.source)
@@ -494,7 +530,7 @@ def main(argv: list[str]) -> int:
     # The unmutated run gives each program its time limit and the order: fastest first.
     for step in steps:
         start = time.monotonic()
-        if run_tests(step.command, args.timeout or 1800.0) != "survived":
+        if run_tests(step.command, args.timeout or 1800.0, step.environment, step.cwd) != "survived":
             print(f"the unmutated tests fail: {' '.join(step.command)}", file=sys.stderr)
             return 2
         took = time.monotonic() - start

@@ -18,7 +18,7 @@ Declarations "= delete;" and "= default;" are no mutants: taking one away either
 compile or changes nothing a test can run.
 
 The test programs are found in the build folder: every program under tests/ that links
-liborvane_game.a and is named *_tests. They run fastest first, each with --gtest_fail_fast, and the first one
+liborvane_game.a and is named *_tests. core_tests runs first, the others fastest first, each with --gtest_fail_fast, and the first one
 that fails kills the mutant, so a mutant costs the whole set only when it survives.
 
 The runner never leaves a mutated file behind: the original text is restored in a finally
@@ -420,6 +420,11 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
         "--gtest_brief=1 --gtest_fail_fast)",
     )
     p.add_argument(
+        "--first",
+        default="core_tests",
+        help="test program run first, the others follow fastest first (default: core_tests)",
+    )
+    p.add_argument(
         "--gtest-filter",
         default=None,
         help="--gtest_filter given to every test program, e.g. '-*CrossCheck*'",
@@ -536,7 +541,9 @@ def main(argv: list[str]) -> int:
         took = time.monotonic() - start
         step.timeout = args.timeout or max(10.0, 10 * took)
         print(f"  {took:6.1f} s  {Path(step.command[0]).name}", flush=True)
-    steps.sort(key=lambda step: step.timeout)
+    # The rules' own tests first: they kill most mutants, and every program before them
+    # would cost a link for each mutant.
+    steps.sort(key=lambda step: (step.targets != [args.first], step.timeout))
     print(f"{len(mutants)} mutants, {len(steps)} test programs", flush=True)
 
     def build_step(step_targets: list[str]) -> bool:

@@ -115,6 +115,7 @@ TEST_F(WinCollection, WhatTheCreditCannotHoldStaysOnOfferUntilThePlayerCashesOut
     table.Cash();
     EXPECT_EQ(table.State().Credit, MaxAmount);
     EXPECT_EQ(table.State().Win, 6170 - 1050);
+    EXPECT_EQ(table.History().Current()->Collected, 1050);
     EXPECT_EQ(display.win, 6170 - 1050);
     EXPECT_TRUE(table.DoubleUpOffer().IsOpen());
     EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
@@ -138,6 +139,7 @@ TEST_F(WinCollection, WhatTheCreditCannotHoldStaysOnOfferUntilThePlayerCashesOut
     EXPECT_EQ(table.State().Credit, 6170 - 1050);
     EXPECT_EQ(table.State().Win, 0);
     EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
+    EXPECT_EQ(table.History().Finished().back().Collected, 6170);
 }
 
 // A win that doubled would pass the most the machine holds cannot be gambled: nothing of it

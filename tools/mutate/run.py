@@ -2,7 +2,8 @@
 """Mutation runner for the rules library.
 
 Applies small faults ("mutants") one at a time to the sources under src/game, rebuilds
-the rules tests, runs them and reports every mutant that no test notices. A surviving
+every test program that links the rules library, runs them and reports every mutant that
+no test notices. A surviving
 mutant is a change of the code that the tests cannot tell from the real thing.
 
 Mutations:
@@ -12,6 +13,13 @@ Mutations:
   negate     a condition negated (if (c) -> if (!(c)), !c -> c, true <-> false)
   arith      + and - swapped (also += and -=, ++ and --)
   delete     a whole statement line deleted
+
+Declarations "= delete;" and "= default;" are no mutants: taking one away either does not
+compile or changes nothing a test can run.
+
+The test programs are found in the build folder: every program under tests/ that links
+liborvane_game.a and is named *_tests. core_tests runs first, the others fastest first, each with --gtest_fail_fast, and the first one
+that fails kills the mutant, so a mutant costs the whole set only when it survives.
 
 The runner never leaves a mutated file behind: the original text is restored in a finally
 block, on Ctrl-C and on SIGTERM, and a journal in the build folder lets the next run put a
@@ -106,6 +114,7 @@ BOOL_RE = re.compile(r"\b(true|false)\b")
 NOT_RE = re.compile(r"!(?!=)")
 INCDEC_RE = re.compile(r"(\+\+|--)")
 CONDITION_RE = re.compile(r"\b(if|while)\s*\(")
+SPECIAL_MEMBER_RE = re.compile(r"=\s*(delete|default)\s*;")
 
 DECLARATION_RE = re.compile(
     r"^(?:(?:static|const|constexpr|inline|thread_local|mutable|extern)\s+)*"
@@ -170,6 +179,8 @@ def mutants_of_file(path: Path) -> list[Mutant]:
         stripped = code.strip()
         # Assertions are compiled out of the measured build: their mutants prove nothing.
         if not stripped or stripped.startswith("#") or re.search(r"\b(static_)?assert\b", code):
+            continue
+        if SPECIAL_MEMBER_RE.search(code):
             continue
         for m in BINARY_RE.finditer(code):
             op = m.group(1)
@@ -290,11 +301,28 @@ def raise_interrupt(signum, _frame):
 
 # ---- building and testing ----------------------------------------------------------
 
+LINK_RULE_RE = re.compile(
+    r"^build bin/(\w+)\b[^\n]*?: CXX_EXECUTABLE_LINKER__\w+ ([^\n]*)", re.MULTILINE
+)
 
-def build(build_dir: Path, target: str, jobs: int, timeout: float) -> tuple[bool, str]:
+
+def rules_test_programs(build_ninja: str, library: str = "liborvane_game.a") -> list[str]:
+    """The test programs (named *_tests) of a Ninja build that link `library`."""
+    names = []
+    for m in LINK_RULE_RE.finditer(build_ninja):
+        inputs = m.group(2).split()
+        if m.group(1).endswith("_tests") and any(i.startswith("tests/") for i in inputs) and any(
+            i.endswith("/" + library) for i in inputs
+        ):
+            names.append(m.group(1))
+    return names
+
+
+
+def build(build_dir: Path, targets: list[str], jobs: int, timeout: float) -> tuple[bool, str]:
     try:
         result = subprocess.run(
-            ["cmake", "--build", str(build_dir), "--parallel", str(jobs), "--target", target],
+            ["cmake", "--build", str(build_dir), "--parallel", str(jobs), "--target", *targets],
             cwd=ROOT,
             capture_output=True,
             text=True,
@@ -305,12 +333,58 @@ def build(build_dir: Path, target: str, jobs: int, timeout: float) -> tuple[bool
     return result.returncode == 0, result.stdout[-2000:] + result.stderr[-2000:]
 
 
-def run_tests(command: list[str], timeout: float) -> str:
+@dataclass
+class Step:
+    targets: list[str]  # built just before the command runs
+    command: list[str]
+    timeout: float
+    environment: dict[str, str] | None = None  # added to the runner's own
+    cwd: str | None = None
+
+
+def ctest_settings(tests: list[dict]) -> dict[str, tuple[dict[str, str], str | None]]:
+    """Per test program (by path), the environment and folder ctest gives its tests, from
+    `ctest --show-only=json-v1`: some need a screen of a given size, for example."""
+    settings: dict[str, tuple[dict[str, str], str | None]] = {}
+    for test in tests:
+        command = test.get("command") or []
+        if not command or command[0] in settings:
+            continue
+        environment: dict[str, str] = {}
+        cwd = None
+        for prop in test.get("properties", []):
+            if prop["name"] == "ENVIRONMENT":
+                environment.update(v.split("=", 1) for v in prop["value"] if "=" in v)
+            elif prop["name"] == "WORKING_DIRECTORY":
+                cwd = prop["value"]
+        settings[command[0]] = (environment, cwd)
+    return settings
+
+
+def run_suite(steps: list[Step], build_step) -> str:
+    """Builds and runs each step in turn and stops at the first that does not pass: a mutant
+    the first program kills costs one program's link, not every program's."""
+    for step in steps:
+        if not build_step(step.targets):
+            return "no-build"
+        outcome = run_tests(step.command, step.timeout, step.environment, step.cwd)
+        if outcome != "survived":
+            return outcome
+    return "survived"
+
+
+def run_tests(
+    command: list[str],
+    timeout: float,
+    environment: dict[str, str] | None = None,
+    cwd: str | None = None,
+) -> str:
     """'killed' when a test fails, 'timeout' when the tests hang, 'survived' otherwise."""
     try:
         proc = subprocess.Popen(
             command,
-            cwd=ROOT,
+            cwd=cwd or ROOT,
+            env={**os.environ, **(environment or {})},
             stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL,
             start_new_session=True,
@@ -332,12 +406,28 @@ def run_tests(command: list[str], timeout: float) -> str:
 def parse_args(argv: list[str]) -> argparse.Namespace:
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
     p.add_argument("--build", default="build", help="configured build folder (default: build)")
-    p.add_argument("--target", default="core_tests", help="build target (default: core_tests)")
+    p.add_argument(
+        "--target",
+        action="append",
+        default=None,
+        help="test program to build and run, may be repeated (default: every program under "
+        "tests/ that links liborvane_game.a)",
+    )
     p.add_argument(
         "--test",
         default=None,
-        help="test command, split on spaces (default: <build>/bin/<target> --gtest_brief=1 "
-        "--gtest_fail_fast)",
+        help="one test command instead, split on spaces (default: each <build>/bin/<target> "
+        "--gtest_brief=1 --gtest_fail_fast)",
+    )
+    p.add_argument(
+        "--first",
+        default="core_tests",
+        help="test program run first, the others follow fastest first (default: core_tests)",
+    )
+    p.add_argument(
+        "--gtest-filter",
+        default=None,
+        help="--gtest_filter given to every test program, e.g. '-*CrossCheck*'",
     )
     p.add_argument("--source", default="src/game", help="folder to mutate (default: src/game)")
     p.add_argument("--filter", default=None, help="regular expression on file paths")
@@ -403,11 +493,29 @@ def main(argv: list[str]) -> int:
     if not (build_dir / "build.ninja").exists() and not (build_dir / "Makefile").exists():
         print(f"{build_dir} is not a configured build folder", file=sys.stderr)
         return 2
-    test_command = (
-        args.test.split()
-        if args.test
-        else [str(build_dir / "bin" / args.target), "--gtest_brief=1", "--gtest_fail_fast"]
+    targets = args.target or rules_test_programs(
+        (build_dir / "build.ninja").read_text(encoding="utf-8")
     )
+    if not targets:
+        print(f"no test program in {build_dir} links the rules library", file=sys.stderr)
+        return 2
+    if args.test:
+        steps = [Step(targets, args.test.split(), 0.0)]
+    else:
+        extra = [f"--gtest_filter={args.gtest_filter}"] if args.gtest_filter else []
+        listing = subprocess.run(
+            ["ctest", "--test-dir", str(build_dir), "--show-only=json-v1"],
+            capture_output=True,
+            text=True,
+            check=True,
+        )
+        settings = ctest_settings(json.loads(listing.stdout).get("tests", []))
+        steps = []
+        for t in targets:
+            program = str(build_dir / "bin" / t)
+            environment, cwd = settings.get(program, ({}, None))
+            command = [program, "--gtest_brief=1", "--gtest_fail_fast", *extra]
+            steps.append(Step([t], command, 0.0, environment, cwd))
     restorer = Restorer(build_dir / JOURNAL_NAME)
     restorer.recover_from_journal()
     dirty = dirty_files(args.source)
@@ -419,16 +527,28 @@ def main(argv: list[str]) -> int:
     signal.signal(signal.SIGTERM, raise_interrupt)
     signal.signal(signal.SIGHUP, raise_interrupt)
 
-    ok, log = build(build_dir, args.target, args.jobs, args.build_timeout)
-    baseline_start = time.monotonic()
-    if not ok or run_tests(test_command, args.timeout or 600.0) != "survived":
-        print("the unmutated tree does not build or its tests fail; nothing to measure", file=sys.stderr)
+    ok, log = build(build_dir, targets, args.jobs, args.build_timeout)
+    if not ok:
+        print("the unmutated tree does not build; nothing to measure", file=sys.stderr)
         print(log, file=sys.stderr)
         return 2
+    # The unmutated run gives each program its time limit and the order: fastest first.
+    for step in steps:
+        start = time.monotonic()
+        if run_tests(step.command, args.timeout or 1800.0, step.environment, step.cwd) != "survived":
+            print(f"the unmutated tests fail: {' '.join(step.command)}", file=sys.stderr)
+            return 2
+        took = time.monotonic() - start
+        step.timeout = args.timeout or max(10.0, 10 * took)
+        print(f"  {took:6.1f} s  {Path(step.command[0]).name}", flush=True)
+    # The rules' own tests first: they kill most mutants, and every program before them
+    # would cost a link for each mutant.
+    steps.sort(key=lambda step: (step.targets != [args.first], step.timeout))
+    print(f"{len(mutants)} mutants, {len(steps)} test programs", flush=True)
 
-    if args.timeout is None:
-        args.timeout = max(10.0, 10 * (time.monotonic() - baseline_start))
-    print(f"{len(mutants)} mutants, {args.timeout:.0f} s per test run", flush=True)
+    def build_step(step_targets: list[str]) -> bool:
+        return build(build_dir, step_targets, args.jobs, args.build_timeout)[0]
+
     results: list[tuple[Mutant, str]] = []
     started = time.monotonic()
     interrupted = False
@@ -437,13 +557,13 @@ def main(argv: list[str]) -> int:
             path = ROOT / mutant.path
             restorer.mutate(path, apply(path.read_text(encoding="utf-8"), mutant))
             try:
-                built, _ = build(build_dir, args.target, args.jobs, args.build_timeout)
-                outcome = run_tests(test_command, args.timeout) if built else "no-build"
+                outcome = run_suite(steps, build_step)
             finally:
                 restorer.restore()
             results.append((mutant, outcome))
             print(
-                f"[{index}/{len(mutants)}] {outcome:9} {mutant.where()} {mutant.operator}: "
+                f"[{index}/{len(mutants)}] {time.monotonic() - started:6.0f} s {outcome:9} "
+                f"{mutant.where()} {mutant.operator}: "
                 f"{mutant.describe()}",
                 flush=True,
             )
@@ -454,7 +574,7 @@ def main(argv: list[str]) -> int:
         restorer.restore()
 
     # Leave the build folder matching the restored source.
-    build(build_dir, args.target, args.jobs, args.build_timeout)
+    build(build_dir, targets, args.jobs, args.build_timeout)
 
     killed = sum(1 for _, o in results if o in ("killed", "timeout"))
     survived = [(m, o) for m, o in results if o == "survived"]

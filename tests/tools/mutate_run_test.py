@@ -1,0 +1,77 @@
+"""The mutation runner's choice of mutants and of test programs."""
+
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+sys.path.insert(0, sys.argv.pop(1))
+import run  # noqa: E402
+
+SOURCE = """\
+class Guard {
+public:
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = default;
+    bool operator==(const Guard&) const = default;
+};
+Guard::~Guard() = default;
+int pay(int bet) {
+    total += bet;
+    return bet > 0 ? bet : 0;
+}
+"""
+
+
+class MutantsOfFile(unittest.TestCase):
+    def test_deleted_and_defaulted_members_are_no_mutants(self):
+        with tempfile.TemporaryDirectory(dir=run.ROOT) as folder:
+            path = Path(folder) / "Guard.cpp"
+            path.write_text(SOURCE, encoding="utf-8")
+            found = {(m.line, m.operator) for m in run.mutants_of_file(path)}
+        self.assertEqual(found, {(9, "arith"), (9, "delete"), (10, "cmp-flip"), (10, "boundary")})
+
+
+NINJA = """\
+build bin/core_tests: CXX_EXECUTABLE_LINKER__core_tests_Debug tests/core/A.cpp.o src/game/liborvane_game.a
+build bin/formats_tests: CXX_EXECUTABLE_LINKER__formats_tests_Debug tests/formats/B.cpp.o src/formats/liborvane_formats.a
+build bin/window_tests tests/ui/w[1]_tests.cmake: CXX_EXECUTABLE_LINKER__window_tests_Debug tests/ui/C.cpp.o src/forms/liborvane_forms.a src/game/liborvane_game.a
+build bin/ledger_check: CXX_EXECUTABLE_LINKER__ledger_check_Debug tests/kill/L.cpp.o src/game/liborvane_game.a
+build bin/orvane_bench: CXX_EXECUTABLE_LINKER__orvane_bench_Debug bench/D.cpp.o src/game/liborvane_game.a
+"""
+
+
+class RulesTestPrograms(unittest.TestCase):
+    def test_every_test_program_linking_the_rules_and_no_other(self):
+        self.assertEqual(run.rules_test_programs(NINJA), ["core_tests", "window_tests"])
+
+
+class RunSuite(unittest.TestCase):
+    def test_stops_at_the_first_program_that_fails_and_builds_no_further(self):
+        built = []
+        steps = [run.Step([name], [command], 10.0) for name, command in
+                 [("a", "true"), ("b", "false"), ("c", "true")]]
+        self.assertEqual(run.run_suite(steps, lambda t: built.extend(t) or True), "killed")
+        self.assertEqual(built, ["a", "b"])
+        self.assertEqual(run.run_suite(steps[::2], lambda t: True), "survived")
+        self.assertEqual(run.run_suite(steps, lambda t: False), "no-build")
+
+
+class CtestSettings(unittest.TestCase):
+    def test_each_program_runs_with_the_environment_and_folder_ctest_gives_it(self):
+        tests = [
+            {"command": ["/b/bin/screen_tests", "--gtest_filter=A.B"], "properties": [
+                {"name": "ENVIRONMENT", "value": ["QT_QPA_PLATFORM=offscreen:configfile=s.json"]},
+                {"name": "WORKING_DIRECTORY", "value": "/b/tests/ui"}]},
+            {"command": ["/b/bin/screen_tests", "--gtest_filter=A.C"], "properties": []},
+            {"command": ["/b/bin/core_tests"], "properties": []},
+        ]
+        self.assertEqual(run.ctest_settings(tests), {
+            "/b/bin/screen_tests": ({"QT_QPA_PLATFORM": "offscreen:configfile=s.json"}, "/b/tests/ui"),
+            "/b/bin/core_tests": ({}, None)})
+        step = run.Step(["t"], ["sh", "-c", 'test "$PWD:$MARK" = "/tmp:set"'], 10.0, {"MARK": "set"}, "/tmp")
+        self.assertEqual(run.run_suite([step], lambda t: True), "survived")
+
+
+if __name__ == "__main__":
+    unittest.main()

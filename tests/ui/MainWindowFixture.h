@@ -127,6 +127,9 @@ class MainWindowTest : public ::testing::Test {
 
 inline const QColor Yellow(255, 255, 0);
 inline const QColor Black(0, 0, 0);
-inline const QColor Red(255, 0, 0);
+// The won line's text: a darker red that keeps 4.5:1 on the white highlight.
+inline const QColor WonLineRed(200, 0, 0);
+// Classic's royal flush line, lightened to read on its dark panel.
+inline const QColor ClassicRoyalRed(255, 128, 112);
 
 }  // namespace orvane::test

@@ -62,7 +62,7 @@ TEST_F(PayTable, BigWinHighlightBlinksAndEndsOpaque) {
     EXPECT_EQ(std::count(waits.begin(), waits.end(), 250), 10);
     EXPECT_TRUE(Label(4)->autoFillBackground());
     EXPECT_TRUE(Label(15)->autoFillBackground());
-    EXPECT_EQ(TextColor(Label(4)), Red);
+    EXPECT_EQ(TextColor(Label(4)), WonLineRed);
     EXPECT_FALSE(Label(5)->autoFillBackground());
 
     // A fresh deal leaves at most its own line lit, and the others their own colours.
@@ -77,7 +77,7 @@ TEST_F(PayTable, BigWinHighlightBlinksAndEndsOpaque) {
     EXPECT_EQ(TextColor(Label(4)), QColor(222, 198, 162));
     EXPECT_EQ(TextColor(Label(15)), QColor(222, 198, 162));
     EXPECT_EQ(TextColor(Label(1)), Yellow);
-    EXPECT_EQ(TextColor(Label(2)), Red);  // Classic's own colour for the royal flush line
+    EXPECT_EQ(TextColor(Label(2)), ClassicRoyalRed);  // Classic's own colour for the royal flush line
 }
 
 }  // namespace

@@ -53,8 +53,8 @@ class RoundDisplay : public MainWindowTest {
             QLabel* amount = Label(line + 11);
             EXPECT_EQ(name->autoFillBackground(), amount->autoFillBackground()) << "line " << line;
             if (name->autoFillBackground()) {
-                EXPECT_EQ(TextColor(name), Red);
-                EXPECT_EQ(TextColor(amount), Red);
+                EXPECT_EQ(TextColor(name), WonLineRed);
+                EXPECT_EQ(TextColor(amount), WonLineRed);
                 EXPECT_EQ(name->palette().color(QPalette::Window), QColor(Qt::white));
                 EXPECT_EQ(found, 0) << "two lines highlighted";
                 found = line;

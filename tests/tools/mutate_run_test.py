@@ -57,6 +57,21 @@ class RunSuite(unittest.TestCase):
         self.assertEqual(run.run_suite(steps, lambda t: False), "no-build")
 
 
+class KillCache(unittest.TestCase):
+    def test_a_kill_is_kept_for_the_same_text_only_and_a_survivor_never(self):
+        mutant = run.Mutant("src/game/A.cpp", 3, 5, "boundary", "<", "<=")
+        other = run.Mutant("src/game/A.cpp", 3, 5, "cmp-flip", "<", ">=")
+        with tempfile.TemporaryDirectory() as folder:
+            file = str(Path(folder) / "kills.json")
+            cache = run.KillCache(file)
+            cache.remember(run.cache_key(mutant, "v1"), "killed")
+            cache.remember(run.cache_key(other, "v1"), "survived")
+            again = run.KillCache(file)
+            self.assertEqual(again.known(run.cache_key(mutant, "v1")), "killed")
+            self.assertIsNone(again.known(run.cache_key(mutant, "v2")))
+            self.assertIsNone(again.known(run.cache_key(other, "v1")))
+
+
 class CtestSettings(unittest.TestCase):
     def test_each_program_runs_with_the_environment_and_folder_ctest_gives_it(self):
         tests = [

@@ -31,11 +31,19 @@ Usage examples:
   tools/mutate/run.py --build build --sample 80 --seed 7
   tools/mutate/run.py --build build --filter 'DoubleUp|GameTable' --max 40
   tools/mutate/run.py --survivors-of before.json   # after adding tests: the survivors again
+  tools/mutate/run.py --cache tools/mutate/killed.json --shard 1/4   # a quarter, resumable
+
+A full run over src/game takes many hours on two cores, so it can be done in parts: with
+--cache, a mutant already killed is not run again while its file's text is unchanged (a
+test can only be added, so a kill stays a kill), and each kill is written to the cache as
+soon as it is seen. Survivors are never cached: they are run again, as new tests may kill
+them. --shard K/N takes every N-th mutant from the K-th, the same ones on every run.
 """
 
 from __future__ import annotations
 
 import argparse
+import hashlib
 import json
 import os
 import random
@@ -452,6 +460,12 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
         default=None,
         help="run only the mutants that survived in this earlier --report file",
     )
+    p.add_argument(
+        "--cache",
+        default=None,
+        help="JSON file of mutants already killed, read and written as the run goes",
+    )
+    p.add_argument("--shard", default=None, help="K/N: every N-th mutant from the K-th")
     p.add_argument("--list", action="store_true", help="only print the mutants")
     p.add_argument("--report", default=None, help="also write the results as JSON here")
     return p.parse_args(argv)
@@ -475,9 +489,43 @@ def select(args: argparse.Namespace) -> list[Mutant]:
     if args.sample is not None and args.sample < len(mutants):
         mutants = random.Random(args.seed).sample(mutants, args.sample)
         mutants.sort(key=lambda m: (m.path, m.line, m.column, m.operator))
+    if args.shard:
+        k, n = (int(x) for x in args.shard.split("/"))
+        if not 1 <= k <= n:
+            raise SystemExit(f"--shard {args.shard}: K must be from 1 to N")
+        mutants = mutants[k - 1 :: n]
     if args.max is not None:
         mutants = mutants[: args.max]
     return mutants
+
+
+# ---- kills kept between runs ----------------------------------------------------------
+
+
+def cache_key(mutant: Mutant, file_text: str) -> str:
+    """Names a mutant of one exact text of its file: any edit of the file makes it new."""
+    digest = hashlib.sha256(file_text.encode("utf-8")).hexdigest()[:16]
+    return f"{mutant.path}@{digest}:{mutant.line}:{mutant.column}:{mutant.operator}:{mutant.after}"
+
+
+class KillCache:
+    def __init__(self, path: str | None):
+        self.path = Path(path) if path else None
+        self.kills: dict[str, str] = {}
+        if self.path and self.path.exists():
+            self.kills = json.loads(self.path.read_text(encoding="utf-8"))
+
+    def known(self, key: str) -> str | None:
+        return self.kills.get(key)
+
+    def remember(self, key: str, outcome: str) -> None:
+        if self.path is None or outcome not in ("killed", "timeout"):
+            return
+        self.kills[key] = outcome
+        # Written whole and renamed, so a run killed midway never leaves half a file.
+        partial = self.path.with_suffix(".partial")
+        partial.write_text(json.dumps(self.kills, indent=0, sort_keys=True), encoding="utf-8")
+        partial.replace(self.path)
 
 
 def main(argv: list[str]) -> int:
@@ -550,16 +598,22 @@ def main(argv: list[str]) -> int:
         return build(build_dir, step_targets, args.jobs, args.build_timeout)[0]
 
     results: list[tuple[Mutant, str]] = []
+    cache = KillCache(args.cache)
     started = time.monotonic()
     interrupted = False
     try:
         for index, mutant in enumerate(mutants, 1):
             path = ROOT / mutant.path
-            restorer.mutate(path, apply(path.read_text(encoding="utf-8"), mutant))
-            try:
-                outcome = run_suite(steps, build_step)
-            finally:
-                restorer.restore()
+            text = path.read_text(encoding="utf-8")
+            key = cache_key(mutant, text)
+            outcome = cache.known(key)
+            if outcome is None:
+                restorer.mutate(path, apply(text, mutant))
+                try:
+                    outcome = run_suite(steps, build_step)
+                finally:
+                    restorer.restore()
+                cache.remember(key, outcome)
             results.append((mutant, outcome))
             print(
                 f"[{index}/{len(mutants)}] {time.monotonic() - started:6.0f} s {outcome:9} "

@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 DEBIAN_PACKAGES=(
-  g++ cmake ninja-build pkgconf clang-format
+  g++ cmake ninja-build lld pkgconf clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
   libgl-dev libxkbcommon-dev
   kdegames-card-data-kf5 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2

@@ -7,6 +7,9 @@ import sys
 import unittest
 
 BUILD, TIERS = sys.argv.pop(1), sys.argv.pop(1)
+# A tree built without its content (the sanitizer tree) has no kill, install or content
+# tests: there a pattern naming none of its tests is no sign of a stale pattern.
+EVERY_TEST_BUILT = sys.argv.pop(1) == "ON"
 
 
 def labels_by_test() -> dict[str, list[str]]:
@@ -25,6 +28,8 @@ class Tiers(unittest.TestCase):
         untiered = [n for n, l in tests.items()
                     if ("quick" in l) == ("slow" in l) and not n.endswith("_NOT_BUILT")]
         self.assertEqual(untiered, [])
+        if not EVERY_TEST_BUILT:
+            return
         text = open(TIERS, encoding="utf-8").read()
         for block in re.findall(r"set\(ORVANE_(?:SLOW_TESTS|LONG_CHECKS)\n(.*?)\n\)", text, re.S):
             for pattern in re.findall(r'^\s*"(.+)"', block, re.M):

@@ -79,24 +79,29 @@ TEST(LastRun, TheCreditKeptAtACloseComesBackOnceWhereKeepingItIsOn) {
     }
 }
 
-TEST(LastRun, AnInterruptedRoundComesBackAsItStoodWithoutTheCreditOfAnEarlierClose) {
+// Killed between games and in the middle of one.
+TEST(LastRun, AnInterruptedRunComesBackAsItStoodWithoutTheCreditOfAnEarlierClose) {
     QTemporaryDir folder;
-    const std::string records = folder.filePath(QStringLiteral("records")).toStdString();
-    MemoryStore store;
-    store.Write("LastCredit", "300");  // what a close before the interrupted run kept
-    std::int32_t dealtCredit = 0;
-    {
-        MachineRun interrupted(store, records, true);
-        ASSERT_EQ(interrupted.Credit(), 300);
-        interrupted.table.AddCredit(1000, false);
-        interrupted.table.Deal();
-        ASSERT_EQ(interrupted.table.State().RoundState, RoundPhase::Dealt);
-        dealtCredit = interrupted.Credit();
-    }  // killed: no close
-    MachineRun resumed(store, records, true);
-    EXPECT_EQ(resumed.table.State().RoundState, RoundPhase::Dealt);
-    EXPECT_EQ(resumed.Credit(), dealtCredit);
-    EXPECT_EQ(resumed.told, std::vector<std::string>{TableLedger::ResumedText});
+    for (bool dealt : {false, true}) {
+        const std::string records = folder.filePath(QStringLiteral("r%1").arg(dealt)).toStdString();
+        MemoryStore store;
+        store.Write("LastCredit", "300");  // what a close before the interrupted run kept
+        std::int32_t credit = 0;
+        {
+            MachineRun interrupted(store, records, true);
+            ASSERT_EQ(interrupted.Credit(), 300);
+            interrupted.table.AddCredit(1000, false);
+            if (dealt) {
+                interrupted.table.Deal();
+            }
+            credit = interrupted.Credit();
+        }  // killed: no close
+        MachineRun resumed(store, records, true);
+        EXPECT_EQ(resumed.table.State().RoundState, dealt ? RoundPhase::Dealt : RoundPhase::Idle);
+        EXPECT_EQ(resumed.Credit(), credit) << dealt;
+        EXPECT_EQ(resumed.told, std::vector<std::string>{dealt ? TableLedger::ResumedText
+                                                               : TableLedger::KeptText});
+    }
 }
 
 }  // namespace

@@ -42,14 +42,11 @@
 #include "machine/TableLedger.h"
 #include "settings/CriticalStore.h"
 #include "settings/TSettings.h"
-#include "settings/ThemeCatalog.h"
 #include "view/DesktopMotion.h"
 #include "view/SoundPlayer.h"
 #include "view/TCard.h"
 #include "view/TFlash.h"
-#include "widgets/TEffectLabel.h"
 #include "widgets/TImageButton.h"
-#include "widgets/TShapeButton.h"
 
 namespace orvane {
 

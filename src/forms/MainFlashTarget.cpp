@@ -2,8 +2,10 @@
 
 #include <QLabel>
 
+#include "RgbColor.h"
 #include "base/OneBased.h"
 #include "game/Card.h"
+#include "settings/TSettings.h"
 #include "view/SpongeEffect.h"
 #include "view/TCard.h"
 #include "widgets/TEffectLabel.h"
@@ -86,6 +88,16 @@ bool MainFlashTarget::IndicatorUpVisible() const {
 void MainFlashTarget::SetIndicatorsVisible(bool up, bool down) {
     c_.imgDupIndicatorUp->setVisible(up);
     c_.imgDupIndicatorDown->setVisible(down);
+}
+
+FlashSettings FlashSettingsOf(const TSettings& settings) {
+    FlashSettings f;
+    f.MessageFlashColor = ToQColor(settings.MessageFlashColor);
+    f.MessageColor = ToQColor(settings.MessageColor);
+    f.SoundEnabled = settings.SoundEnabled;
+    f.SoundThemeFolder = QString::fromStdString(settings.SoundThemeFolder);
+    f.ReducedMotion = settings.MotionReduced();
+    return f;
 }
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "MainControls.h"
+#include "view/FlashSettings.h"
 #include "view/FlashTarget.h"
 
 namespace orvane {
@@ -36,5 +37,10 @@ class MainFlashTarget : public FlashTarget {
     std::function<void()> clearTable_;
     SpongeGraphicsEffect* sponge_ = nullptr;  // owned by imgFlash
 };
+
+class TSettings;
+
+// What the effects object reads from the settings as it runs.
+FlashSettings FlashSettingsOf(const TSettings& settings);
 
 }  // namespace orvane

@@ -2,11 +2,8 @@
 
 #include <QString>
 #include <array>
-#include <optional>
 
-#include "advisor/HoldAdvisor.h"
-#include "game/RoundPhase.h"
-#include "game/TableListener.h"
+#include "machine/RoundAdvice.h"
 
 class QLabel;
 class QWidget;
@@ -14,55 +11,39 @@ class QWidget;
 namespace orvane {
 
 class AnalysisService;
-struct TableState;
-struct TOrvane;
 
 // The best-hold advisor on the table: a mark over each card of the best hold after a deal,
-// and a line of its own (never the table's banner) that tells what the player's hold gave
-// up after a draw and whether a first-draw win is worth giving up. It follows the table's
-// round as one of its listeners and asks the analysis service; answers for a stage the
-// round has left are dropped. Off, it shows nothing and asks nothing.
-class TableAdvisor final : public TableListener {
+// and a line of its own (never the table's banner), in colours of its own. What it shows
+// and when is the round's advice; this draws it.
+class TableAdvisor final : public TableListener, private AdviceView {
   public:
     TableAdvisor(QWidget& surface, AnalysisService& service);
 
     // On during a deal, the hand on the table is advised at once.
-    void SetOn(bool on, const TableState& state, const TOrvane& meter);
-    bool IsOn() const { return on_; }
+    void SetOn(bool on, const TableState& state, const TOrvane& meter) {
+        advice_.SetOn(on, state, meter);
+    }
+    bool IsOn() const { return advice_.IsOn(); }
 
-    void Drawing(DrawStage stage, const GameDraw& draw) override;
-    void StageShown(DrawStage stage, const TableState& state, const TOrvane& meter) override;
-    void WinGivenUp(PrizeIndex prize) override;
-    // The idle table belongs to its animation: the marks and the line go, and answers
-    // still on their way are dropped.
-    void IdleAnimationBegins();
+    void Drawing(DrawStage stage, const GameDraw& draw) override { advice_.Drawing(stage, draw); }
+    void StageShown(DrawStage stage, const TableState& state, const TOrvane& meter) override {
+        advice_.StageShown(stage, state, meter);
+    }
+    void WinGivenUp(PrizeIndex prize) override { advice_.WinGivenUp(prize); }
+    void IdleAnimationBegins() { advice_.IdleAnimationBegins(); }
 
     // After a first-draw win: the review and the advice on the win on one line when both
     // fit it, else the advice alone, which is what the player acts on next.
     static QString AfterWinText(const QLabel& line, const QString& review, const QString& afterWin);
 
   private:
-    static advisor::FiveCards CardsOf(const TableState& state);
-    void NewDeal(const TableState& state, const TOrvane& meter);
-    void FirstDraw(const TableState& state);
-    void SecondDraw();
-    void ShowMarks(advisor::HoldBits hold);
-    void ShowLine(const QString& text);
-    void Clear();
+    void ShowMarks(advisor::HoldBits hold) override;
+    void ShowLine(const QString& text) override;
+    QString AfterWinText(const QString& review, const QString& afterWin) const override;
 
-    AnalysisService& service_;
     std::array<QLabel*, 5> marks_{};
     QLabel* line_ = nullptr;
-    bool on_ = false;
-    int tag_ = 0;
-    // The hand before the draw being played and what the player held of it.
-    advisor::FiveCards hand_{};
-    advisor::HoldBits held_ = 0;
-    // The round's deal as the advice is worked out for it.
-    std::optional<advisor::RoundSituation> deal_;
-    advisor::CardMask thrownAway_ = 0;  // by the first draw
-    std::optional<advisor::AfterWinAdvice> afterWin_;
-    QString review_;
+    RoundAdvice advice_;
 };
 
 }  // namespace orvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -15,6 +14,7 @@
 #include "game/TableDisplay.h"
 #include "layout/TableGeometry.h"
 #include "machine/AnalysisService.h"
+#include "machine/WindowLife.h"
 #include "view/CardPictureSource.h"
 #include "view/SoundBackend.h"
 
@@ -23,9 +23,14 @@ namespace orvane {
 class GameTable;
 class MainFlashTarget;
 class MainDialogs;
+class LaterNotices;
+class MainClosing;
+class MainInput;
+class MainMenuCommands;
 class MainMenus;
+class MainWindowMode;
+class ShownCardLibrary;
 class TableAdvisor;
-class TableStage;
 class TfrmPayAnalysis;
 class MainTableDisplay;
 class PlayerWinCount;
@@ -33,10 +38,8 @@ class SettingsStore;
 class CriticalStore;
 class TableLedger;
 class SoundPlayer;
-class StripDrag;
 class TFlash;
 class TSettings;
-struct StartupContent;
 
 // What the main window is given from outside, so that a test can run it on its own
 // store, pictures and answers.
@@ -85,6 +88,9 @@ class TfrmMain : public QWidget {
     static constexpr int TableWidth = TableGeometry::Surface.Width;
     static constexpr int TableHeight = TableGeometry::Surface.Height;
 
+    // The game's name, as its questions and notices are headed.
+    static QString Title();
+
     explicit TfrmMain(MainWindowSetup setup, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
@@ -103,10 +109,13 @@ class TfrmMain : public QWidget {
     QString AppDir;
     QString Version;
     bool DevMode = false;
+    // The next close asks nothing and shows no statistics: a key or a stop signal.
     bool QuickExit = false;
-    bool Starting = true;
+    // Not yet shown, or the coins asked for at start not yet given.
+    bool Starting() const { return life_.Starting(); }
+    WindowStage Life() const { return life_.Stage(); }
     // Whether restoring the window after the minimise button goes back to full screen.
-    bool FullScreenMemory = false;
+    bool FullScreenMemory() const;
     // Started at creation; the statistics measure the playing time from it.
     QElapsedTimer StartTick;
 
@@ -122,26 +131,16 @@ class TfrmMain : public QWidget {
     // that much.
     void AddCredit(std::int32_t amount, bool count);
 
-    // Menu items.
-    void fcShapeBtnClick(int button);
+    // Runs a game event, then carries out a close that was agreed while it ran.
+    void RunTableEvent(const std::function<void()>& event);
+
+    // Menu items; the rest of them live with the menus.
+    MainMenuCommands& Commands() { return *commands_; }
     void pmCreditPopup();
     void pmOptionsPopup();
     void Addcredit1Click();
     void Cashout1Click();
-    void menuStatisticsClick();
-    void menuLastGamesClick();
-    void Sound1Click();
-    void Interactivebuttons1Click();
     void Holdadvisor1Click();
-    void FullScreenClick();
-    void Themes2Click();
-    void General2Click();
-    void mmenuHelpClick();
-    void mmenuKeyboardClick();
-    void HomepageClick();
-    void BugreportSuggestions1Click();
-    void menuPayAnalysisClick();
-    void About1Click();
     void btnMinimizeClick();
 
     // The background analysis behind the advisor and the pay table analysis window.
@@ -169,28 +168,10 @@ class TfrmMain : public QWidget {
   private:
     void FormCreate();
     void FormShow();
-    bool FormCloseQuery();
-    void FormClose();
-    void ConnectControls();
-    void ApplyCardLibrary(const CardPictureSource& pictures);
-    StartupContent CheckContent(const CardPictureSource& pictures);
     void CreateCards();
-    void ConnectMenus();
-    void OpenHelpPage(const QString& page);
-    void OpenDocument(const QUrl& document);
-    bool AskYes(const QString& caption, const QString& text);
     void Inform(const QString& text);
-    void SetWindowMode(bool fullScreen);
-    void UsePictureDensity(qreal density);
-    void ApplyRoundedCardOutlines();
     void RestoreTable();
-    // A notice that may come from inside a table event, shown once the event is over.
-    void InformLater(const QString& text);
     void ShowLoadReport(const std::vector<std::string>& report, const char* what);
-    // Runs a game event, then carries out a close that was agreed while it ran.
-    void RunTableEvent(const std::function<void()>& event);
-    // A key or a click while a win is counted collects the rest at once; true when it did.
-    bool CutCountShort(QObject* watched);
 
     MainWindowSetup setup_;
     MainControls c_;
@@ -204,22 +185,17 @@ class TfrmMain : public QWidget {
     std::unique_ptr<GameTable> table_;
     std::unique_ptr<TableLedger> ledger_;
     QWidget* surface_ = nullptr;
-    std::unique_ptr<TableStage> stage_;
-    std::int32_t shownCardLibraryID_ = 0;  // the card set the table shows
+    std::unique_ptr<MainWindowMode> mode_;
+    std::unique_ptr<ShownCardLibrary> cardLibrary_;
     std::unique_ptr<MainMenus> menus_;
     std::unique_ptr<MainDialogs> dialogs_;
     std::unique_ptr<AnalysisService> analysis_;
     std::unique_ptr<TableAdvisor> advisor_;
-    QPointer<TfrmPayAnalysis> payAnalysis_;
-    std::unique_ptr<StripDrag> drag_;
-    // Not the table's stage: a window on a screen too small for it shows its table reduced
-    // through the same stage.
-    bool fullScreen_ = false;
-    bool firstShown_ = false;
-    bool closeAgreed_ = false;
-    bool closePending_ = false;
-    bool closed_ = false;
-    int noticesPending_ = 0;  // told but not yet read
+    std::unique_ptr<MainMenuCommands> commands_;
+    std::unique_ptr<MainInput> input_;
+    std::unique_ptr<MainClosing> closing_;
+    WindowLife life_;
+    std::unique_ptr<LaterNotices> notices_;
     static constexpr int RecordsRetryMs = 5000;
 };
 

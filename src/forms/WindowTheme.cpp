@@ -1,10 +1,12 @@
 #include "WindowTheme.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
+#include "FatalError.h"
 #include "RgbColor.h"
 #include "WindowPicture.h"
 #include "layout/TableGeometry.h"
@@ -83,6 +85,25 @@ void ApplyWindowTheme(MainControls& c, const ThemeRecord& theme, const QImage& b
     for (TImageButton* button : c.Buttons) {
         button->SetColor(ToQColor(theme.ButtonColor));
     }
+}
+
+bool ApplyWindowTheme(MainControls& controls, const QString& programFolder, int themeID) {
+    const ThemeRecord* theme = FindTheme(themeID);
+    if (theme == nullptr) {
+        return false;
+    }
+    const QString file =
+        programFolder + QString::fromUtf8(theme->BackgroundFile.data(),
+                                          static_cast<qsizetype>(theme->BackgroundFile.size()));
+    QDir::setCurrent(programFolder);
+    QString why;
+    const QImage background = ReadThemePicture(file, &why);
+    if (background.isNull()) {
+        ReportFatalError(QStringLiteral("The background picture \"%1\" cannot be read: %2")
+                             .arg(QDir::toNativeSeparators(file), why));
+    }
+    ApplyWindowTheme(controls, *theme, background);
+    return true;
 }
 
 }  // namespace orvane

@@ -21,4 +21,9 @@ QImage ReadThemePicture(const QString& file, QString* error = nullptr);
 // (Nature) puts the controls at their layout places.
 void ApplyWindowTheme(MainControls& controls, const ThemeRecord& theme, const QImage& background);
 
+// The theme numbered themeID with its background read from the program folder; a
+// background that cannot be read is a fatal error. False for an unknown theme, which
+// changes nothing.
+bool ApplyWindowTheme(MainControls& controls, const QString& programFolder, int themeID);
+
 }  // namespace orvane

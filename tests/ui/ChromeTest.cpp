@@ -179,12 +179,12 @@ TEST_F(Chrome, MinimiseLeavesFullScreenAndRestoringReturnsToIt) {
     Open();
     window->show();
     ASSERT_TRUE(window->FullScreen());
-    EXPECT_TRUE(window->FullScreenMemory);
+    EXPECT_TRUE(window->FullScreenMemory());
 
     Find<TShapeButton>("btnMinimize")->click();
     EXPECT_FALSE(window->FullScreen());
     EXPECT_TRUE(window->isMinimized());
-    EXPECT_TRUE(window->FullScreenMemory);
+    EXPECT_TRUE(window->FullScreenMemory());
 
     window->showNormal();
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->FullScreen(); }));

@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QTabBar>
+#include <QTest>
 
 #include "MainWindowFixture.h"
 #include "forms/MainMenus.h"
@@ -69,6 +70,34 @@ TEST_F(Closing, ExitGameAsksFirst) {
     answer = true;
     window->Menus().Exitgame1->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+// Through the player's clicks: shown, a close refused, then a close agreed during a deal,
+// which waits for the deal and is carried out when it ends.
+TEST_F(Closing, TheWindowLivesFromItsShowToItsClose) {
+    Open();
+    AddCredit();
+    EXPECT_EQ(window->Life(), WindowStage::Created);
+    window->show();
+    EXPECT_EQ(window->Life(), WindowStage::Running);
+    answer = false;
+    QTest::mouseClick(Find("btnExit"), Qt::LeftButton);
+    EXPECT_EQ(window->Life(), WindowStage::Running);
+    EXPECT_TRUE(window->isVisible());
+    answer = true;
+    std::optional<WindowStage> duringDeal;
+    duringWait = [&](int) {
+        if (!duringDeal) {
+            QTest::mouseClick(Find("btnExit"), Qt::LeftButton);
+            duringDeal = window->Life();
+            EXPECT_TRUE(window->isVisible());
+        }
+    };
+    QTest::mouseClick(Find("btnDeal"), Qt::LeftButton);
+    EXPECT_EQ(duringDeal, WindowStage::ClosePending);
+    EXPECT_EQ(window->Life(), WindowStage::Closed);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(asked.size(), 2);
 }
 
 TEST_F(Closing, TheStatisticsMenuOpensOnTheCurrentSession) {

@@ -111,12 +111,12 @@ TEST_F(DialogsFromWindow, CreditAtStartAsksForCoinsOverTheDrawnTable) {
         PaintCount painted(*window);
         bool starting = false;
         WhenModal([&](QWidget* dialog) {
-            starting = window->Starting;
+            starting = window->Starting();
             Press(dialog, "btnCoin1000");
             Press(dialog, "btnClose");
         });
         window->show();
-        QTRY_VERIFY(!window->Starting);
+        QTRY_VERIFY(!window->Starting());
         EXPECT_EQ(dialogs, QStringList{QStringLiteral("Add credit")}) << fullScreen;
         EXPECT_GT(painted.BeforeDialog(), 0) << fullScreen;
         EXPECT_TRUE(starting);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "TableAccess.h"
 #include "base/OneBased.h"
 #include "game/Card.h"
 #include "view/SpongeEffect.h"
@@ -18,6 +19,10 @@ MainFlashTarget::MainFlashTarget(MainControls& controls, std::function<void()> c
 
 void MainFlashTarget::SetBannerText(const QString& text) {
     c_.lblMessage->setText(text);
+}
+
+void MainFlashTarget::AnnounceBanner(const QString& text) {
+    AnnounceOn(c_.lblMessage, text);
 }
 
 QString MainFlashTarget::BannerText() const {

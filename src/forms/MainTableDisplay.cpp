@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "RgbColor.h"
+#include "TableAccess.h"
 #include "TableToolTips.h"
 #include "base/OneBased.h"
 #include "game/SpokenWords.h"
@@ -96,12 +97,18 @@ void MainTableDisplay::ShowWinCaption(const std::string& caption) {
 
 void MainTableDisplay::ShowJackpot(std::int32_t jackpot) {
     c_.lblOrvaneWin->setText(QString::number(jackpot));
+    c_.lblOrvaneWin->setAccessibleName(QString::fromStdString(SpokenValue("Jackpot", jackpot)));
 }
 
 void MainTableDisplay::ShowPayValues(const Multipliers& amounts, const std::string& orvaneLine) {
     c_.Label[11]->setText(QString::fromStdString(orvaneLine));
     for (int line = 1; line <= PrizeLines; ++line) {
         c_.Label[OneBased(11 + line)]->setText(QString::number(amounts[OneBased(line)]));
+        // Either half of a line reads as the whole line: its name and what it pays.
+        const QString spoken = QString::fromStdString(
+            SpokenValue(c_.Label[OneBased(line)]->text().toStdString(), amounts[OneBased(line)]));
+        c_.Label[OneBased(line)]->setAccessibleName(spoken);
+        c_.Label[OneBased(11 + line)]->setAccessibleName(spoken);
     }
 }
 
@@ -227,6 +234,10 @@ void MainTableDisplay::SetIndicatorBlink(bool on) {
 
 void MainTableDisplay::PlaySoundEffect(std::string_view name) {
     flash_.PlaySoundEffect(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void MainTableDisplay::Announce(const std::string& words) {
+    AnnounceOn(c_.lblMessage, QString::fromStdString(words));
 }
 
 void MainTableDisplay::SetMeterSquare(int square, bool lit) {

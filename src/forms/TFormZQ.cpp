@@ -67,6 +67,7 @@ TFormZQ::TFormZQ(QSize content, QWidget* parent)
     panel1->setGeometry(content.width() - CaptionHeight, 0, CaptionHeight, CaptionHeight);
     btnExit_ = new TShapeButton(QStringLiteral("X"), panel1);
     btnExit_->setObjectName(QStringLiteral("btnExit"));
+    btnExit_->setAccessibleName(QStringLiteral("Close"));
     btnExit_->setGeometry(0, 0, CaptionHeight, CaptionHeight);
     connect(btnExit_, &QAbstractButton::clicked, this, [this] { Finish(DialogResult::Cancel); });
 }

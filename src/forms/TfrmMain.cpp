@@ -31,6 +31,7 @@
 #include "RgbColor.h"
 #include "StartupContent.h"
 #include "StripDrag.h"
+#include "TableAccess.h"
 #include "TableAdvisor.h"
 #include "TableStage.h"
 #include "TableToolTips.h"
@@ -338,6 +339,7 @@ void TfrmMain::ConnectControls() {
     connect(c_.btnExit, &QAbstractButton::clicked, this, &QWidget::close);
     c_.imgBackground->installEventFilter(this);
     c_.CaptionShape->installEventFilter(this);
+    NameTableControls(c_);
     // Keys reach the table before whichever control has the focus.
     qApp->installEventFilter(this);
 }
@@ -369,6 +371,10 @@ void TfrmMain::ConnectMenus() {
     }
     // Closing goes through the close request, which asks.
     connect(m.Exitgame1, &QAction::triggered, this, &QWidget::close);
+    windowKeys_ = std::make_unique<WindowKeyboard>(
+        std::vector<QMenu*>{m.pmCredit, m.pmOptions, m.pmHelp},
+        WindowKeyboard::Actions{[this] { Addcredit1Click(); }, [this] { menuStatisticsClick(); },
+                                [this](int n) { fcShapeBtnClick(n); }});
 }
 
 // ---- game events -------------------------------------------------------------------
@@ -613,11 +619,7 @@ bool TfrmMain::FormKeyDown(const KeyPress& key) {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            // Only keys meant for this window (or its table, which is a window of its own
-            // while full screen enlarges it), and none while a dialog is up over it.
-            if (widget == nullptr || (widget->window() != this && widget->window() != surface_) ||
-                QApplication::activeModalWidget() != nullptr) {
+            if (!OwnKey(watched)) {
                 break;
             }
             const KeyPress press = KeyPress::From(*static_cast<QKeyEvent*>(event));
@@ -626,11 +628,16 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             if (CommandForKey(press) != KeyCommand::QuickExit && CutCountShort(watched)) {
                 return true;
             }
-            if (FormKeyDown(press)) {
+            if (windowKeys_->KeyDown(press) || FormKeyDown(press)) {
                 return true;
             }
             break;
         }
+        case QEvent::KeyRelease:
+            if (OwnKey(watched) && windowKeys_->KeyUp(static_cast<QKeyEvent*>(event)->key())) {
+                return true;
+            }
+            break;
         case QEvent::MouseButtonPress: {
             if (CutCountShort(watched)) {
                 return true;
@@ -657,6 +664,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Only keys meant for this window (or its table, which is a window of its own while full
+// screen enlarges it), and none while a dialog is up over it.
+bool TfrmMain::OwnKey(QObject* watched) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget != nullptr && (widget->window() == this || widget->window() == surface_) &&
+           QApplication::activeModalWidget() == nullptr;
 }
 
 bool TfrmMain::CutCountShort(QObject* watched) {

@@ -12,6 +12,7 @@
 
 #include "KeyboardMap.h"
 #include "MainControls.h"
+#include "WindowKeys.h"
 #include "game/TableDisplay.h"
 #include "layout/TableGeometry.h"
 #include "machine/AnalysisService.h"
@@ -191,6 +192,7 @@ class TfrmMain : public QWidget {
     void RunTableEvent(const std::function<void()>& event);
     // A key or a click while a win is counted collects the rest at once; true when it did.
     bool CutCountShort(QObject* watched);
+    bool OwnKey(QObject* watched) const;
 
     MainWindowSetup setup_;
     MainControls c_;
@@ -207,6 +209,7 @@ class TfrmMain : public QWidget {
     std::unique_ptr<TableStage> stage_;
     std::int32_t shownCardLibraryID_ = 0;  // the card set the table shows
     std::unique_ptr<MainMenus> menus_;
+    std::unique_ptr<WindowKeyboard> windowKeys_;
     std::unique_ptr<MainDialogs> dialogs_;
     std::unique_ptr<AnalysisService> analysis_;
     std::unique_ptr<TableAdvisor> advisor_;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include "MainControls.h"
+
+class QWidget;
+
+namespace orvane {
+
+// Names a screen reader gives the main window's controls where their face does not say
+// what they do, and the keys that do the same, as their descriptions.
+void NameTableControls(const MainControls& c);
+
+// Says words through a widget: its accessible name becomes them and assistive technology
+// hears of it, even when the same words come again (the same banner in the next round).
+void AnnounceOn(QWidget* widget, const QString& words);
+
+}  // namespace orvane

@@ -55,6 +55,9 @@ void MainTableDisplay::ShowHandCard(int slot, const Card& card) {
 
 void MainTableDisplay::SetHandCardHeld(int slot, const Card& card) {
     if (TCard* view = c_.HandCards[OneBased(slot)]) {
+        if (view->GetHeld() != card.Held) {
+            Announce(SpokenHold(card));
+        }
         view->SetHeld(card.Held);
         view->setAccessibleDescription(card.Held ? QStringLiteral("held") : QString());
     }

@@ -39,6 +39,10 @@ std::string SpokenValue(const std::string& label, std::int64_t amount) {
     return label + " " + (amount < 0 ? "minus " : "") + Grouped(size);
 }
 
+std::string SpokenHold(const Card& card) {
+    return SpokenCardName(card) + (card.Held ? " held" : " released");
+}
+
 std::string SpokenWinOffer(const std::string& lineCaption, std::int64_t win) {
     return SpokenValue(lineCaption + " wins", win);
 }

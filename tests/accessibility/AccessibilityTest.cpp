@@ -70,6 +70,10 @@ TEST_F(AccessibilityTest, TheTableSaysItsCardsMetersAndMessages) {
     EXPECT_TRUE(said.contains(Spoken(Find(QStringLiteral("lblCredit"))))) << "the charged credit";
 
     said.clear();
+    Key(Qt::Key_1);
+    EXPECT_EQ(said.filter(QStringLiteral(" held")), QStringList(Spoken(HandCard(1)) + " held"));
+    Key(Qt::Key_1);
+    said.clear();
     Key(Qt::Key_Return);  // three queens on the draw
     EXPECT_TRUE(said.contains(QStringLiteral("WINNER"))) << said.join('|').toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("THREE OF A KIND wins %1").arg(w.Table().State().Win)))

@@ -46,6 +46,9 @@ TEST(SpokenWords, AWinAndAGuessSayTheirAmount) {
     seven.ShowBack = false;
     EXPECT_EQ(SpokenGuessResult(seven, true, 1800), "Seven of clubs, right, win 1,800");
     EXPECT_EQ(SpokenGuessResult(seven, false, 0), "Seven of clubs, wrong, win lost");
+    EXPECT_EQ(SpokenHold(seven), "Seven of clubs released");
+    seven.Held = true;
+    EXPECT_EQ(SpokenHold(seven), "Seven of clubs held");
 }
 
 }  // namespace

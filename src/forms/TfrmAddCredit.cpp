@@ -63,7 +63,6 @@ TfrmAddCredit::TfrmAddCredit(CreditReader credit, CreditAdder addCredit, QWidget
     auto* close = NewButton(Client(), "btnClose", QStringLiteral("CLOSE"), {252, 93, 100, 20});
     connect(close, &QAbstractButton::clicked, this, &TfrmAddCredit::btnCloseClick);
 
-    SetCancelButton(close);  // Escape closes, as in every other dialog
     setTabOrder(coin100, coin1000);
     setTabOrder(coin1000, close);
     setTabOrder(close, edtAddCredit_);

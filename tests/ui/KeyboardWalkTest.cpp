@@ -66,6 +66,14 @@ void TabRound(QWidget* top) {
     }
 }
 
+// Tab until the named control has the focus.
+void TabTo(QWidget* top, const char* name) {
+    for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != name; ++i) {
+        Press(top, Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
+}
+
 class KeyboardWalkTest : public MainWindowTest {
   protected:
     void Keys(std::initializer_list<int> keys) {
@@ -91,8 +99,10 @@ TEST_F(KeyboardWalkTest, AddCreditPlayARoundAndVisitEveryDialogAndMenu) {
 
     WhenModal([](QWidget* dialog) {
         TabRound(dialog);
-        QTest::keyClick(dialog->findChild<QWidget*>(QStringLiteral("btnCoin1000")), Qt::Key_Space);
-        Press(dialog, Qt::Key_Escape);
+        TabTo(dialog, "btnCoin1000");
+        Press(dialog, Qt::Key_Space);
+        TabTo(dialog, "btnClose");
+        Press(dialog, Qt::Key_Space);
     });
     Keys({Qt::Key_I});
     ASSERT_EQ(w.Table().State().Credit, 1000);

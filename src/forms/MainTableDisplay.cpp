@@ -81,17 +81,17 @@ void MainTableDisplay::SetHoldMark(int slot, bool visible) {
 
 void MainTableDisplay::ShowCredit(std::int32_t credit) {
     c_.lblCredit->setText(QString::number(credit));
-    c_.lblCredit->setAccessibleName(QString::fromStdString(SpokenValue("Credit", credit)));
+    SetSpokenName(c_.lblCredit, QString::fromStdString(SpokenValue("Credit", credit)));
 }
 
 void MainTableDisplay::ShowBet(std::int32_t bet) {
     c_.lblBet->setText(QString::number(bet));
-    c_.lblBet->setAccessibleName(QString::fromStdString(SpokenValue("Bet", bet)));
+    SetSpokenName(c_.lblBet, QString::fromStdString(SpokenValue("Bet", bet)));
 }
 
 void MainTableDisplay::ShowWin(std::int32_t win) {
     c_.lblWinScore->setText(QString::number(win));
-    c_.lblWinScore->setAccessibleName(QString::fromStdString(SpokenValue("Win", win)));
+    SetSpokenName(c_.lblWinScore, QString::fromStdString(SpokenValue("Win", win)));
 }
 
 void MainTableDisplay::ShowWinCaption(const std::string& caption) {
@@ -100,7 +100,7 @@ void MainTableDisplay::ShowWinCaption(const std::string& caption) {
 
 void MainTableDisplay::ShowJackpot(std::int32_t jackpot) {
     c_.lblOrvaneWin->setText(QString::number(jackpot));
-    c_.lblOrvaneWin->setAccessibleName(QString::fromStdString(SpokenValue("Jackpot", jackpot)));
+    SetSpokenName(c_.lblOrvaneWin, QString::fromStdString(SpokenValue("Jackpot", jackpot)));
 }
 
 void MainTableDisplay::ShowPayValues(const Multipliers& amounts, const std::string& orvaneLine) {
@@ -110,8 +110,8 @@ void MainTableDisplay::ShowPayValues(const Multipliers& amounts, const std::stri
         // Either half of a line reads as the whole line: its name and what it pays.
         const QString spoken = QString::fromStdString(
             SpokenValue(c_.Label[OneBased(line)]->text().toStdString(), amounts[OneBased(line)]));
-        c_.Label[OneBased(line)]->setAccessibleName(spoken);
-        c_.Label[OneBased(11 + line)]->setAccessibleName(spoken);
+        SetSpokenName(c_.Label[OneBased(line)], spoken);
+        SetSpokenName(c_.Label[OneBased(11 + line)], spoken);
     }
 }
 

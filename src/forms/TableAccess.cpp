@@ -63,6 +63,12 @@ void NameTableControls(const MainControls& c) {
     }
 }
 
+void SetSpokenName(QWidget* widget, const QString& words) {
+    if (widget->accessibleName() != words) {
+        widget->setAccessibleName(words);
+    }
+}
+
 void AnnounceOn(QWidget* widget, const QString& words) {
     if (widget->accessibleName() != words) {
         widget->setAccessibleName(words);  // tells of the change itself

@@ -56,6 +56,7 @@ TEST_F(AccessibilityTest, TheTableSaysItsCardsMetersAndMessages) {
     EXPECT_EQ(Spoken(Label(5)), Spoken(Label(16)));
     EXPECT_EQ(Spoken(Label(5)), QStringLiteral("FULL HOUSE %1").arg(Label(16)->text()));
 
+    said.clear();
     Key(Qt::Key_Return);
     for (int slot = 1; slot <= 5; ++slot) {
         const Card& card = w.Table().State().HandCard(slot);
@@ -68,6 +69,7 @@ TEST_F(AccessibilityTest, TheTableSaysItsCardsMetersAndMessages) {
     EXPECT_TRUE(said.contains(QStringLiteral("HOLD AND DRAW CARDS")))
         << said.join('|').toStdString();
     EXPECT_TRUE(said.contains(Spoken(Find(QStringLiteral("lblCredit"))))) << "the charged credit";
+    EXPECT_FALSE(said.contains(Spoken(Label(5)))) << "the pay table, drawn again unchanged";
 
     said.clear();
     Key(Qt::Key_1);

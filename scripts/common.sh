@@ -10,6 +10,7 @@ DEBIAN_PACKAGES=(
   kdegames-card-data-kf5 fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream
 )
 

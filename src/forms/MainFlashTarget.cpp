@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "RgbColor.h"
+#include "TableAccess.h"
 #include "base/OneBased.h"
 #include "game/Card.h"
 #include "settings/TSettings.h"
@@ -20,6 +21,10 @@ MainFlashTarget::MainFlashTarget(MainControls& controls, std::function<void()> c
 
 void MainFlashTarget::SetBannerText(const QString& text) {
     c_.lblMessage->setText(text);
+}
+
+void MainFlashTarget::AnnounceBanner(const QString& text) {
+    AnnounceOn(c_.lblMessage, text);
 }
 
 QString MainFlashTarget::BannerText() const {

@@ -20,6 +20,7 @@ class MainFlashTarget : public FlashTarget {
 
     void SetBannerText(const QString& text) override;
     QString BannerText() const override;
+    void AnnounceBanner(const QString& text) override;
     void StyleBanner(const QColor& color, bool bold) override;
     void HideHoldMarks() override;
     void ShowPayTable() override;

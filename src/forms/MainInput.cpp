@@ -6,6 +6,8 @@
 
 #include "MainControls.h"
 #include "MainMenuCommands.h"
+#include "MainMenus.h"
+#include "TableAccess.h"
 #include "TfrmMain.h"
 #include "machine/PlayerWinCount.h"
 #include "settings/TSettings.h"
@@ -39,6 +41,13 @@ void MainInput::Connect() {
     QObject::connect(c.btnExit, &QAbstractButton::clicked, w, &QWidget::close);
     c.imgBackground->installEventFilter(w);
     c.CaptionShape->installEventFilter(w);
+    NameTableControls(c);
+    MainMenus& m = window_.Menus();
+    windowKeys_ = std::make_unique<WindowKeyboard>(
+        std::vector<QMenu*>{m.pmCredit, m.pmOptions, m.pmHelp},
+        WindowKeyboard::Actions{[this] { commands_.Addcredit1Click(); },
+                                [this] { commands_.menuStatisticsClick(); },
+                                [this](int n) { commands_.fcShapeBtnClick(n); }});
     // Keys reach the table before whichever control has the focus.
     qApp->installEventFilter(w);
 }
@@ -88,8 +97,11 @@ bool MainInput::Filter(QObject* watched, QEvent* event) {
             if (CommandForKey(press) != KeyCommand::QuickExit && CutCountShort(watched)) {
                 return true;
             }
-            return KeyDown(press);
+            return (windowKeys_ && windowKeys_->KeyDown(press)) || KeyDown(press);
         }
+        case QEvent::KeyRelease:
+            return ForTheTable(watched) && windowKeys_ &&
+                   windowKeys_->KeyUp(static_cast<QKeyEvent*>(event)->key());
         case QEvent::MouseButtonPress: {
             if (CutCountShort(watched)) {
                 return true;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "KeyboardMap.h"
 #include "StripDrag.h"
+#include "WindowKeys.h"
 
 class QEvent;
 class QObject;
@@ -21,7 +24,7 @@ class MainInput {
     MainInput(TfrmMain& window, PlayerWinCount& count, MainMenuCommands& commands);
 
     // The table's buttons, cards and pictures to the window's game events, and the window
-    // as the filter of every key.
+    // as the filter of every key; the menus must exist.
     void Connect();
 
     // True when the key meant something.
@@ -39,6 +42,8 @@ class MainInput {
     PlayerWinCount& count_;
     MainMenuCommands& commands_;
     StripDrag drag_;
+    // The keys the table leaves free: the dialogs and the menu strip.
+    std::unique_ptr<WindowKeyboard> windowKeys_;
 };
 
 }  // namespace orvane

@@ -10,9 +10,10 @@ namespace {
 // Every menu is at least as wide as its first item, which asks for 140 pixels.
 constexpr int FirstItemWidth = 140;
 
-QMenu* NewMenu(QWidget& owner, const char* name, TMenuStyle* style) {
+QMenu* NewMenu(QWidget& owner, const char* name, const char* spoken, TMenuStyle* style) {
     auto* menu = new QMenu(&owner);
     menu->setObjectName(QString::fromLatin1(name));
+    menu->setAccessibleName(QString::fromLatin1(spoken));
     menu->setStyle(style);
     menu->setMinimumWidth(FirstItemWidth);
     return menu;
@@ -33,7 +34,7 @@ void Separator(QMenu* menu, const char* name) {
 
 MainMenus::MainMenus(QWidget& owner, std::function<MenuColors()> colors)
     : style_(std::make_unique<TMenuStyle>(std::move(colors))) {
-    pmCredit = NewMenu(owner, "pmCredit", style_.get());
+    pmCredit = NewMenu(owner, "pmCredit", "Credit menu", style_.get());
     Addcredit1 = Item(pmCredit, "Addcredit1", "Add credit ...");
     Cashout1 = Item(pmCredit, "Cashout1", "Cash out");
     Separator(pmCredit, "N1");
@@ -42,7 +43,7 @@ MainMenus::MainMenus(QWidget& owner, std::function<MenuColors()> colors)
     Separator(pmCredit, "N2");
     Exitgame1 = Item(pmCredit, "Exitgame1", "Exit game");
 
-    pmOptions = NewMenu(owner, "pmOptions", style_.get());
+    pmOptions = NewMenu(owner, "pmOptions", "Options menu", style_.get());
     Sound1 = Item(pmOptions, "Sound1", "Sound on/off", true);
     Interactivebuttons1 =
         Item(pmOptions, "Interactivebuttons1", "Interactive buttons on/off", true);
@@ -53,7 +54,7 @@ MainMenus::MainMenus(QWidget& owner, std::function<MenuColors()> colors)
     Themes2 = Item(pmOptions, "Themes2", "Themes ...");
     General2 = Item(pmOptions, "General2", "Options ...");
 
-    pmHelp = NewMenu(owner, "pmHelp", style_.get());
+    pmHelp = NewMenu(owner, "pmHelp", "Help menu", style_.get());
     mmenuHelp = Item(pmHelp, "mmenuHelp", "Help...");
     mmenuKeyboard = Item(pmHelp, "mmenuKeyboard", "Keyboard...");
     Separator(pmHelp, "N3");

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "RgbColor.h"
+#include "TableAccess.h"
 #include "TableToolTips.h"
 #include "base/OneBased.h"
 #include "game/SpokenWords.h"
@@ -54,6 +55,9 @@ void MainTableDisplay::ShowHandCard(int slot, const Card& card) {
 
 void MainTableDisplay::SetHandCardHeld(int slot, const Card& card) {
     if (TCard* view = c_.HandCards[OneBased(slot)]) {
+        if (view->GetHeld() != card.Held) {
+            Announce(SpokenHold(card));
+        }
         view->SetHeld(card.Held);
         view->setAccessibleDescription(card.Held ? QStringLiteral("held") : QString());
     }
@@ -77,17 +81,17 @@ void MainTableDisplay::SetHoldMark(int slot, bool visible) {
 
 void MainTableDisplay::ShowCredit(std::int32_t credit) {
     c_.lblCredit->setText(QString::number(credit));
-    c_.lblCredit->setAccessibleName(QString::fromStdString(SpokenValue("Credit", credit)));
+    SetSpokenName(c_.lblCredit, QString::fromStdString(SpokenValue("Credit", credit)));
 }
 
 void MainTableDisplay::ShowBet(std::int32_t bet) {
     c_.lblBet->setText(QString::number(bet));
-    c_.lblBet->setAccessibleName(QString::fromStdString(SpokenValue("Bet", bet)));
+    SetSpokenName(c_.lblBet, QString::fromStdString(SpokenValue("Bet", bet)));
 }
 
 void MainTableDisplay::ShowWin(std::int32_t win) {
     c_.lblWinScore->setText(QString::number(win));
-    c_.lblWinScore->setAccessibleName(QString::fromStdString(SpokenValue("Win", win)));
+    SetSpokenName(c_.lblWinScore, QString::fromStdString(SpokenValue("Win", win)));
 }
 
 void MainTableDisplay::ShowWinCaption(const std::string& caption) {
@@ -96,12 +100,18 @@ void MainTableDisplay::ShowWinCaption(const std::string& caption) {
 
 void MainTableDisplay::ShowJackpot(std::int32_t jackpot) {
     c_.lblOrvaneWin->setText(QString::number(jackpot));
+    SetSpokenName(c_.lblOrvaneWin, QString::fromStdString(SpokenValue("Jackpot", jackpot)));
 }
 
 void MainTableDisplay::ShowPayValues(const Multipliers& amounts, const std::string& orvaneLine) {
     c_.Label[11]->setText(QString::fromStdString(orvaneLine));
     for (int line = 1; line <= PrizeLines; ++line) {
         c_.Label[OneBased(11 + line)]->setText(QString::number(amounts[OneBased(line)]));
+        // Either half of a line reads as the whole line: its name and what it pays.
+        const QString spoken = QString::fromStdString(
+            SpokenValue(c_.Label[OneBased(line)]->text().toStdString(), amounts[OneBased(line)]));
+        SetSpokenName(c_.Label[OneBased(line)], spoken);
+        SetSpokenName(c_.Label[OneBased(11 + line)], spoken);
     }
 }
 
@@ -227,6 +237,10 @@ void MainTableDisplay::SetIndicatorBlink(bool on) {
 
 void MainTableDisplay::PlaySoundEffect(std::string_view name) {
     flash_.PlaySoundEffect(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void MainTableDisplay::Announce(const std::string& words) {
+    AnnounceOn(c_.lblMessage, QString::fromStdString(words));
 }
 
 void MainTableDisplay::SetMeterSquare(int square, bool lit) {

@@ -49,6 +49,8 @@ class MainTableDisplay : public TableDisplay {
     void StopIdleAnimation() override;
     void SetIndicatorBlink(bool on) override;
     void PlaySoundEffect(std::string_view name) override;
+    // Said through the banner, which a screen reader follows.
+    void Announce(const std::string& words) override;
     void SetMeterSquare(int square, bool lit) override;
     void ShowBonusPicture(std::int32_t orvaneNumber) override;
     // Loads the bonus picture again, as after a change of picture density.

@@ -67,6 +67,9 @@ TFormZQ::TFormZQ(QSize content, QWidget* parent)
     panel1->setGeometry(content.width() - CaptionHeight, 0, CaptionHeight, CaptionHeight);
     btnExit_ = new TShapeButton(QStringLiteral("X"), panel1);
     btnExit_->setObjectName(QStringLiteral("btnExit"));
+    btnExit_->setAccessibleName(QStringLiteral("Close"));
+    // Each dialog has its own button that closes it; Tab stays among the dialog's controls.
+    btnExit_->setFocusPolicy(Qt::NoFocus);
     btnExit_->setGeometry(0, 0, CaptionHeight, CaptionHeight);
     connect(btnExit_, &QAbstractButton::clicked, this, [this] { Finish(DialogResult::Cancel); });
 }

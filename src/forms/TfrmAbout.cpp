@@ -21,6 +21,7 @@ const QColor LeafGreen(0x42, 0xAC, 0x1A);
 // The licence box and its scroll bar in the dialog's greens rather than the desktop's grey.
 const QString MemoStyle = QStringLiteral(
     "QPlainTextEdit { background: #296E10; color: yellow; border: 1px solid #5E9E3A; }"
+    "QPlainTextEdit:focus { border: 2px solid yellow; }"
     "QScrollBar:vertical { background: #1B4F0A; width: 12px; margin: 0; border: none; }"
     "QScrollBar::handle:vertical { background: #4E9A2A; border: 1px solid #9BD46A;"
     "  border-radius: 3px; min-height: 24px; margin: 1px; }"

@@ -68,9 +68,9 @@ TfrmLastGames::TfrmLastGames(QWidget* parent, const std::vector<GameRecord>& gam
     const int top = CaptionHeight + 6;
     scroll->setGeometry(8, top, Content.width() - 16, Content.height() - top - 38);
     scroll->setWidgetResizable(true);
-    scroll->setStyleSheet(
-        QStringLiteral("QScrollArea { background: #1B4F0A; border: 1px solid "
-                       "#5E9E3A; } QLabel { color: yellow; }"));
+    scroll->setStyleSheet(QStringLiteral(
+        "QScrollArea { background: #1B4F0A; border: 1px solid "
+        "#5E9E3A; } QScrollArea:focus { border: 2px solid yellow; } QLabel { color: yellow; }"));
     auto* list = new QWidget;
     list->setStyleSheet(QStringLiteral("background: #1B4F0A;"));
     auto* rows = new QVBoxLayout(list);

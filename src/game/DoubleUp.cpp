@@ -5,6 +5,7 @@
 
 #include "Amount.h"
 #include "Deck.h"
+#include "SpokenWords.h"
 
 namespace orvane {
 
@@ -80,6 +81,7 @@ DoubleUp::Outcome DoubleUp::Reveal(bool right) {
     display_.ShowDupCard(step_, card);
     table_.Win = right ? SaturatingMul(table_.Win, 2) : 0;
     display_.ShowWin(table_.Win);
+    display_.Announce(SpokenGuessResult(card, right, table_.Win));
     if (!right) {
         return Outcome::Lost;
     }

@@ -1,6 +1,7 @@
 // The win on offer: shown, doubled or lost by the guesses, and collected.
 #include "Amount.h"
 #include "GameTable.h"
+#include "SpokenWords.h"
 
 namespace orvane {
 
@@ -38,6 +39,7 @@ void GameTable::OfferWin(DrawStage stage) {
     display_.SetMessage(Message::Winner, false);
     display_.SetIndicatorBlink(true);
     dup_.ShowNextCard();
+    display_.Announce(SpokenWinOffer(PrizeCaption(s_.LastPrize, s_.OrvaneNumber), s_.Win));
 }
 
 // HOLD 2 and HOLD 4 guess, HOLD 5 takes half; HOLD 1 and HOLD 3 only draw the cards.

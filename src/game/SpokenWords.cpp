@@ -39,4 +39,17 @@ std::string SpokenValue(const std::string& label, std::int64_t amount) {
     return label + " " + (amount < 0 ? "minus " : "") + Grouped(size);
 }
 
+std::string SpokenHold(const Card& card) {
+    return SpokenCardName(card) + (card.Held ? " held" : " released");
+}
+
+std::string SpokenWinOffer(const std::string& lineCaption, std::int64_t win) {
+    return SpokenValue(lineCaption + " wins", win);
+}
+
+std::string SpokenGuessResult(const Card& card, bool right, std::int64_t win) {
+    return SpokenCardName(card) +
+           (right ? ", right, " + SpokenValue("win", win) : ", wrong, win lost");
+}
+
 }  // namespace orvane

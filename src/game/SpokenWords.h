@@ -16,4 +16,14 @@ std::string SpokenCardName(const Card& card);
 // "Credit 1,035": a meter's label and its amount with thousands separators.
 std::string SpokenValue(const std::string& label, std::int64_t amount);
 
+// A hand card held or let go: "Queen of hearts held", "Queen of hearts released".
+std::string SpokenHold(const Card& card);
+
+// The win put on offer: "FULL HOUSE wins 90".
+std::string SpokenWinOffer(const std::string& lineCaption, std::int64_t win);
+
+// A double-up guess as the card turns: "Seven of clubs, right, win 180" or
+// "Seven of clubs, wrong, win lost".
+std::string SpokenGuessResult(const Card& card, bool right, std::int64_t win);
+
 }  // namespace orvane

@@ -76,6 +76,9 @@ class TableDisplay {
     virtual void StopIdleAnimation() = 0;
     virtual void SetIndicatorBlink(bool on) = 0;
     virtual void PlaySoundEffect(std::string_view name) = 0;
+    // Words for a screen reader about what just happened (a win offered, a guess turned);
+    // a display that speaks to nobody ignores them.
+    virtual void Announce(const std::string& /*words*/) {}
 
     // Bonus meter: square 1..10 lit or not; the bonus picture for a rank.
     virtual void SetMeterSquare(int square, bool lit) = 0;

@@ -59,6 +59,7 @@ class ViewTracker : public TableDisplay {
     void StopIdleAnimation() override { d_.StopIdleAnimation(); }
     void SetIndicatorBlink(bool on) override;
     void PlaySoundEffect(std::string_view name) override { d_.PlaySoundEffect(name); }
+    void Announce(const std::string& words) override { d_.Announce(words); }
     void SetMeterSquare(int square, bool lit) override { d_.SetMeterSquare(square, lit); }
     void ShowBonusPicture(std::int32_t orvaneNumber) override { d_.ShowBonusPicture(orvaneNumber); }
     void Repaint() override { d_.Repaint(); }

@@ -13,6 +13,8 @@ class FlashTarget {
     // Message banner (lblMessage).
     virtual void SetBannerText(const QString& text) = 0;
     virtual QString BannerText() const = 0;
+    // A new message for the banner, said once however it blinks afterwards.
+    virtual void AnnounceBanner(const QString& /*text*/) {}
     virtual void StyleBanner(const QColor& color, bool bold) = 0;
 
     // Table clean-up when the idle animation begins.

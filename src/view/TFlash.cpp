@@ -57,6 +57,7 @@ void TFlash::SetMessage(int index, bool blink) {
     bannerBlinks_ = blink;
     target_.StyleBanner(blink ? now.MessageFlashColor : now.MessageColor, blink);
     target_.SetBannerText(CurrentMessage);
+    target_.AnnounceBanner(CurrentMessage);
     if (blink && !now.ReducedMotion) {
         BlinkTimer.start();
     }

@@ -58,9 +58,22 @@ void PaintToggle(QPainter& painter, const QAbstractButton& button, Indicator ind
     QRect drawn;
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, button.text(), &drawn);
     if (button.hasFocus()) {
-        painter.setPen(QPen(mark, 1.0, Qt::DotLine));
-        painter.drawLine(drawn.bottomLeft() + QPoint(0, 1), drawn.bottomRight() + QPoint(0, 1));
+        const QRectF ring =
+            QRectF(0, 0, drawn.right() + 4, button.height()).intersected(QRectF(button.rect()));
+        PaintFocusRing(painter, ring, 2.0);
     }
+}
+
+void PaintFocusRing(QPainter& painter, const QRectF& box, qreal radius) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring = box.adjusted(2, 2, -2, -2);
+    painter.setPen(QPen(Qt::black, 4.0));
+    painter.drawRoundedRect(ring, radius, radius);
+    painter.setPen(QPen(Yellow, 2.0));
+    painter.drawRoundedRect(ring, radius, radius);
+    painter.restore();
 }
 
 QString CssRgb(const QColor& color) {

@@ -6,6 +6,7 @@
 class QAbstractButton;
 class QPainter;
 class QRect;
+class QRectF;
 
 namespace orvane {
 
@@ -22,10 +23,14 @@ inline const QColor WellGreen(0, 56, 0);  // inside of boxes and lists, a step d
 inline const QColor HoverGreen(24, 104, 12);
 inline const QColor Rim(110, 170, 70);
 
-// The box or circle of a check box or radio button, then its text beside it; a dotted
-// line under the text marks the focus.
+// The box or circle of a check box or radio button, then its text beside it; the focus
+// ring goes round both.
 enum class Indicator { Box, Circle };
 void PaintToggle(QPainter& painter, const QAbstractButton& button, Indicator indicator);
+
+// The keyboard focus: a yellow ring inside a black one, so that it shows on the dark
+// dialogs and on every theme's table alike. Drawn just inside box.
+void PaintFocusRing(QPainter& painter, const QRectF& box, qreal radius);
 
 // A colour as style sheets write it, for the controls drawn by a style sheet.
 QString CssRgb(const QColor& color);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "FlatLook.h"
+
 namespace orvane {
 
 namespace {
@@ -51,9 +53,7 @@ void TDialogButton::paintEvent(QPaintEvent*) {
     const qreal radius = bar.height() / 2.5;
     painter.drawRoundedRect(bar, radius, radius);
     if (hasFocus()) {
-        painter.setPen(QPen(colors.text, 1.0, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(bar.adjusted(2.5, 2.5, -2.5, -2.5), radius - 2, radius - 2);
+        FlatLook::PaintFocusRing(painter, bar.adjusted(0.5, 0.5, -0.5, -0.5), radius - 1);
     }
     painter.setFont(font());
     painter.setPen(colors.text);

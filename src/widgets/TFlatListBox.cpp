@@ -11,7 +11,7 @@ QString ListStyle() {
     return QStringLiteral(
                "QListWidget { background: %1; color: %2; border: 1px solid %3; padding: 1px;"
                " outline: 0; }"
-               "QListWidget:focus { border-color: %2; }"
+               "QListWidget:focus { border: 2px solid %2; padding: 0px; }"
                "QListWidget::item { height: %6px; padding-left: 3px; border: none; }"
                "QListWidget::item:hover:!selected { background: %4; }"
                "QListWidget::item:selected { background: %2; color: %5; }")

@@ -16,9 +16,7 @@ void TFocusTabBar::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    painter.setPen(QPen(FlatLook::Yellow, 1.0, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(tabRect(currentIndex()).adjusted(3, 3, -4, -3));
+    FlatLook::PaintFocusRing(painter, QRectF(tabRect(currentIndex())).adjusted(1, 1, -1, 0), 2.0);
 }
 
 void TFocusTabBar::focusInEvent(QFocusEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "FlatLook.h"
 #include "TintImage.h"
 
 namespace orvane {
@@ -9,8 +10,9 @@ namespace orvane {
 TImageButton::TImageButton(QWidget* parent)
     : QAbstractButton(parent), face_(Qt::yellow, TintButtonFace, [this] { update(); }) {
     setCursor(Qt::PointingHandCursor);
-    // The window reads every key itself; a focused button must not take Space or Enter.
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button so that a screen reader can name it; the window reads every
+    // other key itself, so a focused button never takes Space or Enter.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TImageButton::SetFace(const ButtonFace& face) {
@@ -31,6 +33,7 @@ void TImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect box = isDown() ? rect().translated(1, 1) : rect();
     if (face_.Draw(painter, box)) {
+        PaintFocus(painter);
         return;
     }
     const QColor plate = ownColour_.value_or(face_.Tint());
@@ -44,6 +47,13 @@ void TImageButton::paintEvent(QPaintEvent*) {
     painter.setPen(plate.lightness() > 110 ? Qt::black : Qt::white);
     painter.setFont(font());
     painter.drawText(box, Qt::AlignCenter, text());
+    PaintFocus(painter);
+}
+
+void TImageButton::PaintFocus(QPainter& painter) const {
+    if (hasFocus()) {
+        FlatLook::PaintFocusRing(painter, QRectF(rect()), 4.0);
+    }
 }
 
 }  // namespace orvane

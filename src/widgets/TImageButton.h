@@ -43,6 +43,8 @@ class TImageButton : public QAbstractButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void PaintFocus(QPainter& painter) const;
+
     TintCache face_;
     std::optional<QColor> ownColour_;
     int tag_ = 0;

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "FlatLook.h"
+
 namespace orvane {
 
 namespace {
@@ -11,7 +13,8 @@ constexpr qreal RoundingFactor = 0.25;
 
 TShapeButton::TShapeButton(const QString& text, QWidget* parent) : THoverButton(parent) {
     setText(text);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it for a screen reader; the window reads the keys.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -26,6 +29,9 @@ void TShapeButton::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::yellow);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        FlatLook::PaintFocusRing(painter, QRectF(rect()), radius);
+    }
 }
 
 }  // namespace orvane

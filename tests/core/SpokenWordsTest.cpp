@@ -39,5 +39,17 @@ TEST(SpokenWords, AmountsAreGroupedByThousands) {
     }
 }
 
+TEST(SpokenWords, AWinAndAGuessSayTheirAmount) {
+    EXPECT_EQ(SpokenWinOffer("FULL HOUSE", 4500), "FULL HOUSE wins 4,500");
+    Card seven;
+    seven.SetCardValue(7);  // the seventh club
+    seven.ShowBack = false;
+    EXPECT_EQ(SpokenGuessResult(seven, true, 1800), "Seven of clubs, right, win 1,800");
+    EXPECT_EQ(SpokenGuessResult(seven, false, 0), "Seven of clubs, wrong, win lost");
+    EXPECT_EQ(SpokenHold(seven), "Seven of clubs released");
+    seven.Held = true;
+    EXPECT_EQ(SpokenHold(seven), "Seven of clubs held");
+}
+
 }  // namespace
 }  // namespace orvane::test

@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "forms/KeyboardMap.h"
+#include "forms/WindowKeys.h"
 
 namespace orvane::test {
 namespace {
@@ -372,6 +373,34 @@ TEST_F(TypedWindowKeys, AzertySixStepsTheBetOnlyOnItsOwnKey) {
     // Keypad 6 neither.
     Send(Qt::Key_6, Qt::KeypadModifier, QStringLiteral("6"), 85);
     EXPECT_EQ(Text("lblBet"), "9");
+}
+
+// The window's own keys take only what the table map leaves free, and only unmodified.
+TEST(WindowOwnKeys, DialogsAndMenusOnKeysTheTableLeavesFree) {
+    const std::pair<int, WindowKey> cases[] = {
+        {Qt::Key_I, WindowKey::AddCredit},   {Qt::Key_Insert, WindowKey::AddCredit},
+        {Qt::Key_F2, WindowKey::AddCredit},  {Qt::Key_S, WindowKey::Statistics},
+        {Qt::Key_F3, WindowKey::Statistics}, {Qt::Key_F10, WindowKey::CreditMenu},
+        {Qt::Key_O, WindowKey::OptionsMenu}, {Qt::Key_H, WindowKey::HelpMenu}};
+    for (const auto& [key, meaning] : cases) {
+        EXPECT_EQ(WindowKeyFor(Press(key)), meaning) << key;
+        EXPECT_EQ(WindowKeyFor(Press(key, Qt::ControlModifier)), WindowKey::None) << key;
+    }
+    std::vector<int> keys;
+    for (int key = Qt::Key_Space; key <= Qt::Key_AsciiTilde; ++key) {
+        keys.push_back(key);
+    }
+    for (int key = Qt::Key_Escape; key <= Qt::Key_F12; ++key) {
+        keys.push_back(key);
+    }
+    for (int key : keys) {
+        for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
+            const KeyPress press = Press(key, modifiers);
+            EXPECT_TRUE(WindowKeyFor(press) == WindowKey::None ||
+                        CommandForKey(press) == KeyCommand::None)
+                << "key " << key << " means two things";
+        }
+    }
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include "TableAdvisor.h"
 #include "TfrmMain.h"
 #include "TfrmPayAnalysis.h"
-#include "widgets/TShapeButton.h"
 #include "game/GameTable.h"
 #include "settings/TSettings.h"
+#include "widgets/TShapeButton.h"
 
 namespace orvane {
 

@@ -77,7 +77,8 @@ TEST_F(PayTable, BigWinHighlightBlinksAndEndsOpaque) {
     EXPECT_EQ(TextColor(Label(4)), QColor(222, 198, 162));
     EXPECT_EQ(TextColor(Label(15)), QColor(222, 198, 162));
     EXPECT_EQ(TextColor(Label(1)), Yellow);
-    EXPECT_EQ(TextColor(Label(2)), ClassicRoyalRed);  // Classic's own colour for the royal flush line
+    EXPECT_EQ(TextColor(Label(2)),
+              ClassicRoyalRed);  // Classic's own colour for the royal flush line
 }
 
 }  // namespace

@@ -99,6 +99,11 @@ bool MainInput::Filter(QObject* watched, QEvent* event) {
             }
             return (windowKeys_ && windowKeys_->KeyDown(press)) || KeyDown(press);
         }
+        case QEvent::WindowDeactivate:
+            if (windowKeys_ && (watched == &window_ || watched == window_.Surface())) {
+                windowKeys_->FocusLost();
+            }
+            return false;
         case QEvent::KeyRelease:
             return ForTheTable(watched) && windowKeys_ &&
                    windowKeys_->KeyUp(static_cast<QKeyEvent*>(event)->key());

@@ -37,6 +37,9 @@ class AltTap {
         armed_ = false;
         return tap;
     }
+    // The window lost the keyboard: the Alt of an Alt+Tab is no tap, even when its release
+    // comes back to this window after the desktop took the Tab.
+    void Forget() { armed_ = false; }
 
   private:
     bool armed_ = false;
@@ -58,6 +61,8 @@ class WindowKeyboard {
     // Every press and release meant for the window; true when the key was used.
     bool KeyDown(const KeyPress& press);
     bool KeyUp(int key);
+    // The window lost the keyboard.
+    void FocusLost() { altTap_.Forget(); }
 
   private:
     Actions actions_;

@@ -403,5 +403,20 @@ TEST(WindowOwnKeys, DialogsAndMenusOnKeysTheTableLeavesFree) {
     }
 }
 
+// Alt alone opens the strip; an Alt whose window lost the keyboard before its release
+// (an Alt+Tab away and back) or that went with another key does not.
+TEST(WindowOwnKeys, OnlyAnAltPressedAndLetGoAloneIsATap) {
+    AltTap tap;
+    tap.Pressed(Qt::Key_Alt);
+    EXPECT_TRUE(tap.Released(Qt::Key_Alt));
+    EXPECT_FALSE(tap.Released(Qt::Key_Alt));
+    tap.Pressed(Qt::Key_Alt);
+    tap.Forget();
+    EXPECT_FALSE(tap.Released(Qt::Key_Alt));
+    tap.Pressed(Qt::Key_Alt);
+    tap.Pressed(Qt::Key_Tab);
+    EXPECT_FALSE(tap.Released(Qt::Key_Alt));
+}
+
 }  // namespace
 }  // namespace orvane::test

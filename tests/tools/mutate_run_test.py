@@ -84,6 +84,11 @@ class CtestSettings(unittest.TestCase):
         self.assertEqual(run.ctest_settings(tests), {
             "/b/bin/screen_tests": ({"QT_QPA_PLATFORM": "offscreen:configfile=s.json"}, "/b/tests/ui"),
             "/b/bin/core_tests": ({}, None)})
+        wrapped = {"command": ["/usr/bin/dbus-run-session", "--", "sh", "-c", "exec /b/bin/bus_tests"],
+                   "properties": [{"name": "ENVIRONMENT", "value": ["A=1"]}]}
+        self.assertEqual(run.wrapper_command(tests + [wrapped], "/b/bin/bus_tests"),
+                         (wrapped["command"], {"A": "1"}, None))
+        self.assertIsNone(run.wrapper_command(tests, "/b/bin/bus_tests"))
         step = run.Step(["t"], ["sh", "-c", 'test "$PWD:$MARK" = "/tmp:set"'], 10.0, {"MARK": "set"}, "/tmp")
         self.assertEqual(run.run_suite([step], lambda t: True), "survived")
 

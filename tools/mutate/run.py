@@ -369,6 +369,18 @@ def ctest_settings(tests: list[dict]) -> dict[str, tuple[dict[str, str], str | N
     return settings
 
 
+def wrapper_command(tests: list[dict], program: str):
+    """The whole command, environment and folder of a test that ctest runs through another
+    program (a private display or message bus around it), or None: such a program cannot
+    run bare."""
+    for test in tests:
+        command = test.get("command") or []
+        if any(program in part for part in command[1:]):
+            environment, cwd = ctest_settings([test]).get(command[0], ({}, None))
+            return command, environment, cwd
+    return None
+
+
 def run_suite(steps: list[Step], build_step) -> str:
     """Builds and runs each step in turn and stops at the first that does not pass: a mutant
     the first program kills costs one program's link, not every program's."""
@@ -557,12 +569,16 @@ def main(argv: list[str]) -> int:
             text=True,
             check=True,
         )
-        settings = ctest_settings(json.loads(listing.stdout).get("tests", []))
+        tests = json.loads(listing.stdout).get("tests", [])
+        settings = ctest_settings(tests)
         steps = []
         for t in targets:
             program = str(build_dir / "bin" / t)
             environment, cwd = settings.get(program, ({}, None))
             command = [program, "--gtest_brief=1", "--gtest_fail_fast", *extra]
+            wrapped = wrapper_command(tests, program) if program not in settings else None
+            if wrapped:
+                command, environment, cwd = wrapped
             steps.append(Step([t], command, 0.0, environment, cwd))
     restorer = Restorer(build_dir / JOURNAL_NAME)
     restorer.recover_from_journal()

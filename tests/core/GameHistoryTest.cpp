@@ -47,7 +47,10 @@ TEST_F(GameHistoryTest, KeepsExactlyTheLastTenGamesOldestFirst) {
         ASSERT_EQ(table.State().RoundState, RoundPhase::Idle);
         EXPECT_EQ(table.History().Finished().size(), std::min<std::size_t>(round + 1, 10));
         EXPECT_FALSE(table.History().Current().has_value());
-        EXPECT_EQ(table.History().Finished().back().CreditAfter, table.State().Credit);
+        const GameRecord& last = table.History().Finished().back();
+        EXPECT_EQ(last.CreditAfter, table.State().Credit);
+        // No guess was made: a win is simply collected.
+        EXPECT_EQ(last.End, last.Prize == NoPrize ? GameEnd::NoWin : GameEnd::Collected);
     }
     const auto& games = table.History().Finished();
     for (std::size_t i = 0; i < games.size(); ++i) {

@@ -188,4 +188,17 @@ TEST_F(StatisticsSets, ResettingAllTimeClearsTheSessionToo) {
 }
 
 }  // namespace
+// The statistics and the analysis name each line by these; a number that is no line of
+// the table has no name rather than a read past the end of the list.
+TEST(PayLineNames, EveryLineHasItsNameAndNoOtherNumberHasOne) {
+    for (int n = -2; n <= PrizeLines + 2; ++n) {
+        const auto prize = static_cast<PrizeIndex>(n);
+        const bool line = n >= 1 && n <= PrizeLines;
+        EXPECT_EQ(PayLineName(prize).empty(), !line) << n;
+        EXPECT_EQ(PrizeCaption(prize, 5).empty(), !line) << n;
+    }
+    EXPECT_EQ(PayLineName(OrvaneThree), "ORVANE 3xX");
+    EXPECT_EQ(PrizeCaption(OrvaneThree, 5), "ORVANE 3X5");
+}
+
 }  // namespace orvane

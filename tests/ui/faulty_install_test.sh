@@ -37,17 +37,16 @@ cleanup() {
 trap cleanup EXIT
 
 # A display of its own, open to every local user (the second part runs as another one).
-for number in $(seq 90 140); do
-  [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] || break
-done
-Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+# Xvfb takes the first free number itself: a display another test starts at the same
+# moment can never be taken for this one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ac 3>"$scratch/display" 2>/dev/null &
 started+=("$!")
-for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X$number" ] && break
+for _ in $(seq 1 300); do
+  [ -s "$scratch/display" ] && break
   sleep 0.1
 done
-[ -e "/tmp/.X11-unix/X$number" ] || skip "Xvfb did not start"
-display=":$number"
+[ -s "$scratch/display" ] || skip "Xvfb did not start"
+display=":$(head -n1 "$scratch/display")"
 
 # install <folder>: a program folder of its own, the content copied so it can be damaged.
 install() {

@@ -9,12 +9,14 @@ install_packages
 "$ROOT/scripts/check-format.sh"
 
 export QT_QPA_PLATFORM=offscreen
+# Two tests a core: many spend their time waiting on a timer or on a program they run.
+jobs=$((2 * $(nproc)))
 
 build_tree build -DORVANE_WERROR=ON
-ctest --test-dir "$ROOT/build" --output-on-failure --parallel "$(nproc)"
+ctest --test-dir "$ROOT/build" --output-on-failure --parallel "$jobs"
 
 build_tree build-asan -DORVANE_WERROR=ON -DORVANE_SANITIZE=ON -DORVANE_BUILD_CONTENT=OFF \
   -DORVANE_CONTENT_DIR="$ROOT/build/bin" -DCMAKE_BUILD_TYPE=Debug
 LSAN_OPTIONS=suppressions=$ROOT/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir "$ROOT/build-asan" --output-on-failure --parallel "$(nproc)" \
+  ctest --test-dir "$ROOT/build-asan" --output-on-failure --parallel "$jobs" \
   --label-exclude long-check

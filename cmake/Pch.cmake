@@ -1,8 +1,8 @@
 # Precompiled headers: most of the time a window or test source takes to compile goes into
-# parsing the same Qt and Google Test headers again. Each target of several sources that
-# reaches Qt or Google Test precompiles the headers it can reach, once; its sources read
-# them from there. The sources still include what they use, so a build without
-# (-DORVANE_PCH=OFF) compiles the same.
+# parsing the same Qt and Google Test headers again. The headers a target can reach are
+# precompiled once for every target that reaches the same ones under the same macros, and
+# their sources read them from there. The sources still include what they use, so a build
+# without (-DORVANE_PCH=OFF) compiles the same.
 option(ORVANE_PCH "Precompile the Qt and Google Test headers" ON)
 
 set(ORVANE_PCH_CORE <QByteArray> <QDir> <QFile> <QFileInfo> <QObject> <QString>
@@ -11,7 +11,7 @@ set(ORVANE_PCH_GUI <QColor> <QImage> <QPainter> <QPixmap>)
 set(ORVANE_PCH_WIDGETS <QAbstractButton> <QApplication> <QLabel> <QWidget>)
 set(ORVANE_PCH_TEST <QTest>)
 set(ORVANE_PCH_GTEST <gtest/gtest.h>)
-# A target with fewer sources gains less than its header costs.
+# A target of fewer sources that shares its headers with no other gains less than they cost.
 set(ORVANE_PCH_MIN_SOURCES 4)
 
 # Collects in ${out} every library `target` links, directly or through other targets.
@@ -36,13 +36,13 @@ function(orvane_linked_libraries target out)
   set(${out} ${seen} PARENT_SCOPE)
 endfunction()
 
-function(orvane_precompile_headers target)
-  get_target_property(sources ${target} SOURCES)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
-  list(LENGTH sources count)
-  if(count LESS ORVANE_PCH_MIN_SOURCES)
-    return()
-  endif()
+# The headers `target` would precompile, in ${out}; empty for a target that reaches neither
+# Qt nor Google Test. ${key_out} names what else a precompiled header depends on: the
+# target's own compile options (an optimisation level of its own, the sanitizers or not),
+# the Qt modules it links
+# (each defines a QT_*_LIB macro that Qt's headers test) and, with Qt Test, its folder
+# (Qt Test's folder macros name it).
+function(orvane_pch_headers target out key_out)
   set(libs)
   orvane_linked_libraries(${target} libs)
   set(headers)
@@ -57,23 +57,108 @@ function(orvane_precompile_headers target)
     endif()
   endforeach()
   list(REMOVE_DUPLICATES headers)
-  if(headers)
+  get_target_property(options ${target} COMPILE_OPTIONS)
+  get_target_property(plain ${target} ORVANE_PLAIN_TEST_CODE)
+  string(APPEND options "|${plain}")
+  set(qt_modules ${libs})
+  list(FILTER qt_modules INCLUDE REGEX "^Qt6::")
+  list(SORT qt_modules)
+  set(key "${headers}|${options}|${qt_modules}")
+  if("Qt6::Test" IN_LIST libs)
+    get_target_property(folder ${target} SOURCE_DIR)
+    string(APPEND key "|${folder}")
+  endif()
+  string(MD5 key "${key}")
+  set(${out} ${headers} PARENT_SCOPE)
+  set(${key_out} ${key} PARENT_SCOPE)
+endfunction()
+
+function(orvane_compiled_sources target out)
+  get_target_property(sources ${target} SOURCES)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# First pass: counts the targets of each set of headers and macros, and picks the one that
+# makes the header for all: one without macros of its own, as a precompiled header can
+# only be read by a compile that defines every macro it was made under.
+function(orvane_plan_shared_pch target)
+  orvane_compiled_sources(${target} sources)
+  if(NOT sources)
+    return()
+  endif()
+  orvane_pch_headers(${target} headers key)
+  if(NOT headers)
+    return()
+  endif()
+  get_property(sharers GLOBAL PROPERTY ORVANE_PCH_SHARERS_${key})
+  if(NOT sharers)
+    set(sharers 0)
+  endif()
+  math(EXPR sharers "${sharers} + 1")
+  set_property(GLOBAL PROPERTY ORVANE_PCH_SHARERS_${key} ${sharers})
+  get_property(maker GLOBAL PROPERTY ORVANE_PCH_MAKER_${key})
+  get_target_property(definitions ${target} COMPILE_DEFINITIONS)
+  if(NOT maker AND NOT definitions)
+    set_property(GLOBAL PROPERTY ORVANE_PCH_MAKER_${key} ${target})
+  endif()
+endfunction()
+
+# Second pass: the maker of a shared header makes it, the others of its set read it (each
+# made again cost as much as compiling three sources); a target of a set with no maker
+# makes its own. The compiler's -Winvalid-pch, an error with ORVANE_WERROR, says so if a
+# target ever reads a header made under other macros.
+function(orvane_precompile_headers target)
+  orvane_compiled_sources(${target} sources)
+  if(NOT sources)
+    return()
+  endif()
+  orvane_pch_headers(${target} headers key)
+  if(NOT headers)
+    return()
+  endif()
+  get_property(maker GLOBAL PROPERTY ORVANE_PCH_MAKER_${key})
+  get_property(sharers GLOBAL PROPERTY ORVANE_PCH_SHARERS_${key})
+  if(maker AND sharers GREATER 1)
+    if(maker STREQUAL target)
+      target_precompile_headers(${target} PRIVATE ${headers})
+    else()
+      target_precompile_headers(${target} REUSE_FROM ${maker})
+    endif()
+    return()
+  endif()
+  list(LENGTH sources count)
+  if(NOT count LESS ORVANE_PCH_MIN_SOURCES)
     target_precompile_headers(${target} PRIVATE ${headers})
   endif()
 endfunction()
 
 # Every library and program of the tree below `dir`, except the rules, which stay free of
-# Qt and compile quickly as they are.
-function(orvane_precompile_headers_under dir)
+# Qt and compile quickly as they are: first counted, then given their headers.
+function(orvane_pch_targets_under dir out)
+  set(found ${${out}})
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
-    if(type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$" AND NOT target STREQUAL "orvane_game")
-      orvane_precompile_headers(${target})
+    if(type MATCHES "^(STATIC_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$"
+       AND NOT target STREQUAL "orvane_game")
+      list(APPEND found ${target})
     endif()
   endforeach()
   get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
   foreach(sub IN LISTS subdirs)
-    orvane_precompile_headers_under(${sub})
+    orvane_pch_targets_under(${sub} found)
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(orvane_precompile_headers_under dir)
+  set(targets)
+  orvane_pch_targets_under(${dir} targets)
+  foreach(target IN LISTS targets)
+    orvane_plan_shared_pch(${target})
+  endforeach()
+  foreach(target IN LISTS targets)
+    orvane_precompile_headers(${target})
   endforeach()
 endfunction()

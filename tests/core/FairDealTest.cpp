@@ -26,7 +26,7 @@ std::int64_t DealCount() {
     if (const char* asked = std::getenv("ORVANE_FAIRNESS_DEALS")) {
         return std::max<std::int64_t>(std::atoll(asked), 1000);
     }
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(ORVANE_SANITIZED_BUILD)
     return 1'000'000;
 #else
     return 10'000'000;

@@ -152,6 +152,13 @@ TEST_F(SnapshotCodecTest, ValuesOutsideTheirFieldAreRefused) {
         EXPECT_EQ(Refusal(With(records, name, value)), "the value " + name + " is out of range")
             << name << " = " << value;
     }
+    // Inside the stored range of a rank (up to the joker's) but no rank of the deck.
+    for (const std::string name : {"WinRank", "SecondRank"}) {
+        for (const std::string rank : {"14", "98"}) {
+            EXPECT_EQ(Refusal(With(records, name, rank)), "a rank of the hand is not a rank")
+                << name << " = " << rank;
+        }
+    }
 }
 
 TEST_F(SnapshotCodecTest, TextThatIsNotAWholeDecimalNumberIsRefused) {

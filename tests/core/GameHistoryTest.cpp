@@ -1,6 +1,8 @@
 // The last ten games as the table records them while they are played.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TableFixture.h"
 
 namespace orvane::test {
@@ -143,7 +145,50 @@ TEST(GameHistory, RefusesRecordsNoTableWrites) {
     givenUp.GivenUpPrize = HighPair;
     EXPECT_FALSE(history.Restore({givenUp}, std::nullopt));  // given up without a draw
     EXPECT_FALSE(history.Restore(std::vector<GameRecord>(11, game), std::nullopt));
+    // One damaged value each: no bet, a negative amount, no card of the deck (53 cards,
+    // numbered from 1), a line outside the pay table.
+    const std::vector<std::function<void(GameRecord&)>> damages = {
+        [](GameRecord& g) { g.Bet = 0; },
+        [](GameRecord& g) { g.CreditBefore = -1; },
+        [](GameRecord& g) { g.Collected = -1; },
+        [](GameRecord& g) { g.Dealt[2] = 54; },
+        [](GameRecord& g) {
+            g.Draws = {GameDraw{{}, {1, 2, 0, 4, 5}}};
+        },
+        [](GameRecord& g) { g.Prize = static_cast<PrizeIndex>(PrizeLines + 1); },
+        [](GameRecord& g) { g.End = static_cast<GameEnd>(LastGameEnd + 1); }};
+    for (std::size_t i = 0; i < damages.size(); ++i) {
+        GameRecord damaged = game;
+        damages[i](damaged);
+        EXPECT_FALSE(history.Restore({damaged}, std::nullopt)) << "damage " << i;
+    }
     EXPECT_EQ(history.Finished().size(), 1U);  // what was refused changed nothing
+}
+
+// How a gambled game ends follows from its guesses: a wrong one loses, the tenth right one
+// completes the double-up, fewer are a win collected.
+TEST(GameHistory, TheGuessesTellHowAGambledGameEnded) {
+    struct Case {
+        int right;
+        bool lastWrong;
+        GameEnd end;
+    };
+    for (const Case c : {Case{1, false, GameEnd::Collected}, Case{9, false, GameEnd::Collected},
+                         Case{10, false, GameEnd::DoubleUpComplete},
+                         Case{9, true, GameEnd::GambleLost}, Case{0, true, GameEnd::GambleLost}}) {
+        GameHistory history;
+        history.Begin(5, 100, {1, 2, 3, 4, 5});
+        history.Offer(HighPair, 10);
+        for (int i = 0; i < c.right; ++i) {
+            history.AddGuess({true, 2, true});
+        }
+        if (c.lastWrong) {
+            history.AddGuess({true, 2, false});
+        }
+        history.Finish(100);
+        ASSERT_EQ(history.Finished().size(), 1U);
+        EXPECT_EQ(history.Finished().back().End, c.end) << c.right << " right, " << c.lastWrong;
+    }
 }
 
 }  // namespace

@@ -81,6 +81,18 @@ TEST_F(SnapshotCodecTest, WhatIsWrittenComesBackWhole) {
     }
 }
 
+// The flags a hand sets for the bonus meter are rarely up when a round is stored, but a
+// restart must not lose them.
+TEST_F(SnapshotCodecTest, TheBonusMetersFlagsAreStoredToo) {
+    const SnapshotRecords offer = MidOffer();
+    for (const char* flag : {"MeterStepFlag", "JackpotFlag"}) {
+        const SnapshotRecords records = With(offer, flag, "1");
+        const SnapshotDecoding decoded = SnapshotCodec::Decode(records);
+        ASSERT_TRUE(decoded.Snapshot) << decoded.Reason;
+        EXPECT_EQ(SnapshotCodec::Encode(*decoded.Snapshot), records) << flag;
+    }
+}
+
 TEST_F(SnapshotCodecTest, TheRecordsAreNamedDecimalText) {
     const SnapshotRecords records = MidOffer();
     EXPECT_EQ(records.front(), (std::pair<std::string, std::string>{"SnapshotVersion", "1"}));

@@ -121,12 +121,17 @@ TEST_F(WinCollection, WhatTheCreditCannotHoldStaysOnOfferUntilThePlayerCashesOut
     EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
     EXPECT_EQ(display.message, Message::CreditFull);
 
-    // Neither a second draw nor another collection can pass the full credit.
+    // Neither a second draw nor another collection can pass the full credit, and a count
+    // that moves nothing neither rings nor waits.
     table.Deal();
     EXPECT_EQ(table.State().Win, 6170 - 1050);
+    const int cashSounds = display.CountSounds("cash");
+    const std::size_t waits = pause.waits.size();
     table.Cash();
     EXPECT_EQ(table.State().Credit, MaxAmount);
     EXPECT_EQ(table.State().Win, 6170 - 1050);
+    EXPECT_EQ(display.CountSounds("cash"), cashSounds);
+    EXPECT_EQ(pause.waits.size(), waits);
 
     ASSERT_TRUE(table.CashOutAllowed());
     ASSERT_EQ(table.CashOut(true), CreditChange::Done);
@@ -154,6 +159,7 @@ TEST_F(WinCollection, AWinTooLargeToDoubleIsHalvedOrTakenFirst) {
     EXPECT_TRUE(table.DoubleUpOffer().BeforeFirstGuess());
     EXPECT_FALSE(table.DoubleUpOffer().Gambled());
     EXPECT_EQ(display.message, Message::WinTooLarge);
+    EXPECT_TRUE(display.messageBlinks);
 
     table.Hold(5);  // take half: the larger half is paid, the smaller stays on offer
     ASSERT_LE(table.State().Win, MaxAmount / 2);

@@ -1,6 +1,7 @@
 // Credit, the bet ladder, the pay table and its highlight.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "TableFixture.h"
@@ -52,17 +53,25 @@ TEST_F(BetAndCredit, BetWrapsFromTheTopOfTheLadder) {
     EXPECT_EQ(table.State().BetIndex, 1);
 }
 
-TEST_F(BetAndCredit, AnUnaffordableBetIsLoweredToTheHighestAffordableStep) {
-    StartWithCredit(1000);
-    for (int i = 0; i < 10; ++i) {
-        table.Bet();
+TEST(BetAndCreditLadder, AnUnaffordableBetIsLoweredToTheHighestAffordableStep) {
+    for (const std::int32_t credit : {5, 6, 7, 19, 20, 60, 99}) {
+        FakeDisplay display;
+        FakePause pause;
+        FakeSettings settings;
+        GameTable table(display, pause, settings);
+        table.Start(1);
+        ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
+        for (int i = 0; i < 10; ++i) {
+            table.Bet();
+        }
+        ASSERT_EQ(display.bet, 100);
+        table.State().Credit = credit;
+        table.Deal();
+        const auto highest = std::find_if(BetLadder.rbegin(), BetLadder.rend(),
+                                          [credit](std::int32_t bet) { return bet <= credit; });
+        EXPECT_EQ(display.bet, *highest) << credit;
+        EXPECT_EQ(table.State().Credit, credit - *highest) << credit;
     }
-    ASSERT_EQ(display.bet, 100);
-    table.State().Credit = 60;
-    table.Deal();
-    EXPECT_EQ(table.State().BetIndexAtDeal, 8);
-    EXPECT_EQ(table.State().Credit, 10);
-    EXPECT_EQ(display.bet, 50);
 }
 
 // One credit after a deal of the last five would leave no bet if the bet were chosen

@@ -36,8 +36,9 @@ Usage examples:
 A full run over src/game takes many hours on two cores, so it can be done in parts: with
 --cache, a mutant already killed is not run again while its file's text is unchanged (a
 test can only be added, so a kill stays a kill), and each kill is written to the cache as
-soon as it is seen. Survivors are never cached: they are run again, as new tests may kill
-them. --shard K/N takes every N-th mutant from the K-th, the same ones on every run.
+soon as it is seen. A timeout is not kept: on a busy machine it may have been the load.
+Survivors are never cached: they are run again, as new tests may kill them. --shard K/N
+takes every N-th mutant from the K-th, the same ones on every run.
 """
 
 from __future__ import annotations
@@ -531,7 +532,9 @@ class KillCache:
         return self.kills.get(key)
 
     def remember(self, key: str, outcome: str) -> None:
-        if self.path is None or outcome not in ("killed", "timeout"):
+        # A timeout is run again next time: on a machine busy with other work a slow test
+        # can look hung, and a kill that was only the machine's load must not be kept.
+        if self.path is None or outcome != "killed":
             return
         self.kills[key] = outcome
         # Written whole and renamed, so a run killed midway never leaves half a file.

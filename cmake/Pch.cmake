@@ -36,13 +36,21 @@ function(orvane_linked_libraries target out)
   set(${out} ${seen} PARENT_SCOPE)
 endfunction()
 
-# The headers `target` would precompile, in ${out}; empty for a target that reaches neither
-# Qt nor Google Test. ${key_out} names what else a precompiled header depends on: the
-# target's own compile options (an optimisation level of its own, the sanitizers or not),
-# the Qt modules it links
-# (each defines a QT_*_LIB macro that Qt's headers test) and, with Qt Test, its folder
-# (Qt Test's folder macros name it).
-function(orvane_pch_headers target out key_out)
+# The headers `target` would precompile, in ${out}, and its C++ sources' count; no headers
+# for a target without C++ sources or one that reaches neither Qt nor Google Test.
+# ${key_out} names what else a precompiled header depends on: the target's own compile
+# options (an optimisation level of its own, the sanitizers or not), the Qt modules it
+# links (each defines a QT_*_LIB macro that Qt's headers test) and, with Qt Test, its
+# folder (Qt Test's folder macros name it).
+function(orvane_pch_headers target out key_out count_out)
+  get_target_property(sources ${target} SOURCES)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  list(LENGTH sources count)
+  set(${count_out} ${count} PARENT_SCOPE)
+  set(${out} "" PARENT_SCOPE)
+  if(count EQUAL 0)
+    return()
+  endif()
   set(libs)
   orvane_linked_libraries(${target} libs)
   set(headers)
@@ -58,8 +66,10 @@ function(orvane_pch_headers target out key_out)
   endforeach()
   list(REMOVE_DUPLICATES headers)
   get_target_property(options ${target} COMPILE_OPTIONS)
-  get_target_property(plain ${target} ORVANE_PLAIN_TEST_CODE)
-  string(APPEND options "|${plain}")
+  if(ORVANE_SANITIZE)
+    get_target_property(plain ${target} ORVANE_PLAIN_TEST_CODE)
+    string(APPEND options "|${plain}")
+  endif()
   set(qt_modules ${libs})
   list(FILTER qt_modules INCLUDE REGEX "^Qt6::")
   list(SORT qt_modules)
@@ -73,21 +83,11 @@ function(orvane_pch_headers target out key_out)
   set(${key_out} ${key} PARENT_SCOPE)
 endfunction()
 
-function(orvane_compiled_sources target out)
-  get_target_property(sources ${target} SOURCES)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
-  set(${out} ${sources} PARENT_SCOPE)
-endfunction()
-
 # First pass: counts the targets of each set of headers and macros, and picks the one that
 # makes the header for all: one without macros of its own, as a precompiled header can
 # only be read by a compile that defines every macro it was made under.
 function(orvane_plan_shared_pch target)
-  orvane_compiled_sources(${target} sources)
-  if(NOT sources)
-    return()
-  endif()
-  orvane_pch_headers(${target} headers key)
+  orvane_pch_headers(${target} headers key count)
   if(NOT headers)
     return()
   endif()
@@ -109,11 +109,7 @@ endfunction()
 # makes its own. The compiler's -Winvalid-pch, an error with ORVANE_WERROR, says so if a
 # target ever reads a header made under other macros.
 function(orvane_precompile_headers target)
-  orvane_compiled_sources(${target} sources)
-  if(NOT sources)
-    return()
-  endif()
-  orvane_pch_headers(${target} headers key)
+  orvane_pch_headers(${target} headers key count)
   if(NOT headers)
     return()
   endif()
@@ -127,7 +123,6 @@ function(orvane_precompile_headers target)
     endif()
     return()
   endif()
-  list(LENGTH sources count)
   if(NOT count LESS ORVANE_PCH_MIN_SOURCES)
     target_precompile_headers(${target} PRIVATE ${headers})
   endif()

@@ -14,6 +14,8 @@ using BetAndCredit = TableFixture;
 
 TEST_F(BetAndCredit, WithNoCreditBetShowsOneAndDealAsksForCoins) {
     table.Start(1);
+    EXPECT_EQ(display.message, Message::InsertCoin);
+    EXPECT_TRUE(display.messageBlinks);
     table.Bet();
     EXPECT_EQ(display.bet, 1);
     EXPECT_EQ(table.State().BetIndex, 0);

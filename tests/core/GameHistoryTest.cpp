@@ -132,6 +132,13 @@ TEST(GameHistory, RefusesRecordsNoTableWrites) {
     game.Dealt = {1, 2, 3, 4, 5};
     game.End = GameEnd::NoWin;
     GameHistory history;
+    // The longest game the table plays: two draws and ten right guesses.
+    GameRecord longest = game;
+    longest.Draws.assign(GameRecord::MaxDraws, GameDraw{{}, {1, 2, 3, 4, 5}});
+    longest.Prize = HighPair;
+    longest.Guesses.assign(GameRecord::MaxGuesses, GameGuess{true, 2, true});
+    longest.End = GameEnd::DoubleUpComplete;
+    EXPECT_TRUE(history.Restore({longest}, std::nullopt));
     EXPECT_TRUE(history.Restore({game}, std::nullopt));
     GameRecord running = game;
     running.End = GameEnd::InPlay;

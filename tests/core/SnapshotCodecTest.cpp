@@ -208,6 +208,7 @@ TEST_F(SnapshotCodecTest, ARoundTheTableCannotReachIsRefused) {
 
     const SnapshotRecords idle = Idle();
     EXPECT_EQ(Refusal(With(idle, "Win", "10")), "a win is held without an offer");
+    EXPECT_EQ(Refusal(With(idle, "DupOpen", "1")), "a win is offered outside a won round");
     EXPECT_EQ(Refusal(With(idle, "StageInFlight", "3")),
               "a second draw is in flight without a first-draw win given up");
     EXPECT_EQ(Refusal(With(With(idle, "RoundState", "1"), "BetIndexAtDeal", "0")),

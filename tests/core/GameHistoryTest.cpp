@@ -163,7 +163,17 @@ TEST(GameHistory, RefusesRecordsNoTableWrites) {
             g.Draws = {GameDraw{{}, {1, 2, 0, 4, 5}}};
         },
         [](GameRecord& g) { g.Prize = static_cast<PrizeIndex>(PrizeLines + 1); },
-        [](GameRecord& g) { g.End = static_cast<GameEnd>(LastGameEnd + 1); }};
+        // The double-up deals neither the joker nor a seven.
+        [](GameRecord& g) {
+            g.Prize = HighPair;
+            g.Guesses = {{true, JokerValue, false}};
+        },
+        [](GameRecord& g) {
+            g.Prize = HighPair;
+            g.Guesses = {{true, 7, false}};
+        },
+        [](GameRecord& g) { g.End = static_cast<GameEnd>(LastGameEnd + 1); },
+    };
     for (std::size_t i = 0; i < damages.size(); ++i) {
         GameRecord damaged = game;
         damages[i](damaged);

@@ -151,8 +151,20 @@ TEST(RecordKeeping, ARoundFinishedByAResumeStaysShownAndIsKept) {
         EXPECT_FALSE(b.History().Current().has_value());
         EXPECT_EQ(b.History().Finished().back().Draws.size(),
                   entry.snapshot.CurrentGame->Draws.size());
-        b.ReleaseIdleAnimation();
-        EXPECT_TRUE(shown.idleRunning);
+        // What the player does next lets the idle animation go: reading the notice, a
+        // coin or the bet button.
+        switch (lostDraws % 3) {
+            case 0:
+                b.ReleaseIdleAnimation();
+                break;
+            case 1:
+                ASSERT_EQ(b.AddCredit(5, true), CreditChange::Done);
+                break;
+            default:
+                b.Bet();
+                break;
+        }
+        EXPECT_TRUE(shown.idleRunning) << "release " << lostDraws % 3;
     }
     EXPECT_GT(lostDraws, 5);
 }

@@ -284,6 +284,18 @@ TEST_F(RoundFlow, KeepingAllFiveCardsOfAWinDrawsForFreeEvenWithoutCredit) {
     EXPECT_EQ(display.stars, 2);
 }
 
+TEST_F(RoundFlow, KeepingAllFiveCardsOfTheTopLineDrawsForFreeToo) {
+    StartWithCredit(5);
+    table.Deal();
+    StackDealtHand({C(1, 1), C(1, 2), C(1, 3), C(1, 4), Joker}, {true, true, true, true, true},
+                   {0, 0, 0, 0, 0});
+    table.State().LastPrize = FiveOfAKind;
+    ASSERT_EQ(table.State().Credit, 0);
+    table.Deal();
+    EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
+    EXPECT_EQ(table.State().Credit, 0);
+}
+
 TEST_F(RoundFlow, KeepingAllFiveCardsOfALosingHandStillCostsTheBet) {
     StartWithCredit(5, LosingSeed);
     table.Deal();

@@ -74,10 +74,37 @@ class SnapshotCodecTest : public ::testing::Test {
 };
 
 TEST_F(SnapshotCodecTest, WhatIsWrittenComesBackWhole) {
-    for (const SnapshotRecords& records : {MidOffer(), Idle()}) {
+    for (const bool offer : {true, false}) {
+        const SnapshotRecords records = offer ? MidOffer() : Idle();
         const SnapshotDecoding decoded = SnapshotCodec::Decode(records);
         ASSERT_TRUE(decoded.Snapshot) << decoded.Reason;
         EXPECT_EQ(SnapshotCodec::Encode(*decoded.Snapshot), records);
+        // The games come back as they were played, not merely as they were written.
+        EXPECT_EQ(decoded.Snapshot->Games, table.Snapshot().Games);
+        EXPECT_EQ(decoded.Snapshot->CurrentGame, table.Snapshot().CurrentGame);
+    }
+}
+
+TEST_F(SnapshotCodecTest, EachHandCardMustBeTheCardDealtInItsSlot) {
+    PlayUntil([this] {
+        return table.State().RoundState == RoundPhase::Dealt && !table.State().StageInFlight;
+    });
+    const SnapshotRecords dealt = SnapshotCodec::Encode(table.Snapshot());
+    std::set<std::string> used;
+    for (int slot = 1; slot <= 15; ++slot) {
+        for (const auto& [name, value] : dealt) {
+            if (name == "Deal" + std::to_string(slot)) {
+                used.insert(value);
+            }
+        }
+    }
+    int unused = 1;
+    while (used.count(std::to_string(unused)) != 0) {
+        ++unused;
+    }
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_EQ(Refusal(With(dealt, "Deal" + std::to_string(slot), std::to_string(unused))),
+                  "hand card " + std::to_string(slot) + " is not the card dealt");
     }
 }
 

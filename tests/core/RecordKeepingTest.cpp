@@ -56,6 +56,7 @@ TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
         const CreditAuditCounters before = table.Audit().Counters();
         const bool refusing = table.Keeping() == RecordKeeping::CannotBeKept;
         const std::size_t guessesBefore = Guesses(table);
+        const RoundPhase phaseBefore = table.State().RoundState;
         Apply(table, script[i]);
         const CreditAuditCounters& now = table.Audit().Counters();
         SCOPED_TRACE("action " + std::to_string(i));
@@ -66,6 +67,12 @@ TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
             // A guess stakes the win: none is made that could not be kept.
             if (refusing) {
                 ASSERT_LE(Guesses(table), guessesBefore);
+            }
+            // A stake refused in the middle of a round says why.
+            if (refusing && table.Keeping() == RecordKeeping::CannotBeKept &&
+                script[i].kind == PlayerAction::Deal && phaseBefore == RoundPhase::Dealt &&
+                table.State().RoundState == RoundPhase::Dealt) {
+                ASSERT_EQ(display.message, Message::RecordsNotKept);
             }
             collectedWhileFailing += now.Won > before.Won ? 1 : 0;
             cashedOutWhileFailing += now.TakenOut > before.TakenOut ? 1 : 0;

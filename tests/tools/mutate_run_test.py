@@ -93,5 +93,25 @@ class CtestSettings(unittest.TestCase):
         self.assertEqual(run.run_suite([step], lambda t: True), "survived")
 
 
+class CoverageSelection(unittest.TestCase):
+    def test_only_programs_that_run_the_line_and_the_first_for_a_line_nobody_runs(self):
+        coverage = run.CoverageMap({"counted": {"src/game/A.cpp": [3, 4, 9]}, "programs": {
+            "a": {"src/game/A.cpp": [3]}, "b": {"src/game/A.cpp": [3, 9]}, "c": {}}})
+        steps = [run.Step([name], [command], 10.0) for name, command in
+                 [("a", "true"), ("b", "false"), ("c", "true"), ("new", "true")]]
+        names = lambda line, path="src/game/A.cpp": [  # noqa: E731
+            s.targets[0] for s in coverage.steps_for(run.Mutant(path, line, 1, "x", "", ""), steps)]
+        self.assertEqual(names(3), ["a", "b", "new"])  # a program missing from the map runs
+        self.assertEqual(names(4), ["new"])
+        self.assertEqual(names(5), ["a", "b", "c", "new"])  # gcov does not count line 5
+        self.assertEqual(names(4, "src/game/A.h"), ["a", "b", "c", "new"])
+        nobody = run.CoverageMap({"counted": {"src/game/A.cpp": [4]}, "programs": {
+            name: {} for name in ("a", "b", "c", "new")}})
+        mutant = run.Mutant("src/game/A.cpp", 4, 1, "x", "", "")
+        self.assertEqual(run.run_mutant(mutant, steps[2:3], nobody, lambda t: True), "uncovered")
+        self.assertEqual(run.run_mutant(mutant, steps[1:], nobody, lambda t: True), "killed")
+        self.assertEqual(run.run_mutant(mutant, steps, nobody, lambda t: False), "no-build")
+
+
 if __name__ == "__main__":
     unittest.main()

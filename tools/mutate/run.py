@@ -382,6 +382,68 @@ def wrapper_command(tests: list[dict], program: str):
     return None
 
 
+def test_steps(build_dir: Path, targets: list[str], gtest_filter: str | None) -> list[Step]:
+    """A step per test program, run as ctest runs it (its environment and folder, or the
+    private display or message bus it needs), failing fast."""
+    extra = [f"--gtest_filter={gtest_filter}"] if gtest_filter else []
+    listing = subprocess.run(
+        ["ctest", "--test-dir", str(build_dir), "--show-only=json-v1"],
+        capture_output=True,
+        text=True,
+        check=True,
+    )
+    tests = json.loads(listing.stdout).get("tests", [])
+    settings = ctest_settings(tests)
+    steps = []
+    for t in targets:
+        program = str(build_dir / "bin" / t)
+        environment, cwd = settings.get(program, ({}, None))
+        command = [program, "--gtest_brief=1", "--gtest_fail_fast", *extra]
+        wrapped = wrapper_command(tests, program) if program not in settings else None
+        if wrapped:
+            command, environment, cwd = wrapped
+        steps.append(Step([t], command, 0.0, environment, cwd))
+    return steps
+
+
+class CoverageMap:
+    """Which program runs which line (from coverage_map.py): a program that never runs a
+    mutant's line cannot notice it."""
+
+    def __init__(self, data: dict):
+        self.counted = {path: set(lines) for path, lines in data["counted"].items()}
+        self.programs = {
+            name: {path: set(lines) for path, lines in files.items()}
+            for name, files in data["programs"].items()
+        }
+
+    @classmethod
+    def load(cls, path: str, source_dir: str) -> "CoverageMap":
+        data = json.loads(Path(path).read_text(encoding="utf-8"))
+        stale = sorted(
+            rel
+            for rel, digest in data["digests"].items()
+            if not (ROOT / rel).exists()
+            or hashlib.sha256((ROOT / rel).read_bytes()).hexdigest()[:16] != digest
+        )
+        if stale:
+            raise SystemExit(f"{path} was made from other sources ({', '.join(stale[:3])}); make it again")
+        return cls(data)
+
+    def steps_for(self, mutant: Mutant, steps: list[Step]) -> list[Step]:
+        """The steps whose program runs the mutant's line, in their order; every step where
+        the map cannot tell (a header, whose inline code the tests also compile, or a line
+        gcov does not count)."""
+        if mutant.path.endswith(".h") or mutant.line not in self.counted.get(mutant.path, set()):
+            return steps
+        return [
+            step
+            for step in steps
+            if step.targets[0] not in self.programs
+            or mutant.line in self.programs[step.targets[0]].get(mutant.path, set())
+        ]
+
+
 def run_suite(steps: list[Step], build_step) -> str:
     """Builds and runs each step in turn and stops at the first that does not pass: a mutant
     the first program kills costs one program's link, not every program's."""
@@ -392,6 +454,17 @@ def run_suite(steps: list[Step], build_step) -> str:
         if outcome != "survived":
             return outcome
     return "survived"
+
+
+def run_mutant(mutant: Mutant, steps: list[Step], coverage: "CoverageMap | None", build_step) -> str:
+    """The mutant's outcome over the programs that can see it. A line no program runs is
+    still tried against the first program, as a function the compiler evaluates (a constant
+    table's maker) counts no runs; 'uncovered' when that one passes too."""
+    chosen = coverage.steps_for(mutant, steps) if coverage else steps
+    if chosen:
+        return run_suite(chosen, build_step)
+    outcome = run_suite(steps[:1], build_step)
+    return "uncovered" if outcome == "survived" else outcome
 
 
 def run_tests(
@@ -479,6 +552,11 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
         help="JSON file of mutants already killed, read and written as the run goes",
     )
     p.add_argument("--shard", default=None, help="K/N: every N-th mutant from the K-th")
+    p.add_argument(
+        "--coverage-map",
+        default=None,
+        help="from coverage_map.py: run for each mutant only the programs that run its line",
+    )
     p.add_argument("--list", action="store_true", help="only print the mutants")
     p.add_argument("--report", default=None, help="also write the results as JSON here")
     return p.parse_args(argv)
@@ -565,24 +643,8 @@ def main(argv: list[str]) -> int:
     if args.test:
         steps = [Step(targets, args.test.split(), 0.0)]
     else:
-        extra = [f"--gtest_filter={args.gtest_filter}"] if args.gtest_filter else []
-        listing = subprocess.run(
-            ["ctest", "--test-dir", str(build_dir), "--show-only=json-v1"],
-            capture_output=True,
-            text=True,
-            check=True,
-        )
-        tests = json.loads(listing.stdout).get("tests", [])
-        settings = ctest_settings(tests)
-        steps = []
-        for t in targets:
-            program = str(build_dir / "bin" / t)
-            environment, cwd = settings.get(program, ({}, None))
-            command = [program, "--gtest_brief=1", "--gtest_fail_fast", *extra]
-            wrapped = wrapper_command(tests, program) if program not in settings else None
-            if wrapped:
-                command, environment, cwd = wrapped
-            steps.append(Step([t], command, 0.0, environment, cwd))
+        steps = test_steps(build_dir, targets, args.gtest_filter)
+    coverage = CoverageMap.load(args.coverage_map, args.source) if args.coverage_map else None
     restorer = Restorer(build_dir / JOURNAL_NAME)
     restorer.recover_from_journal()
     dirty = dirty_files(args.source)
@@ -629,7 +691,7 @@ def main(argv: list[str]) -> int:
             if outcome is None:
                 restorer.mutate(path, apply(text, mutant))
                 try:
-                    outcome = run_suite(steps, build_step)
+                    outcome = run_mutant(mutant, steps, coverage, build_step)
                 finally:
                     restorer.restore()
                 cache.remember(key, outcome)
@@ -650,14 +712,15 @@ def main(argv: list[str]) -> int:
     build(build_dir, targets, args.jobs, args.build_timeout)
 
     killed = sum(1 for _, o in results if o in ("killed", "timeout"))
-    survived = [(m, o) for m, o in results if o == "survived"]
+    survived = [(m, o) for m, o in results if o in ("survived", "uncovered")]
     unbuilt = sum(1 for _, o in results if o == "no-build")
     valid = killed + len(survived)
     score = 100.0 * killed / valid if valid else 0.0
     print()
     print("Surviving mutants:")
-    for m, _ in survived:
-        print(f"  {m.where()}  {m.operator}: {m.describe()}")
+    for m, o in survived:
+        note = "  (no test runs this line)" if o == "uncovered" else ""
+        print(f"  {m.where()}  {m.operator}: {m.describe()}{note}")
     print()
     print(
         f"{len(results)} mutants run{' (interrupted)' if interrupted else ''} in "

@@ -1,0 +1,121 @@
+#!/usr/bin/env python3
+"""Which test program runs which line of the rules library, for the mutation runner.
+
+A mutant on a line that a test program never runs cannot change what that program sees,
+so the runner need not build and run it for that mutant: a survivor then costs the
+programs that reach it, not all of them. The map is made once from a build whose rules
+library is compiled for coverage:
+
+  cmake -S . -B build-cov -G Ninja -DORVANE_COVERAGE_RULES=ON
+  cmake --build build-cov
+  tools/mutate/coverage_map.py --build build-cov --out coverage.json
+  tools/mutate/run.py --build build --coverage-map coverage.json ...
+
+The map must come from the same text of src/game as the mutants: the runner refuses a map
+whose file digests differ from the sources.
+
+Each program is run alone, as the runner runs it, with the counters cleared before it;
+gcov then reads the counters. Lines gcov knows nothing of (a declaration, a constant
+table, a statement continued from the line above) are not in the map, and the runner
+runs every program for a mutant there.
+"""
+
+from __future__ import annotations
+
+import argparse
+import hashlib
+import json
+import subprocess
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import run  # noqa: E402
+
+
+def gcov_lines(object_dir: Path, source_dir: Path) -> tuple[dict[str, list[int]], dict[str, list[int]]]:
+    """(lines run at least once, lines gcov counts) per source file under source_dir,
+    from the counters in object_dir."""
+    notes = sorted(object_dir.rglob("*.gcno"))
+    if not notes:
+        raise SystemExit(f"no coverage notes under {object_dir}: was it built with --coverage?")
+    result = subprocess.run(
+        ["gcov", "--json-format", "--stdout", "--object-directory", str(object_dir)]
+        + [str(n) for n in notes],
+        cwd=object_dir,
+        capture_output=True,
+        text=True,
+        check=True,
+    )
+    run_lines: dict[str, set[int]] = {}
+    counted: dict[str, set[int]] = {}
+    for document in result.stdout.splitlines():
+        if not document.strip():
+            continue
+        for record in json.loads(document).get("files", []):
+            path = Path(record["file"])
+            if not path.is_absolute():
+                path = (object_dir / path).resolve()
+            try:
+                rel = path.resolve().relative_to(run.ROOT).as_posix()
+            except ValueError:
+                continue
+            if not rel.startswith(source_dir.as_posix() + "/"):
+                continue
+            for line in record.get("lines", []):
+                counted.setdefault(rel, set()).add(line["line_number"])
+                if line["count"] > 0:
+                    run_lines.setdefault(rel, set()).add(line["line_number"])
+    return (
+        {k: sorted(v) for k, v in run_lines.items()},
+        {k: sorted(v) for k, v in counted.items()},
+    )
+
+
+def file_digests(source_dir: str) -> dict[str, str]:
+    return {
+        p.relative_to(run.ROOT).as_posix(): hashlib.sha256(p.read_bytes()).hexdigest()[:16]
+        for p in run.source_files(None, source_dir)
+    }
+
+
+def main(argv: list[str]) -> int:
+    p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
+    p.add_argument("--build", required=True, help="a build compiled with --coverage")
+    p.add_argument("--out", required=True, help="the map to write (JSON)")
+    p.add_argument("--source", default="src/game")
+    args = p.parse_args(argv)
+
+    build_dir = (run.ROOT / args.build).resolve()
+    object_dir = build_dir / args.source
+    steps = run.test_steps(build_dir, run.rules_test_programs(
+        (build_dir / "build.ninja").read_text(encoding="utf-8")), None)
+    programs: dict[str, dict[str, list[int]]] = {}
+    counted: dict[str, set[int]] = {}
+    for step in steps:
+        for counters in object_dir.rglob("*.gcda"):
+            counters.unlink()
+        outcome = run.run_tests(step.command, 1800.0, step.environment, step.cwd)
+        if outcome != "survived":
+            print(f"{step.targets[0]} does not pass unmutated: {outcome}", file=sys.stderr)
+            return 2
+        ran, lines = gcov_lines(object_dir, Path(args.source))
+        programs[step.targets[0]] = ran
+        for path, numbers in lines.items():
+            counted.setdefault(path, set()).update(numbers)
+        print(f"{step.targets[0]}: {sum(len(v) for v in ran.values())} lines run", flush=True)
+    Path(args.out).write_text(
+        json.dumps(
+            {
+                "digests": file_digests(args.source),
+                "counted": {k: sorted(v) for k, v in counted.items()},
+                "programs": programs,
+            }
+        ),
+        encoding="utf-8",
+    )
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -39,37 +39,44 @@ def gcov_lines(object_dir: Path, source_dir: Path) -> tuple[dict[str, list[int]]
     notes = sorted(object_dir.rglob("*.gcno"))
     if not notes:
         raise SystemExit(f"no coverage notes under {object_dir}: was it built with --coverage?")
-    result = subprocess.run(
-        ["gcov", "--json-format", "--stdout", "--object-directory", str(object_dir)]
-        + [str(n) for n in notes],
-        cwd=object_dir,
-        capture_output=True,
-        text=True,
-        check=True,
-    )
     run_lines: dict[str, set[int]] = {}
     counted: dict[str, set[int]] = {}
-    for document in result.stdout.splitlines():
-        if not document.strip():
-            continue
-        for record in json.loads(document).get("files", []):
-            path = Path(record["file"])
-            if not path.is_absolute():
-                path = (object_dir / path).resolve()
-            try:
-                rel = path.resolve().relative_to(run.ROOT).as_posix()
-            except ValueError:
-                continue
-            if not rel.startswith(source_dir.as_posix() + "/"):
-                continue
-            for line in record.get("lines", []):
-                counted.setdefault(rel, set()).add(line["line_number"])
-                if line["count"] > 0:
-                    run_lines.setdefault(rel, set()).add(line["line_number"])
+    for folder in sorted({n.parent for n in notes}):
+        result = subprocess.run(
+            ["gcov", "--json-format", "--stdout", "--object-directory", "."]
+            + [n.name for n in notes if n.parent == folder],
+            cwd=folder,
+            capture_output=True,
+            text=True,
+            check=True,
+        )
+        for document in result.stdout.splitlines():
+            if document.strip():
+                data = json.loads(document)
+                # Source names are relative to where the compiler ran, not to the notes.
+                base = Path(data.get("current_working_directory") or folder)
+                for record in data.get("files", []):
+                    add_file_lines(record, base, source_dir, run_lines, counted)
     return (
         {k: sorted(v) for k, v in run_lines.items()},
         {k: sorted(v) for k, v in counted.items()},
     )
+
+
+def add_file_lines(record: dict, folder: Path, source_dir: Path, run_lines, counted) -> None:
+    path = Path(record["file"])
+    if not path.is_absolute():
+        path = folder / path
+    try:
+        rel = path.resolve().relative_to(run.ROOT).as_posix()
+    except ValueError:
+        return  # a system header
+    if not rel.startswith(source_dir.as_posix() + "/"):
+        return
+    for line in record.get("lines", []):
+        counted.setdefault(rel, set()).add(line["line_number"])
+        if line["count"] > 0:
+            run_lines.setdefault(rel, set()).add(line["line_number"])
 
 
 def file_digests(source_dir: str) -> dict[str, str]:

@@ -96,7 +96,8 @@ class CtestSettings(unittest.TestCase):
 class CoverageSelection(unittest.TestCase):
     def test_only_programs_that_run_the_line_and_the_first_for_a_line_nobody_runs(self):
         coverage = run.CoverageMap({"counted": {"src/game/A.cpp": [3, 4, 9]}, "programs": {
-            "a": {"src/game/A.cpp": [3]}, "b": {"src/game/A.cpp": [3, 9]}, "c": {}}})
+            "a": {"src/game/A.cpp": [3]}, "b": {"src/game/A.cpp": [3, 9]}, "c": {}}, "tests": {
+            "b": {"S.one": {"src/game/A.cpp": [3]}, "S.two": {"src/game/A.cpp": [3, 9]}}}})
         steps = [run.Step([name], [command], 10.0) for name, command in
                  [("a", "true"), ("b", "false"), ("c", "true"), ("new", "true")]]
         names = lambda line, path="src/game/A.cpp": [  # noqa: E731
@@ -105,6 +106,10 @@ class CoverageSelection(unittest.TestCase):
         self.assertEqual(names(4), ["new"])
         self.assertEqual(names(5), ["a", "b", "c", "new"])  # gcov does not count line 5
         self.assertEqual(names(4, "src/game/A.h"), ["a", "b", "c", "new"])
+        filters = lambda line: [  # noqa: E731
+            s.command[1:] for s in coverage.steps_for(run.Mutant("src/game/A.cpp", line, 1, "x", "", ""), steps)]
+        self.assertEqual(filters(3), [[], ["--gtest_filter=S.one:S.two"], []])  # b test by test
+        self.assertEqual(filters(9), [["--gtest_filter=S.two"], []])
         nobody = run.CoverageMap({"counted": {"src/game/A.cpp": [4]}, "programs": {
             name: {} for name in ("a", "b", "c", "new")}})
         mutant = run.Mutant("src/game/A.cpp", 4, 1, "x", "", "")

@@ -25,6 +25,7 @@ from __future__ import annotations
 import argparse
 import hashlib
 import json
+import os
 import subprocess
 import sys
 from pathlib import Path
@@ -86,41 +87,92 @@ def file_digests(source_dir: str) -> dict[str, str]:
     }
 
 
+def test_names(step: run.Step) -> list[str]:
+    """The program's tests, as --gtest_filter names them."""
+    listing = subprocess.run(
+        [step.command[0], "--gtest_list_tests"],
+        capture_output=True,
+        text=True,
+        check=True,
+        cwd=step.cwd or run.ROOT,
+        env={**os.environ, **(step.environment or {})},
+    )
+    names, suite = [], ""
+    for line in listing.stdout.splitlines():
+        if not line.strip():
+            continue
+        if not line.startswith(" "):
+            suite = line.split("#")[0].strip()
+        else:
+            names.append(suite + line.split("#")[0].strip())
+    return names
+
+
+def lines_of_run(step: run.Step, command: list[str], object_dir: Path, source_dir: str):
+    for counters in object_dir.rglob("*.gcda"):
+        counters.unlink()
+    outcome = run.run_tests(command, 1800.0, step.environment, step.cwd)
+    if outcome != "survived":
+        raise SystemExit(f"{' '.join(command)} does not pass unmutated: {outcome}")
+    return gcov_lines(object_dir, Path(source_dir))
+
+
 def main(argv: list[str]) -> int:
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
     p.add_argument("--build", required=True, help="a build compiled with --coverage")
     p.add_argument("--out", required=True, help="the map to write (JSON)")
     p.add_argument("--source", default="src/game")
+    p.add_argument(
+        "--per-test",
+        action="append",
+        default=[],
+        help="a program whose tests are mapped one by one, so that a survivor runs only the "
+        "tests that reach its line (worth it for a slow program; may be repeated)",
+    )
+    p.add_argument(
+        "--only",
+        action="append",
+        default=None,
+        help="map only this program (may be repeated) and keep the rest of an existing --out",
+    )
     args = p.parse_args(argv)
 
     build_dir = (run.ROOT / args.build).resolve()
     object_dir = build_dir / args.source
     steps = run.test_steps(build_dir, run.rules_test_programs(
         (build_dir / "build.ninja").read_text(encoding="utf-8")), None)
-    programs: dict[str, dict[str, list[int]]] = {}
-    counted: dict[str, set[int]] = {}
+    out = Path(args.out)
+    data = {"counted": {}, "programs": {}, "tests": {}}
+    if args.only and out.exists():
+        data.update(json.loads(out.read_text(encoding="utf-8")))
+    counted = {k: set(v) for k, v in data["counted"].items()}
     for step in steps:
-        for counters in object_dir.rglob("*.gcda"):
-            counters.unlink()
-        outcome = run.run_tests(step.command, 1800.0, step.environment, step.cwd)
-        if outcome != "survived":
-            print(f"{step.targets[0]} does not pass unmutated: {outcome}", file=sys.stderr)
-            return 2
-        ran, lines = gcov_lines(object_dir, Path(args.source))
-        programs[step.targets[0]] = ran
-        for path, numbers in lines.items():
-            counted.setdefault(path, set()).update(numbers)
-        print(f"{step.targets[0]}: {sum(len(v) for v in ran.values())} lines run", flush=True)
-    Path(args.out).write_text(
-        json.dumps(
-            {
-                "digests": file_digests(args.source),
-                "counted": {k: sorted(v) for k, v in counted.items()},
-                "programs": programs,
-            }
-        ),
-        encoding="utf-8",
-    )
+        name = step.targets[0]
+        if args.only and name not in args.only:
+            continue
+        union: dict[str, set[int]] = {}
+        if name in args.per_test and step.command[0].endswith("/" + name):
+            per_test = {}
+            for test in test_names(step):
+                command = [step.command[0], f"--gtest_filter={test}"]
+                ran, lines = lines_of_run(step, command, object_dir, args.source)
+                per_test[test] = ran
+                for path, numbers in lines.items():
+                    counted.setdefault(path, set()).update(numbers)
+                for path, numbers in ran.items():
+                    union.setdefault(path, set()).update(numbers)
+            data["tests"][name] = per_test
+        else:
+            ran, lines = lines_of_run(step, step.command, object_dir, args.source)
+            for path, numbers in lines.items():
+                counted.setdefault(path, set()).update(numbers)
+            union = {k: set(v) for k, v in ran.items()}
+            data["tests"].pop(name, None)
+        data["programs"][name] = {k: sorted(v) for k, v in union.items()}
+        print(f"{name}: {sum(len(v) for v in union.values())} lines run", flush=True)
+    data["digests"] = file_digests(args.source)
+    data["counted"] = {k: sorted(v) for k, v in counted.items()}
+    out.write_text(json.dumps(data), encoding="utf-8")
     return 0
 
 

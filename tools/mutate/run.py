@@ -416,6 +416,10 @@ class CoverageMap:
             name: {path: set(lines) for path, lines in files.items()}
             for name, files in data["programs"].items()
         }
+        self.tests = {
+            name: {test: {path: set(lines) for path, lines in files.items()} for test, files in tests.items()}
+            for name, tests in data.get("tests", {}).items()
+        }
 
     @classmethod
     def load(cls, path: str, source_dir: str) -> "CoverageMap":
@@ -436,12 +440,22 @@ class CoverageMap:
         gcov does not count)."""
         if mutant.path.endswith(".h") or mutant.line not in self.counted.get(mutant.path, set()):
             return steps
-        return [
-            step
-            for step in steps
-            if step.targets[0] not in self.programs
-            or mutant.line in self.programs[step.targets[0]].get(mutant.path, set())
-        ]
+        chosen = []
+        for step in steps:
+            name = step.targets[0]
+            if name in self.programs and mutant.line not in self.programs[name].get(mutant.path, set()):
+                continue
+            chosen.append(self.narrowed(step, mutant))
+        return chosen
+
+    def narrowed(self, step: Step, mutant: Mutant) -> Step:
+        """A program mapped test by test runs only the tests that reach the line."""
+        tests = self.tests.get(step.targets[0])
+        if not tests or any(part.startswith("--gtest_filter") for part in step.command):
+            return step
+        reaching = sorted(t for t, files in tests.items() if mutant.line in files.get(mutant.path, ()))
+        command = [*step.command, "--gtest_filter=" + ":".join(reaching)]
+        return Step(step.targets, command, step.timeout, step.environment, step.cwd)
 
 
 def run_suite(steps: list[Step], build_step) -> str:
@@ -538,6 +552,13 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
         type=float,
         default=None,
         help="seconds per test run (default: ten times the unmutated run, at least 10)",
+    )
+    p.add_argument(
+        "--timeout-factor",
+        type=float,
+        default=10.0,
+        help="without --timeout: each program's limit is this many times its unmutated run "
+        "(default: 10)",
     )
     p.add_argument("--build-timeout", type=float, default=900.0, help="seconds per build")
     p.add_argument("--jobs", type=int, default=2, help="build jobs (default: 2)")
@@ -668,7 +689,7 @@ def main(argv: list[str]) -> int:
             print(f"the unmutated tests fail: {' '.join(step.command)}", file=sys.stderr)
             return 2
         took = time.monotonic() - start
-        step.timeout = args.timeout or max(10.0, 10 * took)
+        step.timeout = args.timeout or max(10.0, args.timeout_factor * took)
         print(f"  {took:6.1f} s  {Path(step.command[0]).name}", flush=True)
     # The rules' own tests first: they kill most mutants, and every program before them
     # would cost a link for each mutant.

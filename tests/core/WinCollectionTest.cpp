@@ -201,9 +201,20 @@ TEST_F(WinCollection, AfterTheTenthCardWhatIsHeldBackCanOnlyBeCollected) {
     ASSERT_EQ(table.State().Win, heldBack);
     EXPECT_EQ(table.State().Credit, MaxAmount);
 
+    const TableSnapshot afterTheTenth = table.Snapshot();
     table.Hold(2);
     table.Hold(4);
     EXPECT_EQ(table.State().Win, heldBack);
+
+    // Nor after a restart: the resumed table knows the tenth card was turned.
+    FakeDisplay d;
+    FakePause p;
+    FakeSettings s;
+    GameTable resumed(d, p, s);
+    resumed.Resume(afterTheTenth);
+    resumed.Hold(2);
+    resumed.Hold(4);
+    EXPECT_EQ(resumed.State().Win, heldBack);
 
     ASSERT_EQ(table.CashOut(false), CreditChange::Done);
     table.Cash();

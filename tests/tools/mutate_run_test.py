@@ -1,5 +1,6 @@
 """The mutation runner's choice of mutants and of test programs."""
 
+import fcntl
 import sys
 import tempfile
 import unittest
@@ -89,6 +90,13 @@ class CtestSettings(unittest.TestCase):
         self.assertEqual(run.wrapper_command(tests + [wrapped], "/b/bin/bus_tests"),
                          (wrapped["command"], {"A": "1"}, None))
         self.assertIsNone(run.wrapper_command(tests, "/b/bin/bus_tests"))
+        locked = {"command": ["/usr/bin/python3", "read.py", "/b/bin/bus_tests"],
+                  "properties": [{"name": "RESOURCE_LOCK", "value": ["a11y bus"]}]}
+        self.assertEqual(run.resource_locks(tests + [wrapped, locked], "/b/bin/bus_tests"), ("a11y bus",))
+        with run.held_locks(("a11y bus",)):  # a second runner waits for it
+            with open(Path(tempfile.gettempdir()) / "orvane-mutate-a11y_bus.lock", "w") as other:
+                with self.assertRaises(BlockingIOError):
+                    fcntl.flock(other, fcntl.LOCK_EX | fcntl.LOCK_NB)
         step = run.Step(["t"], ["sh", "-c", 'test "$PWD:$MARK" = "/tmp:set"'], 10.0, {"MARK": "set"}, "/tmp")
         self.assertEqual(run.run_suite([step], lambda t: True), "survived")
 

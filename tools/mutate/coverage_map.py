@@ -111,7 +111,8 @@ def test_names(step: run.Step) -> list[str]:
 def lines_of_run(step: run.Step, command: list[str], object_dir: Path, source_dir: str):
     for counters in object_dir.rglob("*.gcda"):
         counters.unlink()
-    outcome = run.run_tests(command, 1800.0, step.environment, step.cwd)
+    with run.held_locks(step.locks):
+        outcome = run.run_tests(command, 1800.0, step.environment, step.cwd)
     if outcome != "survived":
         raise SystemExit(f"{' '.join(command)} does not pass unmutated: {outcome}")
     return gcov_lines(object_dir, Path(source_dir))

@@ -44,6 +44,8 @@ takes every N-th mutant from the K-th, the same ones on every run.
 from __future__ import annotations
 
 import argparse
+import contextlib
+import fcntl
 import hashlib
 import json
 import os
@@ -52,6 +54,7 @@ import re
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 from dataclasses import dataclass
 from pathlib import Path
@@ -349,6 +352,7 @@ class Step:
     timeout: float
     environment: dict[str, str] | None = None  # added to the runner's own
     cwd: str | None = None
+    locks: tuple[str, ...] = ()  # ctest's RESOURCE_LOCK names of its tests
 
 
 def ctest_settings(tests: list[dict]) -> dict[str, tuple[dict[str, str], str | None]]:
@@ -368,6 +372,30 @@ def ctest_settings(tests: list[dict]) -> dict[str, tuple[dict[str, str], str | N
                 cwd = prop["value"]
         settings[command[0]] = (environment, cwd)
     return settings
+
+
+def resource_locks(tests: list[dict], program: str) -> tuple[str, ...]:
+    """The resources ctest never lets two of the program's tests use at once (a desktop's
+    accessibility bus): runners side by side take the same locks."""
+    names = set()
+    for test in tests:
+        if any(program in part for part in test.get("command") or []):
+            for prop in test.get("properties", []):
+                if prop["name"] == "RESOURCE_LOCK":
+                    names.update(prop["value"])
+    return tuple(sorted(names))
+
+
+@contextlib.contextmanager
+def held_locks(names: tuple[str, ...]):
+    """Holds a file lock per name in the system's temporary folder, shared by every
+    checkout on the machine."""
+    with contextlib.ExitStack() as stack:
+        for name in names:
+            safe = re.sub(r"[^\w.-]", "_", name)
+            handle = stack.enter_context(open(Path(tempfile.gettempdir()) / f"orvane-mutate-{safe}.lock", "w"))
+            fcntl.flock(handle, fcntl.LOCK_EX)
+        yield
 
 
 def wrapper_command(tests: list[dict], program: str):
@@ -402,7 +430,7 @@ def test_steps(build_dir: Path, targets: list[str], gtest_filter: str | None) ->
         wrapped = wrapper_command(tests, program) if program not in settings else None
         if wrapped:
             command, environment, cwd = wrapped
-        steps.append(Step([t], command, 0.0, environment, cwd))
+        steps.append(Step([t], command, 0.0, environment, cwd, resource_locks(tests, program)))
     return steps
 
 
@@ -455,7 +483,7 @@ class CoverageMap:
             return step
         reaching = sorted(t for t, files in tests.items() if mutant.line in files.get(mutant.path, ()))
         command = [*step.command, "--gtest_filter=" + ":".join(reaching)]
-        return Step(step.targets, command, step.timeout, step.environment, step.cwd)
+        return Step(step.targets, command, step.timeout, step.environment, step.cwd, step.locks)
 
 
 def run_suite(steps: list[Step], build_step) -> str:
@@ -464,7 +492,8 @@ def run_suite(steps: list[Step], build_step) -> str:
     for step in steps:
         if not build_step(step.targets):
             return "no-build"
-        outcome = run_tests(step.command, step.timeout, step.environment, step.cwd)
+        with held_locks(step.locks):
+            outcome = run_tests(step.command, step.timeout, step.environment, step.cwd)
         if outcome != "survived":
             return outcome
     return "survived"
@@ -685,7 +714,9 @@ def main(argv: list[str]) -> int:
     # The unmutated run gives each program its time limit and the order: fastest first.
     for step in steps:
         start = time.monotonic()
-        if run_tests(step.command, args.timeout or 1800.0, step.environment, step.cwd) != "survived":
+        with held_locks(step.locks):
+            unmutated = run_tests(step.command, args.timeout or 1800.0, step.environment, step.cwd)
+        if unmutated != "survived":
             print(f"the unmutated tests fail: {' '.join(step.command)}", file=sys.stderr)
             return 2
         took = time.monotonic() - start

@@ -534,6 +534,12 @@ def run_tests(
         os.killpg(proc.pid, signal.SIGKILL)
         proc.wait()
         return "timeout"
+    except BaseException:
+        # The tests run in a session of their own: a runner stopped midway must not leave
+        # them spinning on a mutant.
+        os.killpg(proc.pid, signal.SIGKILL)
+        proc.wait()
+        raise
     return "survived" if code == 0 else "killed"
 
 

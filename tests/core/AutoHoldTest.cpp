@@ -38,8 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
                     HoldCase{"21 73 93 Q3 K3", ".HHHH"},
                     // A flush draw wins over the open straight draw 5-6-7-8.
                     HoldCase{"51 61 71 82 K1", "HHH.H"},
-                    // The joker counts with the suit it took: from slot 1 here...
-                    HoldCase{"23 53 93 31 X", "HHH.H"}, HoldCase{"X 23 53 93 31", "HHHH."},
+                    // The joker counts with the suit it took: from slot 1 here, and from
+                    // slot 5 when the joker itself stands first...
+                    HoldCase{"23 53 93 31 X", "HHH.H"}, HoldCase{"X 23 53 81 93", "HHH.H"},
                     // ...which is not the suit of the other three, so only the joker stays.
                     HoldCase{"31 23 53 93 X", "....H"}));
 

@@ -173,6 +173,14 @@ TEST(GameHistory, RefusesRecordsNoTableWrites) {
             g.Guesses = {{true, 7, false}};
         },
         [](GameRecord& g) { g.End = static_cast<GameEnd>(LastGameEnd + 1); },
+        // A wrong guess anywhere but last, and guesses with no win to gamble.
+        [](GameRecord& g) {
+            g.Prize = HighPair;
+            g.Guesses = {{true, 2, true}, {true, 3, false}, {true, 4, true}};
+        },
+        [](GameRecord& g) {
+            g.Guesses = {{true, 2, true}};
+        },
     };
     for (std::size_t i = 0; i < damages.size(); ++i) {
         GameRecord damaged = game;
@@ -180,6 +188,45 @@ TEST(GameHistory, RefusesRecordsNoTableWrites) {
         EXPECT_FALSE(history.Restore({damaged}, std::nullopt)) << "damage " << i;
     }
     EXPECT_EQ(history.Finished().size(), 1U);  // what was refused changed nothing
+}
+
+// What no table does is not written either: a third draw, an eleventh guess, or anything
+// before a game has begun; a win given up counts nothing unless the second draw wins.
+TEST(GameHistory, KeepsOnlyWhatAGameCanHold) {
+    GameHistory history;
+    history.AddDraw({});
+    history.AddGuess({});
+    EXPECT_FALSE(history.Current().has_value());
+    history.Begin(5, 100, {1, 2, 3, 4, 5});
+    history.Offer(HighPair, 10);
+    history.GiveUpWin(HighPair);
+    for (std::size_t i = 0; i <= GameRecord::MaxDraws; ++i) {
+        history.AddDraw({});
+    }
+    for (std::size_t i = 0; i <= GameRecord::MaxGuesses; ++i) {
+        history.AddGuess({true, 2, true});
+    }
+    EXPECT_EQ(history.Current()->Draws.size(), GameRecord::MaxDraws);
+    EXPECT_EQ(history.Current()->Guesses.size(), GameRecord::MaxGuesses);
+    EXPECT_EQ(history.Current()->Win, 0);
+}
+
+// The words a damaged store's report gives of each game, every part of the record in turn.
+TEST(GameHistory, DescribesAGameWholeInOneLine) {
+    GameRecord game;
+    game.Bet = 5;
+    game.CreditBefore = 100;
+    game.CreditAfter = 90;
+    game.Dealt = {1, 2, 3, 4, 5};
+    game.Draws = {GameDraw{{}, {6, 7, 8, 9, 10}}};
+    game.GivenUpPrize = TwoPairs;
+    game.Prize = HighPair;
+    game.Win = 10;
+    game.Guesses = {{true, 2, true}, {false, 3, false}};
+    game.End = GameEnd::GambleLost;
+    EXPECT_EQ(Describe(game),
+              "bet 5, credit 100 -> 90, dealt 1 2 3 4 5, drew 6 7 8 9 10, gave up line 9, line 10 "
+              "win 10, guessed A on 2 right, guessed B on 3 wrong, collected 0, end 3");
 }
 
 // How a gambled game ends follows from its guesses: a wrong one loses, the tenth right one

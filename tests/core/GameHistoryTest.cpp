@@ -191,15 +191,15 @@ TEST(GameHistory, RefusesRecordsNoTableWrites) {
 }
 
 // What no table does is not written either: a third draw, an eleventh guess, or anything
-// before a game has begun; a win given up counts nothing unless the second draw wins.
+// before a game has begun.
 TEST(GameHistory, KeepsOnlyWhatAGameCanHold) {
     GameHistory history;
     history.AddDraw({});
     history.AddGuess({});
+    history.AddCollected(10);
     EXPECT_FALSE(history.Current().has_value());
     history.Begin(5, 100, {1, 2, 3, 4, 5});
     history.Offer(HighPair, 10);
-    history.GiveUpWin(HighPair);
     for (std::size_t i = 0; i <= GameRecord::MaxDraws; ++i) {
         history.AddDraw({});
     }
@@ -208,7 +208,23 @@ TEST(GameHistory, KeepsOnlyWhatAGameCanHold) {
     }
     EXPECT_EQ(history.Current()->Draws.size(), GameRecord::MaxDraws);
     EXPECT_EQ(history.Current()->Guesses.size(), GameRecord::MaxGuesses);
-    EXPECT_EQ(history.Current()->Win, 0);
+}
+
+// A game in play reads as the credit unchanged; a win given up leaves nothing won, so a
+// second draw that wins nothing ends the game as no win.
+TEST(GameHistory, AWinGivenUpLeavesNothingWonUnlessTheSecondDrawWins) {
+    GameHistory history;
+    history.Begin(5, 100, {1, 2, 3, 4, 5});
+    EXPECT_EQ(history.Current()->CreditAfter, 100);
+    history.AddDraw({});
+    history.Offer(HighPair, 10);
+    history.GiveUpWin(HighPair);
+    history.AddDraw({});
+    history.Finish(95);
+    const GameRecord& game = history.Finished().back();
+    EXPECT_EQ(game.Prize, NoPrize);
+    EXPECT_EQ(game.Win, 0);
+    EXPECT_EQ(game.End, GameEnd::NoWin);
 }
 
 // The words a damaged store's report gives of each game, every part of the record in turn.

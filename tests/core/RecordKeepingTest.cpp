@@ -52,6 +52,10 @@ TEST(RecordKeeping, NoCoinOrStakeIsTakenThatTheRecordsDoNotHold) {
     for (std::size_t i = 0; i < script.size(); ++i) {
         if (random() % 25 == 0) {
             journal.failing = !journal.failing;  // the disk fills up, or is freed
+            if (!journal.failing) {
+                table.RetryRecords();  // the window's retry, before the player's next action
+                ASSERT_EQ(table.Keeping(), RecordKeeping::Kept);
+            }
         }
         const CreditAuditCounters before = table.Audit().Counters();
         const bool refusing = table.Keeping() == RecordKeeping::CannotBeKept;

@@ -12,7 +12,9 @@ class OutOfService : public TableFixture {};
 
 TEST_F(OutOfService, DealDoesNothingAndChargesNothing) {
     StartWithCredit(100);
+    display.idleRunning = false;
     table.SetOutOfService(true);
+    EXPECT_FALSE(display.idleRunning);
     table.Deal();
     table.Deal();
     EXPECT_EQ(table.State().Credit, 100);
@@ -21,6 +23,7 @@ TEST_F(OutOfService, DealDoesNothingAndChargesNothing) {
     EXPECT_TRUE(table.State().Ready) << "the gate stays open for cashing out";
 
     table.SetOutOfService(false);
+    EXPECT_TRUE(display.idleRunning) << "back in service, the idle table plays its show again";
     table.Deal();
     EXPECT_EQ(table.State().Credit, 100 - table.State().Bet());
 }

@@ -148,6 +148,21 @@ TEST_F(RoundFlow, ContinuingAfterAWinDropsItAndDrawsAgain) {
     EXPECT_EQ(table.State().RoundState, RoundPhase::Idle);
 }
 
+// A second draw with every card let go keeps the whole hand rather than drawing five.
+TEST_F(RoundFlow, ASecondDrawWithNothingHeldKeepsTheWholeHand) {
+    StartWithCredit(100, HighPairSeed);
+    table.Deal();
+    table.Deal();
+    table.Deal();  // give the win up
+    ASSERT_TRUE(table.State().Continued);
+    table.Hold(2);
+    table.Hold(4);
+    ASSERT_EQ(display.holdMark, (std::array<bool, 6>{}));
+    const std::array<CardValue, 6> hand = ShownHand();
+    table.Deal();
+    EXPECT_EQ(ShownHand(), hand);
+}
+
 TEST_F(RoundFlow, DealingOnADealtWinWithoutHoldsTakesItForFree) {
     StartWithCredit(100, HighPairSeed);
     table.Deal();

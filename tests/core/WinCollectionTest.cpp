@@ -118,6 +118,7 @@ TEST_F(WinCollection, WhatTheCreditCannotHoldStaysOnOfferUntilThePlayerCashesOut
     EXPECT_EQ(table.History().Current()->Collected, 1050);
     EXPECT_EQ(display.win, 6170 - 1050);
     EXPECT_TRUE(table.DoubleUpOffer().IsOpen());
+    EXPECT_TRUE(display.indicatorBlinking);  // the rest is still on offer
     EXPECT_EQ(table.State().RoundState, RoundPhase::FirstDrawWon);
     EXPECT_EQ(display.message, Message::CreditFull);
 

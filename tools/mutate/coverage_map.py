@@ -23,7 +23,6 @@ runs every program for a mutant there.
 from __future__ import annotations
 
 import argparse
-import hashlib
 import json
 import os
 import subprocess
@@ -82,7 +81,7 @@ def add_file_lines(record: dict, folder: Path, source_dir: Path, run_lines, coun
 
 def file_digests(source_dir: str) -> dict[str, str]:
     return {
-        p.relative_to(run.ROOT).as_posix(): hashlib.sha256(p.read_bytes()).hexdigest()[:16]
+        p.relative_to(run.ROOT).as_posix(): run.file_digest(p)
         for p in run.source_files(None, source_dir)
     }
 

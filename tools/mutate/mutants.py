@@ -204,6 +204,11 @@ def source_files(pattern: str | None, source_dir: str) -> list[Path]:
 # ---- kills kept between runs ----------------------------------------------------------
 
 
+def file_digest(path: Path) -> str:
+    """Names one text of a source file: the coverage map and the kill cache hold to it."""
+    return hashlib.sha256(path.read_bytes()).hexdigest()[:16]
+
+
 def cache_key(mutant: Mutant, file_text: str) -> str:
     """Names a mutant of one exact text of its file: any edit of the file makes it new."""
     digest = hashlib.sha256(file_text.encode("utf-8")).hexdigest()[:16]

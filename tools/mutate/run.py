@@ -46,7 +46,6 @@ from __future__ import annotations
 import argparse
 import contextlib
 import fcntl
-import hashlib
 import json
 import os
 import random
@@ -66,6 +65,7 @@ from mutants import (  # noqa: E402
     Mutant,
     apply,
     cache_key,
+    file_digest,
     mutants_of_file,
     source_files,
 )
@@ -276,7 +276,7 @@ class CoverageMap:
             rel
             for rel, digest in data["digests"].items()
             if not (ROOT / rel).exists()
-            or hashlib.sha256((ROOT / rel).read_bytes()).hexdigest()[:16] != digest
+            or file_digest(ROOT / rel) != digest
         )
         if stale:
             raise SystemExit(f"{path} was made from other sources ({', '.join(stale[:3])}); make it again")

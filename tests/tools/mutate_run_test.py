@@ -1,6 +1,7 @@
 """The mutation runner's choice of mutants and of test programs."""
 
 import fcntl
+import json
 import sys
 import tempfile
 import unittest
@@ -31,6 +32,21 @@ class MutantsOfFile(unittest.TestCase):
             path.write_text(SOURCE, encoding="utf-8")
             found = {(m.line, m.operator) for m in run.mutants_of_file(path)}
         self.assertEqual(found, {(9, "arith"), (9, "delete"), (10, "cmp-flip"), (10, "boundary")})
+
+    def test_a_run_goes_on_without_what_an_earlier_report_holds_and_its_shards_share_the_rest(self):
+        with tempfile.TemporaryDirectory(dir=run.ROOT) as folder:
+            Path(folder, "Guard.cpp").write_text(SOURCE, encoding="utf-8")
+            source = Path(folder).relative_to(run.ROOT).as_posix()
+            args = run.parse_args(["--source", source])
+            every = run.select(args)
+            report = Path(folder, "earlier.json")
+            report.write_text(json.dumps({"results": [
+                {"where": m.where(), "column": m.column, "operator": m.operator,
+                 "mutation": m.describe(), "outcome": "survived"} for m in every[1::2]]}))
+            shards = [run.select(run.parse_args(["--source", source, "--skip-seen", str(report),
+                                                 "--shard", f"{k}/2"])) for k in (1, 2)]
+        self.assertEqual(sorted(shards[0] + shards[1], key=every.index), every[0::2])
+        self.assertTrue(shards[0] and shards[1])
 
 
 NINJA = """\

@@ -31,6 +31,7 @@ Usage examples:
   tools/mutate/run.py --build build --sample 80 --seed 7
   tools/mutate/run.py --build build --filter 'DoubleUp|GameTable' --max 40
   tools/mutate/run.py --survivors-of before.json   # after adding tests: the survivors again
+  tools/mutate/run.py --skip-seen part1.json --shard 1/2   # go on after part 1, on two cores
   tools/mutate/run.py --cache tools/mutate/killed.json --shard 1/4   # a quarter, resumable
 
 A full run over src/game takes many hours on two cores, so it can be done in parts: with
@@ -427,6 +428,13 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
         default=None,
         help="JSON file of mutants already killed, read and written as the run goes",
     )
+    p.add_argument(
+        "--skip-seen",
+        action="append",
+        default=[],
+        help="leave out every mutant an earlier --report file holds, whatever its outcome; "
+        "may be repeated, and is applied before --shard so the shards share what is left",
+    )
     p.add_argument("--shard", default=None, help="K/N: every N-th mutant from the K-th")
     p.add_argument(
         "--coverage-map",
@@ -436,6 +444,13 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
     p.add_argument("--list", action="store_true", help="only print the mutants")
     p.add_argument("--report", default=None, help="also write the results as JSON here")
     return p.parse_args(argv)
+
+
+def reported(path: str) -> set[tuple[str, int, str, str]]:
+    """The mutants an earlier report holds, so a run split over days goes on where it stopped
+    without running its survivors and unbuildable mutants again."""
+    earlier = json.loads(Path(path).read_text(encoding="utf-8"))
+    return {(r["where"], r["column"], r["operator"], r["mutation"]) for r in earlier["results"]}
 
 
 def select(args: argparse.Namespace) -> list[Mutant]:
@@ -453,6 +468,9 @@ def select(args: argparse.Namespace) -> list[Mutant]:
             if r["outcome"] == "survived"
         }
         mutants = [m for m in mutants if (m.where(), m.column, m.operator) in wanted_keys]
+    if args.skip_seen:
+        seen = set().union(*(reported(path) for path in args.skip_seen))
+        mutants = [m for m in mutants if (m.where(), m.column, m.operator, m.describe()) not in seen]
     if args.sample is not None and args.sample < len(mutants):
         mutants = random.Random(args.seed).sample(mutants, args.sample)
         mutants.sort(key=lambda m: (m.path, m.line, m.column, m.operator))

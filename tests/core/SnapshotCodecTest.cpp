@@ -2,6 +2,7 @@
 // hostile is refused with a reason instead of being half-read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <random>
@@ -232,6 +233,8 @@ TEST_F(SnapshotCodecTest, ARoundTheTableCannotReachIsRefused) {
               "a first draw is in flight without a dealt hand");
     EXPECT_EQ(Refusal(With(offer, "LastPrize", "0")), "a won round has no prize");
     EXPECT_EQ(Refusal(With(offer, "GameNow", "0")), "the running game does not match the round");
+    EXPECT_EQ(Refusal(With(offer, "BetIndex", table.State().BetIndex == 1 ? "2" : "1")),
+              "the bet changed under a running stage or a win");
 
     const SnapshotRecords idle = Idle();
     EXPECT_EQ(Refusal(With(idle, "Win", "10")), "a win is held without an offer");
@@ -255,6 +258,27 @@ TEST_F(SnapshotCodecTest, ADealtHandMustBeFifteenDifferentCardsWithTheHandAmongT
         With(With(dealt, "Hand1", std::to_string(replacement)), "Hand1Suit",
              std::to_string(replacement == JokerValue ? 1 : SuitOfValue(replacement)));
     EXPECT_EQ(Refusal(swapped), "hand card 1 is not the card dealt");
+}
+
+// Stored once the stake is taken and before the cards are turned up, so a stop then shows
+// the same cards: the deal must open a round and hold fifteen different cards.
+TEST_F(SnapshotCodecTest, ADealInFlightOpensARoundWithFifteenDifferentCards) {
+    table.Start(3);
+    ASSERT_EQ(table.AddCredit(1000, true), CreditChange::Done);
+    RecordingJournal journal(table);
+    table.SetJournal(&journal);
+    table.Deal();
+    const auto dealing = std::find_if(journal.commits.begin(), journal.commits.end(), [](auto& e) {
+        return e.snapshot.Table.StageInFlight == DrawStage::Deal;
+    });
+    ASSERT_NE(dealing, journal.commits.end());
+    const SnapshotRecords records = SnapshotCodec::Encode(dealing->snapshot);
+    ASSERT_EQ(Refusal(records), "accepted");
+    EXPECT_EQ(
+        Refusal(With(records, "Deal15", std::to_string(dealing->snapshot.Table.DealBuffer[1]))),
+        "the dealt cards are not fifteen different cards");
+    EXPECT_EQ(Refusal(With(records, "RoundState", "3")),
+              "a deal is in flight in the middle of a round");
 }
 
 TEST_F(SnapshotCodecTest, GamesTheTableCouldNotHavePlayedAreRefused) {
@@ -326,6 +350,20 @@ TEST(SnapshotSchema, TheWriterWritesEveryValueOfTheListOnceInItsOrder) {
         names.insert(schema[i].Key);
     }
     EXPECT_EQ(names.size(), schema.size());
+}
+
+// Files written by earlier builds are read by these names: renaming or dropping one loses
+// what those files hold, so it needs a new SnapshotCodec::Version and a reader of the old.
+TEST(SnapshotSchema, TheStoredNamesAreTheOnesEarlierBuildsWrote) {
+    std::string names;
+    for (const auto& [name, value] : SnapshotCodec::Encode(Fullest())) {
+        names += name + '\n';
+    }
+    std::uint64_t digest = 14695981039346656037ULL;
+    for (const unsigned char c : names) {
+        digest = (digest ^ c) * 1099511628211ULL;
+    }
+    EXPECT_EQ(digest, 3314620947565790425ULL) << names;
 }
 
 // What the resume keeps of the live table is only what the snapshot does not store.

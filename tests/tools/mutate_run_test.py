@@ -121,7 +121,8 @@ class CoverageSelection(unittest.TestCase):
     def test_only_programs_that_run_the_line_and_the_first_for_a_line_nobody_runs(self):
         coverage = run.CoverageMap({"counted": {"src/game/A.cpp": [3, 4, 9]}, "programs": {
             "a": {"src/game/A.cpp": [3]}, "b": {"src/game/A.cpp": [3, 9]}, "c": {}}, "tests": {
-            "b": {"S.one": {"src/game/A.cpp": [3]}, "S.two": {"src/game/A.cpp": [3, 9]}}}})
+            "b": {"S.one": {"src/game/A.cpp": [3]}, "S.two": {"src/game/A.cpp": [3, 9]}}},
+            "listed": {"a": ["A.one"], "c": ["C.one"]}})
         steps = [run.Step([name], [command], 10.0) for name, command in
                  [("a", "true"), ("b", "false"), ("c", "true"), ("new", "true")]]
         names = lambda line, path="src/game/A.cpp": [  # noqa: E731
@@ -134,6 +135,12 @@ class CoverageSelection(unittest.TestCase):
             s.command[1:] for s in coverage.steps_for(run.Mutant("src/game/A.cpp", line, 1, "x", "", ""), steps)]
         self.assertEqual(filters(3), [[], ["--gtest_filter=S.one:S.two"], []])  # b test by test
         self.assertEqual(filters(9), [["--gtest_filter=S.two"], []])
+        # A test written after the map runs for every mutant of its program; a program
+        # mapped whole that gained a test is run whole.
+        coverage.note_tests_of_today("b", ["S.one", "S.two", "S.new"])
+        coverage.note_tests_of_today("c", ["C.new"])
+        self.assertEqual(filters(4), [["--gtest_filter=S.new"], [], []])
+        self.assertEqual(filters(9), [["--gtest_filter=S.two:S.new"], [], []])
         nobody = run.CoverageMap({"counted": {"src/game/A.cpp": [4]}, "programs": {
             name: {} for name in ("a", "b", "c", "new")}})
         mutant = run.Mutant("src/game/A.cpp", 4, 1, "x", "", "")

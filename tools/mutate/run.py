@@ -255,6 +255,28 @@ def test_steps(build_dir: Path, targets: list[str], gtest_filter: str | None) ->
     return steps
 
 
+def test_names(program: str, step: Step) -> list[str] | None:
+    """The program's tests, as --gtest_filter names them; None when it cannot list them."""
+    listing = subprocess.run(
+        [program, "--gtest_list_tests"],
+        capture_output=True,
+        text=True,
+        cwd=step.cwd or ROOT,
+        env={**os.environ, **(step.environment or {})},
+    )
+    if listing.returncode != 0:
+        return None
+    names, suite = [], ""
+    for line in listing.stdout.splitlines():
+        if not line.strip():
+            continue
+        if not line.startswith(" "):
+            suite = line.split("#")[0].strip()
+        else:
+            names.append(suite + line.split("#")[0].strip())
+    return names
+
+
 class CoverageMap:
     """Which program runs which line (from coverage_map.py): a program that never runs a
     mutant's line cannot notice it."""
@@ -269,6 +291,20 @@ class CoverageMap:
             name: {test: {path: set(lines) for path, lines in files.items()} for test, files in tests.items()}
             for name, tests in data.get("tests", {}).items()
         }
+        self.listed = {name: set(tests) for name, tests in data.get("listed", {}).items()}
+        self.listed.update({name: set(tests) for name, tests in self.tests.items()})
+        self.added: dict[str, list[str]] = {}
+
+    def note_tests_of_today(self, name: str, tests: list[str] | None) -> None:
+        """Tests written after the map have no lines in it: a program mapped test by test
+        runs them for every mutant it runs, and one mapped whole is no longer trusted."""
+        if tests is None or name not in self.listed:
+            return
+        added = [t for t in tests if t not in self.listed[name]]
+        if name in self.tests:
+            self.added[name] = added
+        elif added:
+            self.programs.pop(name, None)
 
     @classmethod
     def load(cls, path: str, source_dir: str) -> "CoverageMap":
@@ -292,7 +328,8 @@ class CoverageMap:
         chosen = []
         for step in steps:
             name = step.targets[0]
-            if name in self.programs and mutant.line not in self.programs[name].get(mutant.path, set()):
+            reaches = mutant.line in self.programs.get(name, {}).get(mutant.path, set())
+            if name in self.programs and not reaches and not self.added.get(name):
                 continue
             chosen.append(self.narrowed(step, mutant))
         return chosen
@@ -303,6 +340,7 @@ class CoverageMap:
         if not tests or any(part.startswith("--gtest_filter") for part in step.command):
             return step
         reaching = sorted(t for t, files in tests.items() if mutant.line in files.get(mutant.path, ()))
+        reaching += self.added.get(step.targets[0], [])
         command = [*step.command, "--gtest_filter=" + ":".join(reaching)]
         return Step(step.targets, command, step.timeout, step.environment, step.cwd, step.locks)
 
@@ -524,6 +562,10 @@ def main(argv: list[str]) -> int:
         print("the unmutated tree does not build; nothing to measure", file=sys.stderr)
         print(log, file=sys.stderr)
         return 2
+    if coverage:
+        for step in steps:
+            program = str(build_dir / "bin" / step.targets[0])
+            coverage.note_tests_of_today(step.targets[0], test_names(program, step))
     # The unmutated run gives each program its time limit and the order: fastest first.
     for step in steps:
         start = time.monotonic()

@@ -114,6 +114,15 @@ TEST_F(CreditAuditTable, ACreditThatStraysIsReportedOnceWithTheGames) {
     table.State().Credit -= 3;
     table.Bet();
     EXPECT_EQ(journal.failures.size(), 2U);
+    // Once the credit holds again, the same stray is a new fault, told with the game in play.
+    table.State().Credit += 3;
+    table.Deal();
+    ASSERT_EQ(table.State().RoundState, RoundPhase::Dealt);
+    table.State().Credit -= 3;
+    table.Hold(1);
+    ASSERT_EQ(journal.failures.size(), 3U);
+    EXPECT_NE(journal.failures[2].find("this game: bet "), std::string::npos)
+        << journal.failures[2];
 }
 
 TEST_F(CreditAuditTable, EachEventCommitsOnceAndAStagePaidForOnceMore) {

@@ -14,16 +14,18 @@ namespace {
 class FlakyJournal : public Journal {
   public:
     explicit FlakyJournal(const GameTable& table) : table_(table) {}
+    // As the real store, what is kept is what the last save did: only a new commit can tell
+    // the table that the disk has room again.
     void Commit() override {
+        keeping = failing ? RecordKeeping::CannotBeKept : RecordKeeping::Kept;
         if (!failing) {
             kept = table_.Snapshot();
         }
     }
     void AuditFailed(const std::string& details) override { failures.push_back(details); }
-    RecordKeeping Keeping() const override {
-        return failing ? RecordKeeping::CannotBeKept : RecordKeeping::Kept;
-    }
+    RecordKeeping Keeping() const override { return keeping; }
     bool failing = false;
+    RecordKeeping keeping = RecordKeeping::Kept;
     TableSnapshot kept;
     std::vector<std::string> failures;
 

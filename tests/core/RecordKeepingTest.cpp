@@ -127,6 +127,40 @@ TEST(RecordKeeping, ADealWhoseSaveFailsIsPutBack) {
     EXPECT_EQ(table.Keeping(), RecordKeeping::Kept);
 }
 
+// A full disk refuses coins and stakes and says so; what the machine said before comes back
+// with the first save that works, and a round caught in the middle keeps its buttons.
+TEST(RecordKeeping, ARefusalLeavesTheTableAsItWas) {
+    FakeDisplay display;
+    FakePause pause;
+    FakeSettings settings;
+    GameTable table(display, pause, settings);
+    FlakyJournal journal(table);
+    table.SetJournal(&journal);
+    table.Start(7);
+    ASSERT_EQ(display.message, Message::InsertCoin);
+    ASSERT_TRUE(display.messageBlinks);
+    journal.failing = true;
+    EXPECT_EQ(table.AddCredit(100, true), CreditChange::RecordsNotKept);
+    EXPECT_EQ(display.message, Message::RecordsNotKept);
+    journal.failing = false;
+    table.RetryRecords();
+    EXPECT_EQ(display.message, Message::InsertCoin);
+    EXPECT_TRUE(display.messageBlinks);
+
+    ASSERT_EQ(table.AddCredit(100, true), CreditChange::Done);
+    table.Deal();
+    ASSERT_EQ(display.buttonLayout, ButtonLayout::Dealt);
+    journal.failing = true;
+    table.Deal();  // a new deal's stake does not reach the records
+    EXPECT_EQ(table.State().RoundState, RoundPhase::Dealt);
+    EXPECT_EQ(table.State().Credit, 95);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Dealt);
+    journal.failing = false;
+    table.Hold(2);
+    EXPECT_EQ(table.Keeping(), RecordKeeping::Kept);
+    EXPECT_EQ(display.buttonLayout, ButtonLayout::Dealt);
+}
+
 // A round a restart finished stays on the table, and in the history, until the player
 // has read what the start said.
 TEST(RecordKeeping, ARoundFinishedByAResumeStaysShownAndIsKept) {

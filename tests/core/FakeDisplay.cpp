@@ -6,8 +6,11 @@
 
 namespace orvane::test {
 
+// As the window's card: showing a face leaves its held look to SetHandCardHeld.
 void FakeDisplay::ShowHandCard(int slot, const Card& card) {
+    const bool held = hand[OneBased(slot)].Held;
     hand[OneBased(slot)] = card;
+    hand[OneBased(slot)].Held = held;
     log.push_back("card " + std::to_string(slot) +
                   (card.ShowBack ? " back" : " " + std::to_string(card.Value)));
 }
@@ -76,6 +79,7 @@ void FakeDisplay::SetMessage(Message m, bool blink) {
 }
 void FakeDisplay::StartIdleAnimation() {
     idleRunning = true;
+    ++idleStarts;
 }
 void FakeDisplay::StopIdleAnimation() {
     idleRunning = false;

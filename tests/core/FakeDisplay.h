@@ -60,6 +60,7 @@ class FakeDisplay : public TableDisplay {
     int stars = -1;
     std::optional<ButtonLayout> buttonLayout;
     bool doubleUpPanel = false, idleRunning = false, indicatorBlinking = false;
+    int idleStarts = 0;
     Message message = Message::None;
     ChoiceButtons choiceButtons = ChoiceButtons::Off;
     int choiceButtonCalls = 0;

@@ -212,6 +212,9 @@ TEST(RecordKeeping, ARoundFinishedByAResumeStaysShownAndIsKept) {
                 break;
         }
         EXPECT_TRUE(shown.idleRunning) << "release " << lostDraws % 3;
+        const int starts = shown.idleStarts;
+        b.ReleaseIdleAnimation();  // let go once, the show is not started over
+        EXPECT_EQ(shown.idleStarts, starts) << "release " << lostDraws % 3;
     }
     EXPECT_GT(lostDraws, 5);
 }

@@ -140,6 +140,7 @@ TEST_F(WinCollection, WhatTheCreditCannotHoldStaysOnOfferUntilThePlayerCashesOut
     EXPECT_EQ(table.State().Credit, 0);
     EXPECT_TRUE(table.DoubleUpOffer().IsOpen());
     EXPECT_EQ(display.message, Message::Winner);
+    EXPECT_FALSE(display.messageBlinks);  // as when the win was first offered
 
     table.Cash();
     EXPECT_EQ(table.State().Credit, 6170 - 1050);

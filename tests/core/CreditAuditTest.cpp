@@ -10,12 +10,12 @@
 namespace orvane::test {
 namespace {
 
-struct Reached {
+struct EventsSeen {
     int guesses = 0, halves = 0, givenUp = 0, jackpots = 0, cashOuts = 0;
 };
 
 TEST(CreditAudit, HoldsAfterEveryEventOfLongSeededPlay) {
-    Reached reached;
+    EventsSeen reached;
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
         FakeDisplay display;
         FakePause pause;

@@ -121,8 +121,7 @@ class CoverageSelection(unittest.TestCase):
     def test_only_programs_that_run_the_line_and_the_first_for_a_line_nobody_runs(self):
         coverage = run.CoverageMap({"counted": {"src/game/A.cpp": [3, 4, 9]}, "programs": {
             "a": {"src/game/A.cpp": [3]}, "b": {"src/game/A.cpp": [3, 9]}, "c": {}}, "tests": {
-            "b": {"S.one": {"src/game/A.cpp": [3]}, "S.two": {"src/game/A.cpp": [3, 9]}}},
-            "listed": {"a": ["A.one"], "c": ["C.one"]}})
+            "b": {"S.one": {"src/game/A.cpp": [3]}, "S.two": {"src/game/A.cpp": [3, 9]}}}})
         steps = [run.Step([name], [command], 10.0) for name, command in
                  [("a", "true"), ("b", "false"), ("c", "true"), ("new", "true")]]
         names = lambda line, path="src/game/A.cpp": [  # noqa: E731
@@ -135,18 +134,31 @@ class CoverageSelection(unittest.TestCase):
             s.command[1:] for s in coverage.steps_for(run.Mutant("src/game/A.cpp", line, 1, "x", "", ""), steps)]
         self.assertEqual(filters(3), [[], ["--gtest_filter=S.one:S.two"], []])  # b test by test
         self.assertEqual(filters(9), [["--gtest_filter=S.two"], []])
-        # A test written after the map runs for every mutant of its program; a program
-        # mapped whole that gained a test is run whole.
-        coverage.note_tests_of_today("b", ["S.one", "S.two", "S.new"])
-        coverage.note_tests_of_today("c", ["C.new"])
-        self.assertEqual(filters(4), [["--gtest_filter=S.new"], [], []])
-        self.assertEqual(filters(9), [["--gtest_filter=S.two:S.new"], [], []])
         nobody = run.CoverageMap({"counted": {"src/game/A.cpp": [4]}, "programs": {
             name: {} for name in ("a", "b", "c", "new")}})
         mutant = run.Mutant("src/game/A.cpp", 4, 1, "x", "", "")
         self.assertEqual(run.run_mutant(mutant, steps[2:3], nobody, lambda t: True), "uncovered")
         self.assertEqual(run.run_mutant(mutant, steps[1:], nobody, lambda t: True), "killed")
         self.assertEqual(run.run_mutant(mutant, steps, nobody, lambda t: False), "no-build")
+
+
+class CoverageMapLoad(unittest.TestCase):
+    def test_a_map_is_refused_for_changed_rules_and_says_nothing_once_a_test_changed(self):
+        with tempfile.TemporaryDirectory(dir=run.ROOT) as folder:
+            rules, test = Path(folder, "A.cpp"), Path(folder, "ATest.cpp")
+            rules.write_text("int a;\n")
+            test.write_text("TEST(A, One) {}\n")
+            rel = lambda p: p.relative_to(run.ROOT).as_posix()  # noqa: E731
+            saved = Path(folder, "map.json")
+            saved.write_text(json.dumps({
+                "counted": {}, "programs": {}, "digests": {rel(rules): run.file_digest(rules)},
+                "test_digests": {rel(test): run.file_digest(test)}}))
+            load = lambda: run.CoverageMap.load(str(saved), folder)  # noqa: E731
+            self.assertIsInstance(load(), run.CoverageMap)
+            test.write_text("TEST(A, One) { EXPECT_TRUE(false); }\n")
+            self.assertIsNone(load())
+            rules.write_text("int b;\n")
+            self.assertRaises(SystemExit, load)
 
 
 if __name__ == "__main__":

@@ -120,7 +120,7 @@ def main(argv: list[str]) -> int:
     steps = run.test_steps(build_dir, run.rules_test_programs(
         (build_dir / "build.ninja").read_text(encoding="utf-8")), None)
     out = Path(args.out)
-    data = {"counted": {}, "programs": {}, "tests": {}, "listed": {}}
+    data = {"counted": {}, "programs": {}, "tests": {}}
     if args.only and out.exists():
         data.update(json.loads(out.read_text(encoding="utf-8")))
     counted = {k: set(v) for k, v in data["counted"].items()}
@@ -129,9 +129,6 @@ def main(argv: list[str]) -> int:
         if args.only and name not in args.only:
             continue
         union: dict[str, set[int]] = {}
-        # The runner compares these with the program's tests of its day: a test added since
-        # the map was made has no lines in it, and must not be left out for that.
-        data.setdefault("listed", {})[name] = run.test_names(str(build_dir / "bin" / name), step)
         if name in args.per_test and step.command[0].endswith("/" + name):
             per_test = {}
             for test in run.test_names(step.command[0], step):
@@ -152,6 +149,7 @@ def main(argv: list[str]) -> int:
         data["programs"][name] = {k: sorted(v) for k, v in union.items()}
         print(f"{name}: {sum(len(v) for v in union.values())} lines run", flush=True)
     data["digests"] = file_digests(args.source)
+    data["test_digests"] = file_digests("tests")
     data["counted"] = {k: sorted(v) for k, v in counted.items()}
     out.write_text(json.dumps(data), encoding="utf-8")
     return 0

@@ -73,6 +73,9 @@ TEST(Resume, EveryCommitPlaysOnLikeTheTableThatWasNeverStopped) {
         if (!stored.Table.StageInFlight) {
             EXPECT_EQ(b.pause.total, 0) << "resumed at action " << entry.action;
         }
+        for (std::size_t slot = 1; entry.action < 0 && slot <= 5; ++slot) {
+            EXPECT_TRUE(b.display.hand[slot].ShowBack) << "a machine that never dealt";
+        }
         b.table.ReleaseIdleAnimation();  // the player has read what the start said
         SCOPED_TRACE("resumed at action " + std::to_string(entry.action) + ", stage in flight " +
                      std::to_string(StageNumber(stored.Table.StageInFlight)));

@@ -211,8 +211,10 @@ TEST_F(BonusMeter, AnEmptyMachineRefillsNothingAndShowsNoLamps) {
 TEST_F(BonusMeter, ACountdownAboveTenIsDrawnFull) {
     StartWithCredit(100);
     table.Orvane().State[1] = 25;
+    const long long waited = pause.total;
     table.RedrawMeter();
     EXPECT_EQ(LitSquares(), 10);
+    EXPECT_EQ(pause.total, waited);  // a new theme shows the meter at once
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ from __future__ import annotations
 
 import argparse
 import json
+import os
 import subprocess
 import sys
 from pathlib import Path
@@ -85,6 +86,28 @@ def file_digests(source_dir: str) -> dict[str, str]:
     }
 
 
+def test_names(program: str, step: run.Step) -> list[str] | None:
+    """The program's tests, as --gtest_filter names them; None when it cannot list them."""
+    listing = subprocess.run(
+        [program, "--gtest_list_tests"],
+        capture_output=True,
+        text=True,
+        cwd=step.cwd or run.ROOT,
+        env={**os.environ, **(step.environment or {})},
+    )
+    if listing.returncode != 0:
+        return None
+    names, suite = [], ""
+    for line in listing.stdout.splitlines():
+        if not line.strip():
+            continue
+        if not line.startswith(" "):
+            suite = line.split("#")[0].strip()
+        else:
+            names.append(suite + line.split("#")[0].strip())
+    return names
+
+
 def lines_of_run(step: run.Step, command: list[str], object_dir: Path, source_dir: str):
     for counters in object_dir.rglob("*.gcda"):
         counters.unlink()
@@ -131,7 +154,7 @@ def main(argv: list[str]) -> int:
         union: dict[str, set[int]] = {}
         if name in args.per_test and step.command[0].endswith("/" + name):
             per_test = {}
-            for test in run.test_names(step.command[0], step):
+            for test in test_names(step.command[0], step):
                 command = [step.command[0], f"--gtest_filter={test}"]
                 ran, lines = lines_of_run(step, command, object_dir, args.source)
                 per_test[test] = ran

@@ -8,12 +8,12 @@ import dataclasses
 import json
 import sys
 from pathlib import Path
-from typing import TYPE_CHECKING
+from typing import TypeVar
 
 from mutants import ROOT, Mutant, file_digest
 
-if TYPE_CHECKING:
-    from run import Step
+# The runner's test step: a dataclass with targets and command.
+Step = TypeVar("Step")
 
 
 class CoverageMap:

@@ -86,17 +86,16 @@ def file_digests(source_dir: str) -> dict[str, str]:
     }
 
 
-def test_names(program: str, step: run.Step) -> list[str] | None:
-    """The program's tests, as --gtest_filter names them; None when it cannot list them."""
+def test_names(program: str, step: run.Step) -> list[str]:
+    """The program's tests, as --gtest_filter names them."""
     listing = subprocess.run(
         [program, "--gtest_list_tests"],
         capture_output=True,
         text=True,
+        check=True,
         cwd=step.cwd or run.ROOT,
         env={**os.environ, **(step.environment or {})},
     )
-    if listing.returncode != 0:
-        return None
     names, suite = [], ""
     for line in listing.stdout.splitlines():
         if not line.strip():

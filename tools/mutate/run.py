@@ -395,11 +395,18 @@ def parse_args(argv: list[str]) -> argparse.Namespace:
     return p.parse_args(argv)
 
 
-def reported(path: str) -> set[tuple[str, int, str, str]]:
-    """The mutants an earlier report holds, so a run split over days goes on where it stopped
-    without running its survivors and unbuildable mutants again."""
+def reported(path: str, outcome: str | None = None) -> set[tuple[str, int, str, str]]:
+    """The mutants an earlier report holds, or only those with this outcome."""
     earlier = json.loads(Path(path).read_text(encoding="utf-8"))
-    return {(r["where"], r["column"], r["operator"], r["mutation"]) for r in earlier["results"]}
+    return {
+        (r["where"], r["column"], r["operator"], r["mutation"])
+        for r in earlier["results"]
+        if outcome is None or r["outcome"] == outcome
+    }
+
+
+def report_key(m: Mutant) -> tuple[str, int, str, str]:
+    return (m.where(), m.column, m.operator, m.describe())
 
 
 def select(args: argparse.Namespace) -> list[Mutant]:
@@ -410,16 +417,12 @@ def select(args: argparse.Namespace) -> list[Mutant]:
         wanted = {o.strip() for o in args.operators.split(",")}
         mutants = [m for m in mutants if m.operator in wanted]
     if args.survivors_of:
-        earlier = json.loads(Path(args.survivors_of).read_text(encoding="utf-8"))
-        wanted_keys = {
-            (r["where"], r["column"], r["operator"])
-            for r in earlier["results"]
-            if r["outcome"] == "survived"
-        }
-        mutants = [m for m in mutants if (m.where(), m.column, m.operator) in wanted_keys]
+        wanted = reported(args.survivors_of, "survived")
+        mutants = [m for m in mutants if report_key(m) in wanted]
     if args.skip_seen:
+        # A run split over days goes on without its survivors and unbuildable mutants.
         seen = set().union(*(reported(path) for path in args.skip_seen))
-        mutants = [m for m in mutants if (m.where(), m.column, m.operator, m.describe()) not in seen]
+        mutants = [m for m in mutants if report_key(m) not in seen]
     if args.sample is not None and args.sample < len(mutants):
         mutants = random.Random(args.seed).sample(mutants, args.sample)
         mutants.sort(key=lambda m: (m.path, m.line, m.column, m.operator))
